@@ -1,0 +1,36 @@
+// Number text of the results and the annotation (the fixed format F with d
+// decimals), parsing of typed numbers, and the error-box text rule.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace uicore {
+
+// A typed text that is not a number of the required kind.
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// F(v, d): "NAN", "INF", "-INF"; otherwise d significant digits but never
+// more than d decimals, fixed or (at 10^d and above) scientific form.
+std::string FixedText(double Value, std::int32_t Decimals, char DecimalSeparator = '.');
+
+// Real: optional sign, digits with at most one separator, optional exponent,
+// blanks around allowed. Raises EConvertError
+// "'%s' is not a valid floating point value".
+double ParseReal(std::string_view Text, char DecimalSeparator = '.');
+
+// Integer: leading blanks, optional sign, decimal digits or hexadecimal ones
+// after "$", "x", "X", "0x", "0X"; must fit 32 bits. Raises EConvertError
+// "'%s' is not a valid integer value".
+std::int32_t ParseInteger(std::string_view Text);
+
+// The message with a full stop appended when its last character sorts
+// after '.'.
+std::string ErrorBoxText(std::string_view Message);
+
+}  // namespace uicore
