@@ -16,7 +16,7 @@ measure() {
   local label=$1
   shift
   for _ in $(seq "$REPEATS"); do
-    /usr/bin/time -f "$label	%e s	%M KB peak" "$@" >/dev/null
+    /usr/bin/time -f "$label	%e s wall	%U s user	%S s sys	%M KB peak" "$@" >/dev/null
   done
 }
 
