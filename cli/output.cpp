@@ -7,7 +7,6 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "numkern/numkern.h"
 #include "ui/core/number_text.h"
 #include "ui/core/range_steps.h"
 
@@ -127,8 +126,8 @@ int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Er
         } else {
             core.Calculate(&sinks);
         }
-    } catch (const numkern::EOrlenException& e) {
-        writer.Flush();  // the rows before the failure stay
+    } catch (const std::exception& e) {  // "Failed to converge!", or out of memory
+        writer.Flush();                     // the rows before the failure stay
         Report(Err, e.what());
         return 1;
     }
