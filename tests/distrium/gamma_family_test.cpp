@@ -106,6 +106,9 @@ TEST(GammaFamily, OverflowedExponentGivesTheLimit) {
         {"ExpPDF(1e300, 1e-10)", ExpPDF(1e300, 1e-10), 0},
         {"ExpPDF(inf, 1)", ExpPDF(Inf, 1), 0},
         {"ExpCDF(1e300, 1e-10)", ExpCDF(1e300, 1e-10), 1},
+        // x / b = +Inf goes on to the continued fraction of P.
+        {"GammaCDF(inf, 2, 1)", GammaCDF(Inf, 2, 1), 1},
+        {"GammaCDF(1e300, 2, 1e-10)", GammaCDF(1e300, 2, 1e-10), 1},
         {"ExpCDF(inf, 1)", ExpCDF(Inf, 1), 1},
     });
 }
