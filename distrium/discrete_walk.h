@@ -33,7 +33,7 @@ inline bool TruncFitsInt32(double x) { return x > -2147483649.0 && x < 214748364
 
 inline constexpr long kExactSteps = 20000;
 inline constexpr long kAnchorStride = 64;
-inline constexpr long kMaxWalkSteps = 1L << 22;
+inline constexpr long kMaxWalkSteps = 1L << 21;
 
 // Points from here on are beyond any walk (and beyond exact whole doubles).
 inline constexpr double kFarPoint = 4503599627370496.0;  // 2^52
@@ -103,10 +103,16 @@ struct WalkStop {
 // monotone in the sum; a never-true Reached gives the plain sum up to last.
 template <class Dist, class Target>
 WalkStop WalkMasses(const Dist& d, double lo, double last, Target reached) {
-    const double mode = std::min(std::max(d.Mode(), lo), kFarPoint);
+    const double fullMode = std::max(d.Mode(), lo);
+    const double mode = std::min(fullMode, kFarPoint);
     const double k0 = FirstNonZero(d, lo, std::min(last, mode));
     if (reached(0.0) && k0 != lo) return {lo, 0, WalkEnd::Reached};
-    if (k0 < 0) return last <= mode ? WalkStop{last, 0, WalkEnd::AtLast} : WalkStop{mode, 0, WalkEnd::AllZero};
+    if (k0 < 0) {
+        if (last <= mode) return {last, 0, WalkEnd::AtLast};
+        // A zero mass at a mode beyond reach says nothing about the masses there.
+        if (fullMode > kFarPoint) return {mode, 0, WalkEnd::Failed};
+        return {mode, 0, WalkEnd::AllZero};
+    }
     MassWalk<Dist> walk(d, k0);
     double s = walk.Mass();
     if (!std::isfinite(s)) return {k0, s, WalkEnd::Failed};
