@@ -100,7 +100,7 @@ double NegBinomCDFInv(double prob, std::int32_t R, double p) {
     if (p > 1 || p < 0 || R < 1 || prob < 0 || prob > 1) return NaN;
     if (prob == 1) return Inf;
     if (p == 0) return prob > 0 ? Inf : 0;
-    const detail::WalkStop stop = detail::WalkMasses(NegBinomMasses(R, p), 0, Inf,
+    const detail::WalkStop stop = detail::WalkMasses(NegBinomMasses(R, p), 0, Inf, prob,
                                                      [prob](double s) { return !(s < prob); });
     switch (stop.end) {
         case detail::WalkEnd::Reached:
