@@ -66,7 +66,7 @@ std::string ListText() {
         model::TProbDistribution dist;
         dist.SetDistType(static_cast<model::TDistType>(i));
         text += '\n';
-        char index[8];
+        char index[16];
         std::snprintf(index, sizeof index, "%2d  ", i);
         text += index;
         text += Padded(uicore::DistListEntries[i], 22);
