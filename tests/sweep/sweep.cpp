@@ -80,8 +80,8 @@ void Run(std::string_view kinds, const Call& f) {
         while (k < index.size() && ++index[k] == sets[k]->size()) index[k++] = 0;
         if (k == index.size()) break;
     }
-    RecordProperty("slowest_seconds", std::to_string(slowest));
-    RecordProperty("slowest_args", slowestArgs);
+    ::testing::Test::RecordProperty("slowest_seconds", std::to_string(slowest));
+    ::testing::Test::RecordProperty("slowest_args", slowestArgs);
 }
 
 }  // namespace sweep

@@ -2,6 +2,7 @@
 // decimals), parsing of typed numbers, and the error-box text rule.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -17,7 +18,14 @@ public:
 
 // F(v, d): "NAN", "INF", "-INF"; otherwise d significant digits but never
 // more than d decimals, fixed or (at 10^d and above) scientific form.
+// A d outside 2..18 counts as the nearer end.
 std::string FixedText(double Value, std::int32_t Decimals, char DecimalSeparator = '.');
+
+// The same text written into Out, which holds at least FixedTextMax chars;
+// returns its length. For loops that write many numbers.
+inline constexpr std::size_t FixedTextMax = 48;
+std::size_t FixedTextTo(char* Out, double Value, std::int32_t Decimals,
+                        char DecimalSeparator = '.');
 
 // Real: optional sign, digits with at most one separator, optional exponent,
 // blanks around allowed. Raises EConvertError

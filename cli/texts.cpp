@@ -1,0 +1,84 @@
+// quantiva-cli's help text and its listing of the catalogue.
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+#include "cli/cli.h"
+#include "ui/core/dist_list.h"
+
+namespace cli {
+
+namespace {
+
+std::string Padded(std::string Text, std::size_t Width) {
+    if (Text.size() < Width) Text.append(Width - Text.size(), ' ');
+    return Text;
+}
+
+std::string Shortest(double Value) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, Value).ptr);
+}
+
+}  // namespace
+
+std::string HelpText() {
+    return R"(Usage: quantiva-cli DIST [NAME=VALUE ...] [--icdf] [--at X | --p P | --range LB UB N]
+                    [--decimals D] [--csv]
+       quantiva-cli --list
+       quantiva-cli --help
+
+Evaluates one of 26 distributions: its PDF and CDF at a point or over a
+range, or its inverse CDF x(p), and writes the same results text as the
+Quantiva window.
+
+  DIST             the distribution, by its list entry (case-insensitive;
+                   blanks, hyphens and parentheses may be left out, as in
+                   normal, chisquared, uniformdiscrete) or its index 0..25
+  NAME=VALUE       sets a parameter by its name (x, mu, sigma, n, ...);
+                   integer parameters take whole numbers
+  --icdf           the inverse CDF x(p) instead of PDF and CDF
+  --at X           PDF and CDF at the single point x = X
+  --p P            the inverse CDF at the single probability P
+  --range LB UB N  N points from LB in steps of (UB - LB) / N; UB itself is
+                   not a point (default: --range 0 1 50). With --icdf the
+                   points are probabilities
+  --decimals D     digits of the results text, 2 to 16 (default 4)
+  --csv            a header row and one row per point, every number at full
+                   precision (17 significant digits; NaN, Inf, -Inf)
+  --list           the distributions with their parameters: name, kind,
+                   default and valid range
+  --help           this text
+
+Exit status: 0 done; 1 the calculation failed ("Failed to converge!"; the
+rows written before it stay); 2 bad input (nothing is written).
+
+Examples:
+  quantiva-cli normal mu=1 sigma=2 --range -5 5 100
+  quantiva-cli beta a=2 b=3 --p 0.95 --decimals 8)";
+}
+
+std::string ListText() {
+    std::string text;
+    for (int i = 0; i < model::DistTypeCount; ++i) {
+        model::TProbDistribution dist;
+        dist.SetDistType(static_cast<model::TDistType>(i));
+        if (i > 0) text += '\n';
+        char index[8];
+        std::snprintf(index, sizeof index, "%2d  ", i);
+        text += index;
+        text += Padded(uicore::DistListEntries[i], 22);
+        text += "\"" + dist.Caption() + "\"\n";
+        const model::TProbParameters& params = dist.DistParams();
+        for (std::int32_t k = 0; k < params.Count(); ++k) {
+            const model::TProbParameter& p = params.Items(k);
+            const bool integer = p.ParamType() == model::TProbParamType::ptInteger;
+            text += "      " + Padded(p.Name(), 8) + Padded(integer ? "integer" : "real", 9) +
+                    Padded(Shortest(p.Value()), 7) + p.ValidRange() + "\n";
+        }
+    }
+    text.pop_back();  // WriteLine ends the last line
+    return text;
+}
+
+}  // namespace cli
