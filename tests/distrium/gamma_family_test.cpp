@@ -1,0 +1,222 @@
+// Gamma, chi-square and exponential distributions: domain and boundary
+// answers, accuracy against closed forms and published quantiles, round
+// trips through the Newton inverse and its iteration limit.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "distrium/distrium.h"
+#include "numkern/numkern.h"
+#include "tests/distrium/value_table.h"
+
+namespace {
+
+using namespace distrium;
+using disttest::CheckAll;
+using disttest::CheckRoundTrip;
+using numkern::Inf;
+using numkern::NaN;
+
+TEST(GammaFamily, DomainAndBoundaryValues) {
+    CheckAll({
+        // The pole at 0 comes before the parameter tests.
+        {"GammaPDF(0, 0.5, 1)", GammaPDF(0, 0.5, 1), Inf},
+        {"GammaPDF(0, -1, 1)", GammaPDF(0, -1, 1), Inf},
+        {"GammaPDF(0, 0.5, -1)", GammaPDF(0, 0.5, -1), Inf},
+        {"GammaPDF(0, 1, 2)", GammaPDF(0, 1, 2), 0.5},
+        {"GammaPDF(0, 2, 1)", GammaPDF(0, 2, 1), 0},
+        {"GammaPDF(-1, 2, 1)", GammaPDF(-1, 2, 1), 0},
+        {"GammaPDF(-1, 0.5, 1)", GammaPDF(-1, 0.5, 1), 0},
+        {"GammaPDF(1, 0, 1)", GammaPDF(1, 0, 1), NaN},
+        {"GammaPDF(1, 1, 0)", GammaPDF(1, 1, 0), NaN},
+        {"GammaPDF(1, 2, -3)", GammaPDF(1, 2, -3), NaN},
+        {"GammaCDF(0, 2, 1)", GammaCDF(0, 2, 1), 0},
+        {"GammaCDF(-5, 2, 1)", GammaCDF(-5, 2, 1), 0},
+        {"GammaCDF(1, 0, 1)", GammaCDF(1, 0, 1), NaN},
+        {"GammaCDF(-1, -1, 1)", GammaCDF(-1, -1, 1), NaN},
+        {"GammaCDF(1, 2, -1)", GammaCDF(1, 2, -1), NaN},
+        {"GammaCDFInv(0, 2, 3)", GammaCDFInv(0, 2, 3), 0},
+        {"GammaCDFInv(1, 2, 3)", GammaCDFInv(1, 2, 3), Inf},
+        {"GammaCDFInv(-0.1, 2, 3)", GammaCDFInv(-0.1, 2, 3), NaN},
+        {"GammaCDFInv(1.1, 2, 3)", GammaCDFInv(1.1, 2, 3), NaN},
+        {"GammaCDFInv(0.5, 0, 3)", GammaCDFInv(0.5, 0, 3), NaN},
+        {"GammaCDFInv(0.5, 2, 0)", GammaCDFInv(0.5, 2, 0), NaN},
+        {"ChiSquarePDF(0, 1)", ChiSquarePDF(0, 1), Inf},
+        {"ChiSquarePDF(0, 2)", ChiSquarePDF(0, 2), 0.5},
+        {"ChiSquarePDF(0, 3)", ChiSquarePDF(0, 3), 0},
+        {"ChiSquarePDF(1, 0)", ChiSquarePDF(1, 0), NaN},
+        {"ChiSquarePDF(0, -3)", ChiSquarePDF(0, -3), NaN},
+        {"ChiSquareCDF(1, 0)", ChiSquareCDF(1, 0), NaN},
+        {"ChiSquareCDF(1, -1)", ChiSquareCDF(1, -1), NaN},
+        {"ChiSquareCDF(0, 4)", ChiSquareCDF(0, 4), 0},
+        {"ChiSquareCDFInv(0.5, 0)", ChiSquareCDFInv(0.5, 0), NaN},
+        {"ChiSquareCDFInv(0.5, -2)", ChiSquareCDFInv(0.5, -2), NaN},
+        {"ChiSquareCDFInv(0, 4)", ChiSquareCDFInv(0, 4), 0},
+        {"ChiSquareCDFInv(1, 4)", ChiSquareCDFInv(1, 4), Inf},
+        {"ChiSquareCDFInv(1.5, 4)", ChiSquareCDFInv(1.5, 4), NaN},
+        {"ChiSquareCDFInv(-0.5, 4)", ChiSquareCDFInv(-0.5, 4), NaN},
+        // The density at 0 is 0, not 1 / lambda.
+        {"ExpPDF(0, 3)", ExpPDF(0, 3), 0},
+        {"ExpPDF(-1, 3)", ExpPDF(-1, 3), 0},
+        {"ExpPDF(1, 0)", ExpPDF(1, 0), NaN},
+        {"ExpPDF(1, -2)", ExpPDF(1, -2), NaN},
+        {"ExpCDF(0, 3)", ExpCDF(0, 3), 0},
+        {"ExpCDF(-1, 3)", ExpCDF(-1, 3), 0},
+        {"ExpCDF(1, 0)", ExpCDF(1, 0), NaN},
+        {"ExpCDFInv(0, 3)", ExpCDFInv(0, 3), 0},
+        {"ExpCDFInv(1, 3)", ExpCDFInv(1, 3), Inf},
+        {"ExpCDFInv(-0.1, 3)", ExpCDFInv(-0.1, 3), NaN},
+        {"ExpCDFInv(1.1, 3)", ExpCDFInv(1.1, 3), NaN},
+        {"ExpCDFInv(0.5, 0)", ExpCDFInv(0.5, 0), NaN},
+    });
+}
+
+// A NaN anywhere gives NaN, also where the domain tests alone would let a
+// NaN parameter through to a number (GammaCDF's x <= 0 answer, the pole).
+TEST(GammaFamily, NaNInAnyArgumentGivesNaN) {
+    CheckAll({
+        {"GammaPDF(0, 0.5, NaN)", GammaPDF(0, 0.5, NaN), NaN},
+        {"GammaPDF(NaN, 2, 1)", GammaPDF(NaN, 2, 1), NaN},
+        {"GammaPDF(0, NaN, 1)", GammaPDF(0, NaN, 1), NaN},
+        {"GammaCDF(-1, NaN, 1)", GammaCDF(-1, NaN, 1), NaN},
+        {"GammaCDF(-1, 2, NaN)", GammaCDF(-1, 2, NaN), NaN},
+        {"GammaCDF(NaN, 2, 1)", GammaCDF(NaN, 2, 1), NaN},
+        {"GammaCDFInv(NaN, 2, 1)", GammaCDFInv(NaN, 2, 1), NaN},
+        {"GammaCDFInv(0, NaN, 1)", GammaCDFInv(0, NaN, 1), NaN},
+        {"GammaCDFInv(1, 2, NaN)", GammaCDFInv(1, 2, NaN), NaN},
+        {"ChiSquarePDF(NaN, 2)", ChiSquarePDF(NaN, 2), NaN},
+        {"ChiSquareCDF(NaN, 2)", ChiSquareCDF(NaN, 2), NaN},
+        {"ChiSquareCDFInv(NaN, 2)", ChiSquareCDFInv(NaN, 2), NaN},
+        {"ExpPDF(-1, NaN)", ExpPDF(-1, NaN), NaN},
+        {"ExpCDF(NaN, 1)", ExpCDF(NaN, 1), NaN},
+        {"ExpCDFInv(0, NaN)", ExpCDFInv(0, NaN), NaN},
+    });
+}
+
+// Far in the tail the exponent overflows the double range; the answers are
+// the limits, not the NaN of the kernel's Exp at an infinity.
+TEST(GammaFamily, OverflowedExponentGivesTheLimit) {
+    CheckAll({
+        {"GammaPDF(1e308, 2, 1e-10)", GammaPDF(1e308, 2, 1e-10), 0},
+        {"GammaPDF(1e300, 0.5, 1e-20)", GammaPDF(1e300, 0.5, 1e-20), 0},
+        {"ExpPDF(1e300, 1e-10)", ExpPDF(1e300, 1e-10), 0},
+        {"ExpPDF(inf, 1)", ExpPDF(Inf, 1), 0},
+        {"ExpCDF(1e300, 1e-10)", ExpCDF(1e300, 1e-10), 1},
+        {"ExpCDF(inf, 1)", ExpCDF(Inf, 1), 1},
+    });
+}
+
+TEST(GammaFamily, DensityMatchesClosedForm) {
+    struct Case {
+        double x, a, b;
+    };
+    const Case cases[] = {{0.5, 1, 1},   {3, 1, 2},  {0.2, 0.5, 1}, {4, 0.5, 3},   {1, 2, 1},
+                          {7.5, 3, 2.5}, {10, 5, 1}, {0.01, 0.3, 2}, {55, 50, 1}, {2, 1.5, 0.5}};
+    for (const Case& c : cases) {
+        // x^(a-1) e^(-x/b) / (Gamma(a) b^a), through the C library's tgamma.
+        const long double want = std::pow(static_cast<long double>(c.x), c.a - 1) *
+                                 std::exp(-static_cast<long double>(c.x) / c.b) /
+                                 (std::tgamma(static_cast<long double>(c.a)) *
+                                  std::pow(static_cast<long double>(c.b), c.a));
+        EXPECT_NEAR_REL(GammaPDF(c.x, c.a, c.b), static_cast<double>(want), 1e-14)
+            << "GammaPDF(" << c.x << ", " << c.a << ", " << c.b << ")";
+    }
+}
+
+// Reference values: the regularised incomplete gamma function in its closed
+// forms for integer and half-integer shapes (finite sums with erf), summed in
+// Python's decimal module at 250 digits.
+TEST(GammaFamily, DistributionMatchesClosedForms) {
+    struct Case {
+        double x, a, b, want;
+    };
+    const Case cases[] = {
+        {0.5, 0.5, 1, 0.68268949213708585},      // erf(sqrt(0.5))
+        {2.5, 1.5, 2, 0.52470891665697938},
+        {7, 4, 1, 0.91823458375527833},
+        {30, 20.5, 1, 0.97205904756784589},
+        {0.01, 2.5, 0.5, 1.6780253487930199e-05},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR_REL(GammaCDF(c.x, c.a, c.b), c.want, 1e-14)
+            << "GammaCDF(" << c.x << ", " << c.a << ", " << c.b << ")";
+}
+
+// Chi-square quantiles of the standard tables, to 17 digits: bisection on
+// the closed forms above at 250 digits.
+TEST(GammaFamily, ChiSquareQuantilesOfTheTables) {
+    struct Case {
+        double p;
+        std::int32_t nu;
+        double want;
+    };
+    const Case cases[] = {
+        {0.95, 1, 3.8414588206941258},   {0.95, 2, 5.9914645471079817},
+        {0.95, 10, 18.307038053275146},  {0.05, 10, 3.94029913611906},
+        {0.99, 5, 15.086272469388991},   {0.975, 20, 34.169606902838339},
+        {0.5, 3, 2.3659738843753382},    {0.001, 4, 0.090804035538979117},
+        {0.999, 7, 24.321886347856854},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR_REL(ChiSquareCDFInv(c.p, c.nu), c.want, 1e-12)
+            << "ChiSquareCDFInv(" << c.p << ", " << c.nu << ")";
+}
+
+TEST(GammaFamily, GammaQuantilesOfHalfIntegerShapes) {
+    struct Case {
+        double p, a, b, want;
+    };
+    // Same generator as the chi-square quantiles.
+    const Case cases[] = {
+        {0.3, 2.5, 1.5, 2.2499310995699298},
+        {0.9, 1.5, 0.25, 0.78142357889629044},
+        {0.01, 0.5, 3, 0.00023563178686455296},
+        {0.75, 20, 2, 45.616013618942141},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR_REL(GammaCDFInv(c.p, c.a, c.b), c.want, 1e-12)
+            << "GammaCDFInv(" << c.p << ", " << c.a << ", " << c.b << ")";
+}
+
+// Shape 1 is the exponential law: the Newton inverse must meet -b ln(1 - p).
+TEST(GammaFamily, ShapeOneInverseIsTheExponentialQuantile) {
+    for (double b : {0.25, 1.0, 4.0})
+        for (double p : disttest::ProbabilityGrid())
+            EXPECT_NEAR_REL(GammaCDFInv(p, 1, b), -b * std::log1p(-p), 1e-12)
+                << "p = " << p << ", b = " << b;
+}
+
+TEST(GammaFamily, ExponentialMatchesClosedForms) {
+    struct Case {
+        double x, lambda;
+    };
+    const Case cases[] = {{0.1, 1}, {1, 1}, {5, 2}, {0.003, 0.01}, {40, 3}, {1e-8, 1e3}};
+    for (const Case& c : cases) {
+        EXPECT_NEAR_EPS(ExpPDF(c.x, c.lambda), std::exp(-c.x / c.lambda) / c.lambda, 8)
+            << "ExpPDF(" << c.x << ", " << c.lambda << ")";
+        // 1 - e^(-t) loses relative accuracy where t is tiny; -expm1 does not.
+        EXPECT_NEAR_REL(ExpCDF(c.x, c.lambda), -std::expm1(-c.x / c.lambda),
+                        c.x / c.lambda < 1e-3 ? 1e-8 : 4e-16)
+            << "ExpCDF(" << c.x << ", " << c.lambda << ")";
+    }
+    EXPECT_NEAR_EPS(ExpCDFInv(0.5, 2), 2 * std::log(2.0), 2);
+    for (double p : disttest::ProbabilityGrid())
+        EXPECT_NEAR_EPS(ExpCDFInv(p, 3), -3 * std::log1p(-p), p < 1e-3 ? 1e6 : 8) << p;
+}
+
+TEST(GammaFamily, RoundTrips) {
+    for (double a : {0.5, 1.0, 2.5, 10.0, 150.0})
+        for (double b : {0.5, 1.0, 3.0})
+            CheckRoundTrip("gamma a = " + std::to_string(a) + ", b = " + std::to_string(b),
+                           [&](double x) { return GammaCDF(x, a, b); },
+                           [&](double p) { return GammaCDFInv(p, a, b); }, 1e-10);
+    for (std::int32_t nu : {1, 2, 3, 7, 30})
+        CheckRoundTrip("chi-square nu = " + std::to_string(nu),
+                       [&](double x) { return ChiSquareCDF(x, nu); },
+                       [&](double p) { return ChiSquareCDFInv(p, nu); }, 1e-10);
+    // 1 - p is rounded to double before its logarithm: about eps / p.
+    CheckRoundTrip("exponential", [](double x) { return ExpCDF(x, 2.5); },
+                   [](double p) { return ExpCDFInv(p, 2.5); }, 1e-9);
+}
+
+}  // namespace
