@@ -5,6 +5,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "ui/core/annotation.h"
 #include "ui/locale_text.h"
@@ -14,8 +17,15 @@ namespace quantiva {
 namespace {
 
 constexpr int MarkerPixels = 7;      // a triangle 2 pixels either side of a 3-pixel middle
-constexpr int TitleFontPoints = 8;   // sets the annotation's size: 8 pt, lines 10 px apart
+// The hidden title's font sets the annotation's size. Held in pixels, like
+// the line height derived from it: 11 px text on 14 px lines.
+constexpr int TitleFontPixels = 11;
 const QColor PdfColour(128, 128, 255);
+
+struct TAxisRange {
+    qreal Min = std::numeric_limits<qreal>::infinity();
+    qreal Max = -std::numeric_limits<qreal>::infinity();
+};
 
 QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) {
     auto* Axis = new QValueAxis;
@@ -24,6 +34,33 @@ QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) 
     Axis->setMinorGridLineVisible(false);
     Chart->addAxis(Axis, Where);
     return Axis;
+}
+
+// The smallest and largest coordinate of a series; empty when Min > Max.
+TAxisRange DataRange(const QXYSeries& Series, bool AlongX) {
+    TAxisRange Range;
+    for (const QPointF& P : Series.points()) {
+        const qreal V = AlongX ? P.x() : P.y();
+        Range.Min = std::min(Range.Min, V);
+        Range.Max = std::max(Range.Max, V);
+    }
+    return Range;
+}
+
+TAxisRange Joined(const TAxisRange& A, const TAxisRange& B) {
+    return {std::min(A.Min, B.Min), std::max(A.Max, B.Max)};
+}
+
+// An axis spans its data with rounded ticks; a single value gets a unit
+// around it, and no data leaves the axis as it was.
+void FitAxis(QValueAxis& Axis, TAxisRange Range) {
+    if (Range.Min > Range.Max) return;
+    if (Range.Min == Range.Max) {
+        const qreal Half = std::max<qreal>(0.5, std::abs(Range.Min) * 0.05);
+        Range = {Range.Min - Half, Range.Max + Half};
+    }
+    Axis.setRange(Range.Min, Range.Max);
+    Axis.applyNiceNumbers();
 }
 
 void StyleSeries(QLineSeries* Series, const QColor& Colour, bool MarkerDown) {
@@ -40,15 +77,17 @@ void StyleSeries(QLineSeries* Series, const QColor& Colour, bool MarkerDown) {
 QImage TriangleMarker(const QColor& Colour, bool PointingDown) {
     QImage Image(MarkerPixels, MarkerPixels, QImage::Format_ARGB32_Premultiplied);
     Image.fill(Qt::transparent);
-    const qreal Top = PointingDown ? MarkerPixels - 1 : 0;
-    const qreal Base = PointingDown ? 0 : MarkerPixels - 1;
+    // Corners on the image's outer edges so that the apex and the base
+    // rows are covered by the fill.
+    const qreal Size = MarkerPixels;
+    const qreal Apex = PointingDown ? Size : 0;
+    const qreal Base = PointingDown ? 0 : Size;
     QPainterPath Path;
-    Path.moveTo((MarkerPixels - 1) / 2.0, Top);
+    Path.moveTo(Size / 2, Apex);
     Path.lineTo(0, Base);
-    Path.lineTo(MarkerPixels - 1, Base);
+    Path.lineTo(Size, Base);
     Path.closeSubpath();
     QPainter Painter(&Image);
-    Painter.setRenderHint(QPainter::Antialiasing, false);
     Painter.fillPath(Path, Colour);
     return Image;
 }
@@ -63,7 +102,7 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     Chart1->setMargins(QMargins(0, 0, 0, 0));
     Chart1->setTitle(QString());
     QFont TitleFont = Chart1->titleFont();
-    TitleFont.setPointSize(TitleFontPoints);
+    TitleFont.setPixelSize(TitleFontPixels);
     Chart1->setTitleFont(TitleFont);
     Chart1->legend()->setAlignment(Qt::AlignTop);
     Chart1->legend()->setVisible(true);
@@ -87,6 +126,17 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     // The second series keeps the colour the theme gave it.
     StyleSeries(FSeries1, PdfColour, false);
     StyleSeries(FSeries2, FSeries2->color(), true);
+    for (QLineSeries* Series : {FSeries1, FSeries2}) {
+        connect(Series, &QXYSeries::pointsReplaced, this, &TChartView::FitAxes);
+        connect(Series, &QXYSeries::pointsRemoved, this, &TChartView::FitAxes);
+    }
+}
+
+void TChartView::FitAxes() {
+    const TAxisRange X = Joined(DataRange(*FSeries1, true), DataRange(*FSeries2, true));
+    FitAxis(*FAxisBottom, X);
+    FitAxis(*FAxisLeft, DataRange(*FSeries1, false));
+    FitAxis(*FAxisRight, DataRange(*FSeries2, false));
 }
 
 void TChartView::SetAnnotationShown(bool Shown) {
@@ -103,9 +153,9 @@ void TChartView::drawForeground(QPainter* Painter, const QRectF& Rect) {
 
 void TChartView::Chart1AfterDraw(QPainter& Painter) const {
     if (!FAnnotationShown) return;
-    const int FontSize = chart()->titleFont().pointSize();
+    const int FontSize = chart()->titleFont().pixelSize();
     QFont Font = Painter.font();
-    Font.setPointSize(FontSize);
+    Font.setPixelSize(FontSize);
     Painter.setFont(Font);
     const QRectF Plot = chart()->plotArea();
     const auto Lines =

@@ -28,6 +28,8 @@ public:
     bool AnnotationShown() const { return FAnnotationShown; }
     // Shows or leaves out the annotation and repaints.
     void SetAnnotationShown(bool Shown);
+    // Fits each axis to the points of its series (the bottom axis to both).
+    void FitAxes();
 
 protected:
     // The after-draw hook: runs after the chart has been drawn.

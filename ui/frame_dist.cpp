@@ -91,6 +91,12 @@ QWidget* TFrameDist::BuildEditPanel() {
     ListViewParams->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListViewParams->setFocusPolicy(Qt::ClickFocus);
     ListViewParams->setFixedHeight(ParamListHeight);
+    // Designed widths, narrowed to leave the "Value" column in view at this
+    // toolkit's font sizes.
+    ListViewParams->setColumnWidth(0, 70);
+    ListViewParams->setColumnWidth(1, 52);
+    ListViewParams->setColumnWidth(2, 100);
+    ListViewParams->setColumnWidth(3, 58);
     ListViewParams->header()->setStretchLastSection(true);
     ListViewParams->viewport()->installEventFilter(this);
 

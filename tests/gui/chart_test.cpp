@@ -80,6 +80,29 @@ TEST_F(WindowTest, DescendingRangeIsDrawnInAscendingX) {
     }
 }
 
+TEST_F(WindowTest, AxesSpanTheirSeries) {
+    // Weibull's density runs far above the axes' initial 0..1.
+    Window->FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distWEIBULL));
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    const quantiva::TChartView& C = *Window->Chart1;
+    struct Case {
+        const QLineSeries* Series;
+        const QValueAxis* Axis;
+        bool AlongX;
+    };
+    const Case Cases[] = {{C.Series1(), C.AxisLeft(), false}, {C.Series2(), C.AxisRight(), false},
+                          {C.Series1(), C.AxisBottom(), true}, {C.Series2(), C.AxisBottom(), true}};
+    for (const Case& K : Cases) {
+        ASSERT_GT(K.Series->count(), 0);
+        for (const QPointF& P : K.Series->points()) {
+            const qreal V = K.AlongX ? P.x() : P.y();
+            EXPECT_GE(V, K.Axis->min());
+            EXPECT_LE(V, K.Axis->max());
+        }
+    }
+    EXPECT_GT(C.AxisLeft()->max(), 1.0);
+}
+
 TEST_F(WindowTest, ShowCheckBoxesHideSeriesAndKeepPoints) {
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     const int Points = Window->Chart1->Series1()->count();
@@ -103,7 +126,7 @@ TEST_F(WindowTest, AnnotationIsDrawnAndLeftOut) {
     const QImage Without = PaintedChart(*Window);
     ASSERT_EQ(With.size(), Without.size());
     const QRectF Plot = Window->Chart1->chart()->plotArea();
-    const int Height = uicore::AnnotationLineHeight(Window->Chart1->chart()->titleFont().pointSize());
+    const int Height = uicore::AnnotationLineHeight(Window->Chart1->chart()->titleFont().pixelSize());
     // The block's five lines for Beta, from 30 pixels inside the corner.
     const QRect Block(int(Plot.left()) + 30, int(Plot.top()) + 30, 150, 7 * Height);
     const qreal Scale = With.devicePixelRatio();

@@ -104,9 +104,11 @@ TEST_F(WindowTest, ClearRemovesTextAndPoints) {
 
 TEST_F(WindowTest, AltCPressesClearAll) {
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
-    Window->activateWindow();
+    QApplication::setActiveWindow(Window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
     QTest::keyClick(Window.get(), Qt::Key_C, Qt::AltModifier);
-    EXPECT_TRUE(Lines().isEmpty());
+    // A mnemonic animates the button and clicks it a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Lines().isEmpty(); }, 2000));
 }
 
 TEST_F(WindowTest, SinglePointPdfCdfWritesOneRowAndNoPoints) {
