@@ -1,6 +1,9 @@
 // The chart on the "Chart" page. Pens are set after addSeries, which
 // otherwise resets them to the theme's; the title stays empty and is used
-// only for its font size, which sets the annotation's line height.
+// only for its font size, which sets the annotation's line height. The
+// view keeps every point; its line series get only what the plot's pixel
+// columns can show (Qt Charts strokes and hit-tests every point it holds,
+// which took seconds for a million).
 #include "ui/chart_view.h"
 
 #include <QPainter>
@@ -36,10 +39,10 @@ QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) 
     return Axis;
 }
 
-// The smallest and largest coordinate of a series; empty when Min > Max.
-TAxisRange DataRange(const QXYSeries& Series, bool AlongX) {
+// The smallest and largest coordinate of points; empty when Min > Max.
+TAxisRange DataRange(const QList<QPointF>& Points, bool AlongX) {
     TAxisRange Range;
-    for (const QPointF& P : Series.points()) {
+    for (const QPointF& P : Points) {
         const qreal V = AlongX ? P.x() : P.y();
         Range.Min = std::min(Range.Min, V);
         Range.Max = std::max(Range.Max, V);
@@ -126,17 +129,59 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     // The second series keeps the colour the theme gave it.
     StyleSeries(FSeries1, PdfColour, false);
     StyleSeries(FSeries2, FSeries2->color(), true);
-    for (QLineSeries* Series : {FSeries1, FSeries2}) {
-        connect(Series, &QXYSeries::pointsReplaced, this, &TChartView::FitAxes);
-        connect(Series, &QXYSeries::pointsRemoved, this, &TChartView::FitAxes);
-    }
+    // A new plot width needs a new reduction.
+    connect(Chart1, &QChart::plotAreaChanged, this, [this](const QRectF& Area) {
+        if (static_cast<int>(Area.width()) != FShownColumns) ShowPoints();
+    });
+}
+
+void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
+    FPoints.at(Series) = std::move(Points);
+    FitAxes();
+    ShowPoints();
 }
 
 void TChartView::FitAxes() {
-    const TAxisRange X = Joined(DataRange(*FSeries1, true), DataRange(*FSeries2, true));
+    const TAxisRange X = Joined(DataRange(FPoints[0], true), DataRange(FPoints[1], true));
     FitAxis(*FAxisBottom, X);
-    FitAxis(*FAxisLeft, DataRange(*FSeries1, false));
-    FitAxis(*FAxisRight, DataRange(*FSeries2, false));
+    FitAxis(*FAxisLeft, DataRange(FPoints[0], false));
+    FitAxis(*FAxisRight, DataRange(FPoints[1], false));
+}
+
+void TChartView::ShowPoints() {
+    FShownColumns = std::max(1, static_cast<int>(chart()->plotArea().width()));
+    const qreal XMin = FAxisBottom->min();
+    const qreal XMax = FAxisBottom->max();
+    FSeries1->replace(Decimated(FPoints[0], XMin, XMax, FShownColumns));
+    FSeries2->replace(Decimated(FPoints[1], XMin, XMax, FShownColumns));
+}
+
+QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns) {
+    const qsizetype Keep = 4 * static_cast<qsizetype>(std::max(1, Columns));
+    if (Points.size() <= Keep || !(XMax > XMin)) return Points;
+    const qreal Scale = Columns / (XMax - XMin);
+    // Column of a point; x outside the axis (not the case here, the axis
+    // spans the data) is clamped to the end columns.
+    auto ColumnOf = [&](const QPointF& P) {
+        return static_cast<qsizetype>(std::clamp<qreal>((P.x() - XMin) * Scale, 0, Columns));
+    };
+    QList<QPointF> Result;
+    Result.reserve(Keep + 4);
+    qsizetype First = 0;
+    while (First < Points.size()) {
+        const qsizetype Column = ColumnOf(Points[First]);
+        qsizetype Low = First, High = First, Last = First;
+        while (Last + 1 < Points.size() && ColumnOf(Points[Last + 1]) == Column) {
+            ++Last;
+            if (Points[Last].y() < Points[Low].y()) Low = Last;
+            if (Points[Last].y() > Points[High].y()) High = Last;
+        }
+        std::array<qsizetype, 4> Kept{First, std::min(Low, High), std::max(Low, High), Last};
+        for (std::size_t K = 0; K < Kept.size(); ++K)
+            if (K == 0 || Kept[K] != Kept[K - 1]) Result.append(Points[Kept[K]]);
+        First = Last + 1;
+    }
+    return Result;
 }
 
 void TChartView::SetAnnotationShown(bool Shown) {

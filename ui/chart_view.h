@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QChartView>
+#include <QList>
+#include <QPointF>
+#include <array>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -25,6 +28,11 @@ public:
     QValueAxis* AxisLeft() const { return FAxisLeft; }
     QValueAxis* AxisRight() const { return FAxisRight; }
 
+    // The points of series 0 or 1, ascending in x. The line series draw a
+    // reduction of them to what the plot's pixel columns can show.
+    const QList<QPointF>& Points(std::size_t Series) const { return FPoints.at(Series); }
+    void SetPoints(std::size_t Series, QList<QPointF> Points);
+
     bool AnnotationShown() const { return FAnnotationShown; }
     // Shows or leaves out the annotation and repaints.
     void SetAnnotationShown(bool Shown);
@@ -37,6 +45,8 @@ protected:
 
 private:
     void Chart1AfterDraw(QPainter& Painter) const;
+    // Hands each line series its points, reduced for the plot's width.
+    void ShowPoints();
 
     const model::TProbDistribution& FDistribution;
     char FDecimalSeparator;
@@ -46,7 +56,14 @@ private:
     QValueAxis* FAxisLeft;
     QValueAxis* FAxisRight;
     bool FAnnotationShown = true;
+    std::array<QList<QPointF>, 2> FPoints;
+    int FShownColumns = -1;  // plot width the series were reduced for
 };
+
+// The points that draw the same picture at Columns pixel columns between
+// XMin and XMax: per column the first, the lowest, the highest and the
+// last point, in x order. Up to 4 x Columns points are kept unchanged.
+QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns);
 
 // Point markers as images: Qt Charts' line series draw no triangles of
 // their own.

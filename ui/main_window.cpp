@@ -106,7 +106,7 @@ void TfrmQuantiva::FormCreate() {
     resize(ClientSize);
 
     FResults = std::make_unique<TMemoResultsSink>(MemoResults);
-    FSeries = std::make_unique<TChartSeriesSink>(Chart1->Series1(), Chart1->Series2());
+    FSeries = std::make_unique<TChartSeriesSink>(Chart1);
     FCore = std::make_unique<uicore::TQuantivaCore>(*FDistribution, *FResults, *FSeries,
                                                     FDecimalSeparator);
     FrameDist1->SetDistribution(*FDistribution);
@@ -158,14 +158,10 @@ QWidget* TfrmQuantiva::BuildBottomPanel() {
 
 QWidget* TfrmQuantiva::BuildResultsPage() {
     TabSheetResults = new QWidget;
-    MemoResults = new QPlainTextEdit(TabSheetResults);
+    MemoResults = new TResultsView(TabSheetResults);
     MemoResults->setObjectName(QStringLiteral("MemoResults"));
-    MemoResults->setReadOnly(true);
-    MemoResults->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     MemoResults->setFocusPolicy(Qt::ClickFocus);
     MemoResults->setFont(ResultsFont());
-    // Tab stops wide enough for the columns' numbers to line up.
-    MemoResults->setTabStopDistance(QFontMetricsF(MemoResults->font()).horizontalAdvance(' ') * 8);
     QWidget* Panel2 = Panel(PagePanelHeight, TabSheetResults);
     CheckBox4 = new QCheckBox(QStringLiteral("Clear after each calculation"), Panel2);
     CheckBox4->setChecked(true);

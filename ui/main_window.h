@@ -9,7 +9,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QMainWindow>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolButton>
 #include <memory>
@@ -20,6 +19,7 @@
 #include "ui/core/error_path.h"
 #include "ui/frame_dist.h"
 #include "ui/results_sink.h"
+#include "ui/results_view.h"
 #include "ui/series_sink.h"
 
 namespace quantiva {
@@ -45,7 +45,7 @@ public:
     QTabWidget* PageControl1;
     QWidget* TabSheetResults;
     QWidget* TabSheetChart;
-    QPlainTextEdit* MemoResults;
+    TResultsView* MemoResults;
     QCheckBox* CheckBox4;
     TChartView* Chart1;
     QCheckBox* CheckBox1;

@@ -29,7 +29,7 @@ QList<QPointF> MergeByX(const QList<QPointF>& Shown, QList<QPointF> Added) {
 }
 
 std::size_t TChartSeriesSink::Checked(std::int32_t Series) const {
-    if (Series < 0 || Series >= static_cast<std::int32_t>(FSeries.size()))
+    if (Series < 0 || Series >= static_cast<std::int32_t>(FPending.size()))
         throw std::out_of_range("Series index out of bounds (" + std::to_string(Series) + ")");
     return static_cast<std::size_t>(Series);
 }
@@ -41,13 +41,13 @@ void TChartSeriesSink::AddPoint(std::int32_t Series, double X, double Y) {
 void TChartSeriesSink::ClearPoints(std::int32_t Series) {
     const std::size_t I = Checked(Series);
     FPending[I].clear();
-    FSeries[I]->clear();
+    FChart->SetPoints(I, {});
 }
 
 void TChartSeriesSink::Flush() {
-    for (std::size_t I = 0; I < FSeries.size(); ++I) {
+    for (std::size_t I = 0; I < FPending.size(); ++I) {
         if (FPending[I].isEmpty()) continue;
-        FSeries[I]->replace(MergeByX(FSeries[I]->points(), std::move(FPending[I])));
+        FChart->SetPoints(I, MergeByX(FChart->Points(I), std::move(FPending[I])));
         FPending[I] = QList<QPointF>();
     }
 }

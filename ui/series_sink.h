@@ -1,13 +1,13 @@
 // The chart's two series as the core's point sink. Points are gathered and
-// merged into each series by x with one replace(): append per point on a
-// shown chart costs a relayout each time and grows quadratically.
+// merged into each series by x at once: append per point on a shown chart
+// costs a relayout each time and grows quadratically.
 #pragma once
 
 #include <QList>
 #include <QPointF>
-#include <QXYSeries>
 #include <array>
 
+#include "ui/chart_view.h"
 #include "ui/core/calc_core.h"
 
 namespace quantiva {
@@ -18,7 +18,7 @@ QList<QPointF> MergeByX(const QList<QPointF>& Shown, QList<QPointF> Added);
 
 class TChartSeriesSink : public uicore::TSeriesSink {
 public:
-    TChartSeriesSink(QXYSeries* Series0, QXYSeries* Series1) : FSeries{Series0, Series1} {}
+    explicit TChartSeriesSink(TChartView* Chart) : FChart(Chart) {}
 
     // Series outside 0..1 raise std::out_of_range.
     void AddPoint(std::int32_t Series, double X, double Y) override;
@@ -29,7 +29,7 @@ public:
 private:
     std::size_t Checked(std::int32_t Series) const;
 
-    std::array<QXYSeries*, 2> FSeries;
+    TChartView* FChart;
     std::array<QList<QPointF>, 2> FPending;
 };
 

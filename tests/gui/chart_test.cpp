@@ -74,9 +74,12 @@ TEST_F(WindowTest, DescendingRangeIsDrawnInAscendingX) {
     Window->FrameDist1->EditUB->setText(QStringLiteral("1"));
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     // Two ranges merged into one curve per series, ordered by x.
-    for (const QLineSeries* S : {Window->Chart1->Series1(), Window->Chart1->Series2()}) {
-        EXPECT_EQ(S->count(), 100);
-        EXPECT_TRUE(AscendingX(S->points()));
+    for (std::size_t S : {0u, 1u}) {
+        EXPECT_EQ(Window->Chart1->Points(S).size(), 100);
+        EXPECT_TRUE(AscendingX(Window->Chart1->Points(S)));
+        // Few points: the line series draw every one of them.
+        EXPECT_EQ(S == 0 ? Window->Chart1->Series1()->points() : Window->Chart1->Series2()->points(),
+                  Window->Chart1->Points(S));
     }
 }
 
@@ -86,15 +89,15 @@ TEST_F(WindowTest, AxesSpanTheirSeries) {
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     const quantiva::TChartView& C = *Window->Chart1;
     struct Case {
-        const QLineSeries* Series;
+        std::size_t Series;
         const QValueAxis* Axis;
         bool AlongX;
     };
-    const Case Cases[] = {{C.Series1(), C.AxisLeft(), false}, {C.Series2(), C.AxisRight(), false},
-                          {C.Series1(), C.AxisBottom(), true}, {C.Series2(), C.AxisBottom(), true}};
+    const Case Cases[] = {{0, C.AxisLeft(), false}, {1, C.AxisRight(), false},
+                          {0, C.AxisBottom(), true}, {1, C.AxisBottom(), true}};
     for (const Case& K : Cases) {
-        ASSERT_GT(K.Series->count(), 0);
-        for (const QPointF& P : K.Series->points()) {
+        ASSERT_GT(C.Points(K.Series).size(), 0);
+        for (const QPointF& P : C.Points(K.Series)) {
             const qreal V = K.AlongX ? P.x() : P.y();
             EXPECT_GE(V, K.Axis->min());
             EXPECT_LE(V, K.Axis->max());
@@ -105,17 +108,17 @@ TEST_F(WindowTest, AxesSpanTheirSeries) {
 
 TEST_F(WindowTest, ShowCheckBoxesHideSeriesAndKeepPoints) {
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
-    const int Points = Window->Chart1->Series1()->count();
+    const qsizetype Points = Window->Chart1->Points(0).size();
     QTest::mouseClick(Window->CheckBox1, Qt::LeftButton);
     EXPECT_FALSE(Window->aShowPDF->isChecked());
     EXPECT_FALSE(Window->Chart1->Series1()->isVisible());
     EXPECT_TRUE(Window->Chart1->Series2()->isVisible());
-    EXPECT_EQ(Window->Chart1->Series1()->count(), Points);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), Points);
     QTest::mouseClick(Window->CheckBox2, Qt::LeftButton);
     EXPECT_FALSE(Window->Chart1->Series2()->isVisible());
     QTest::mouseClick(Window->CheckBox1, Qt::LeftButton);
     EXPECT_TRUE(Window->Chart1->Series1()->isVisible());
-    EXPECT_EQ(Window->Chart1->Series1()->count(), Points);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), Points);
 }
 
 TEST_F(WindowTest, AnnotationIsDrawnAndLeftOut) {
@@ -139,6 +142,24 @@ TEST_F(WindowTest, AnnotationIsDrawnAndLeftOut) {
     EXPECT_EQ(DifferingPixels(With, Without, Rest), 0);
     QTest::mouseClick(Window->CheckBox3, Qt::LeftButton);
     EXPECT_EQ(PaintedChart(*Window), With);
+}
+
+TEST_F(WindowTest, LargeRangesKeepEveryPointAndDrawTheirEnvelope) {
+    Window->FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distWEIBULL));
+    Window->FrameDist1->EditNumPoints->setText(QStringLiteral("20000"));
+    Window->PageControl1->setCurrentWidget(Window->TabSheetChart);
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    const quantiva::TChartView& C = *Window->Chart1;
+    const QList<QPointF>& All = C.Points(1);
+    EXPECT_EQ(All.size(), 20000);  // every CDF value of the range is finite
+    const QList<QPointF> Shown = C.Series2()->points();
+    EXPECT_LT(Shown.size(), All.size());
+    EXPECT_LE(Shown.size(), 4 * qsizetype(C.chart()->plotArea().width()) + 4);
+    // The drawn points are points of the series, ascending, from first to last.
+    EXPECT_TRUE(AscendingX(Shown));
+    EXPECT_EQ(Shown.front(), All.front());
+    EXPECT_EQ(Shown.back(), All.back());
+    for (const QPointF& P : Shown) EXPECT_TRUE(All.contains(P));
 }
 
 TEST_F(WindowTest, AnnotationFollowsTheModelAtTheNextRepaint) {

@@ -37,8 +37,10 @@ std::vector<std::string> WindowTest::TakeErrors() {
 }
 
 QStringList WindowTest::Lines() const {
-    if (Window->MemoResults->document()->isEmpty()) return {};
-    return Window->MemoResults->toPlainText().split(QLatin1Char('\n'));
+    QStringList Result;
+    for (std::size_t I = 0; I < Window->MemoResults->LineCount(); ++I)
+        Result << QString::fromStdString(std::string(Window->MemoResults->Line(I)));
+    return Result;
 }
 
 void WindowTest::DoubleClickRow(int Row) {

