@@ -2,12 +2,19 @@
 // with their messages, and the error-box full stop.
 #include "ui/core/number_text.h"
 
+#include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -221,6 +228,86 @@ TEST(ErrorBoxText, FullStopAfterCharactersSortingAfterIt) {
         {"\xC3\xA9", "\xC3\xA9."},  // bytes above 127 sort after '.'
     };
     for (const auto& c : cases) EXPECT_EQ(uicore::ErrorBoxText(c.message), c.text) << c.message;
+}
+
+}  // namespace
+
+namespace {
+
+// An independent reading of the fixed-text rules on printf's 18-digit
+// expansion (glibc's "%.17e" is exact and rounds ties to even), working on
+// a digit string: the oracle for the randomized comparison below.
+std::string ReferenceFixedText(double v, int d) {
+    if (std::isnan(v)) return "NAN";
+    if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
+    std::string digits = "0";
+    int e = 0;
+    if (v != 0) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.17e", std::fabs(v));
+        digits = std::string(1, buf[0]) + std::string(buf + 2, 17);
+        e = std::atoi(std::strchr(buf, 'e') + 1) + 1;
+    }
+    const int k = std::min(d, e + d);
+    if (v == 0 || k < 0) {
+        digits.clear();
+    } else {
+        const bool up = k < 18 && digits[static_cast<std::size_t>(k)] >= '5';
+        digits.resize(static_cast<std::size_t>(k));
+        if (up) {
+            int i = k - 1;
+            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
+            if (i >= 0) {
+                ++digits[static_cast<std::size_t>(i)];
+            } else {
+                digits = "1";
+                ++e;
+            }
+        }
+    }
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    if (digits.empty()) return "0." + std::string(static_cast<std::size_t>(d), '0');
+    std::string text = v < 0 ? "-" : "";
+    if (e > d) {
+        text += digits.substr(0, 1);
+        if (digits.size() > 1) text += "." + digits.substr(1);
+        std::string exponent = std::to_string(e - 1);
+        if (d <= 4 && exponent.size() < static_cast<std::size_t>(d))
+            exponent.insert(0, static_cast<std::size_t>(d) - exponent.size(), '0');
+        return text + "E" + exponent;
+    }
+    // Digit i of the value 0.D1D2... x 10^e sits at decimal place e - 1 - i.
+    auto digitAt = [&](int place) {  // place 0 = units, -1 = tenths, ...
+        const int i = e - 1 - place;
+        return i >= 0 && i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)] : '0';
+    };
+    if (e <= 0) text += "0";
+    for (int place = e - 1; place >= 0; --place) text += digitAt(place);
+    text += ".";
+    for (int place = -1; place >= -d; --place) text += digitAt(place);
+    return text;
+}
+
+TEST(FixedText, AgreesWithAnIndependentReadingOfTheRules) {
+    std::mt19937_64 rng(20240611);
+    std::vector<double> values;
+    // Any bit pattern: every exponent, subnormals included.
+    for (int i = 0; i < 100000; ++i) values.push_back(std::bit_cast<double>(rng()));
+    // The magnitudes results usually have.
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    for (int i = 0; i < 100000; ++i) values.push_back(unit(rng) * std::pow(10.0, static_cast<int>(rng() % 24) - 6));
+    // Powers of ten and their neighbours, where the exponent changes.
+    for (int p = -12; p <= 20; ++p) {
+        const double t = std::pow(10.0, p);
+        values.insert(values.end(), {t, std::nextafter(t, 0.0), std::nextafter(t, INFINITY), -t});
+    }
+    // Exact 19-digit ties (j / 2^19 in [0.1, 1)): the expansion rounds them to even.
+    for (int j = 52429; j < 524288; j += 97) values.push_back(j / 524288.0);
+    for (const double v : values) {
+        for (const int d : {2, 4, 6, 10, 16}) {
+            ASSERT_EQ(FixedText(v, d), ReferenceFixedText(v, d)) << std::hexfloat << v << " d=" << d;
+        }
+    }
 }
 
 }  // namespace
