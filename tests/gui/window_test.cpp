@@ -11,18 +11,18 @@ namespace {
 
 const QString Rule(45, QLatin1Char('-'));
 
-// Rows of a results block whose numbers are all finite: those are the
-// rows whose points reach the chart.
-qsizetype FiniteRows(const QStringList& Lines) {
+// Result rows whose first cell and cell Column are finite numbers: the
+// rows whose point reaches series Column - 1.
+qsizetype FiniteRows(const QStringList& Lines, int Column) {
     qsizetype Count = 0;
     for (const QString& Line : Lines) {
         const QStringList Cells = Line.split(QStringLiteral("\t\t"));
-        if (Cells.size() < 2 || Line.startsWith(QLatin1Char('x')) || Line.startsWith(QLatin1Char('p')))
+        if (Cells.size() <= Column || Line.startsWith(QLatin1Char('x')) || Line.startsWith(QLatin1Char('p')))
             continue;
-        bool Finite = true;
-        for (const QString& Cell : Cells) Finite = Finite && !Cell.contains(QStringLiteral("INF")) &&
-                                                   !Cell.contains(QStringLiteral("NAN"));
-        Count += Finite ? 1 : 0;
+        auto Finite = [](const QString& Cell) {
+            return !Cell.contains(QStringLiteral("INF")) && !Cell.contains(QStringLiteral("NAN"));
+        };
+        Count += Finite(Cells[0]) && Finite(Cells[Column]) ? 1 : 0;
     }
     return Count;
 }
@@ -87,10 +87,9 @@ TEST_F(WindowTest, DefaultRangeWritesFiftySevenLinesAndFillsBothSeries) {
         EXPECT_TRUE(L[6 + I].startsWith(uicore::FixedText(I / 50.0, 4).c_str() + QStringLiteral("\t\t")))
             << L[6 + I].toStdString();
     EXPECT_EQ(L[56], Rule);
-    const qsizetype Points = FiniteRows(L);
-    EXPECT_GT(Points, 0);
-    EXPECT_EQ(Window->Chart1->Points(0).size(), Points);
-    EXPECT_EQ(Window->Chart1->Points(1).size(), Points);
+    EXPECT_GT(FiniteRows(L, 1), 0);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), FiniteRows(L, 1));
+    EXPECT_EQ(Window->Chart1->Points(1).size(), FiniteRows(L, 2));
 }
 
 TEST_F(WindowTest, ClearRemovesTextAndPoints) {
@@ -215,7 +214,7 @@ TEST_F(WindowTest, IcdfRangeFillsOnlySeriesZero) {
     const QStringList L = Lines();
     ASSERT_EQ(L.size(), 57);
     EXPECT_EQ(L[3], QStringLiteral("Calculating x(p)"));
-    EXPECT_EQ(Window->Chart1->Points(0).size(), FiniteRows(L));
+    EXPECT_EQ(Window->Chart1->Points(0).size(), FiniteRows(L, 1));
     EXPECT_EQ(Window->Chart1->Points(1).size(), 0);
 }
 
@@ -223,13 +222,14 @@ TEST_F(WindowTest, WithoutClearingTwoCalculationsDoubleLinesAndPoints) {
     QTest::mouseClick(Window->CheckBox4, Qt::LeftButton);
     ASSERT_FALSE(Window->CheckBox4->isChecked());
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
-    const qsizetype Points = Window->Chart1->Points(0).size();
+    const qsizetype Points0 = Window->Chart1->Points(0).size();
+    const qsizetype Points1 = Window->Chart1->Points(1).size();
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     const QStringList L = Lines();
     ASSERT_EQ(L.size(), 114);
     EXPECT_EQ(L.mid(0, 57), L.mid(57));
-    EXPECT_EQ(Window->Chart1->Points(0).size(), 2 * Points);
-    EXPECT_EQ(Window->Chart1->Points(1).size(), 2 * Points);
+    EXPECT_EQ(Window->Chart1->Points(0).size(), 2 * Points0);
+    EXPECT_EQ(Window->Chart1->Points(1).size(), 2 * Points1);
 }
 
 TEST_F(WindowTest, NoPointsWritesHeaderAndTwoRules) {
