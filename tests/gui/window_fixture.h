@@ -8,34 +8,14 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <deque>
 #include <memory>
-#include <optional>
 
+#include "tests/support/scripted_dialog.h"
 #include "ui/main_window.h"
 
 namespace guitest {
 
-class TScriptedDialog : public uicore::TInputDialog {
-public:
-    struct TQuery {
-        std::string Caption, Prompt, Default;
-    };
-    std::deque<std::optional<std::string>> Answers;  // nullopt: Cancel
-    std::vector<TQuery> Queries;
-
-    std::string InputQuery(const std::string& Caption, const std::string& Prompt,
-                           const std::string& Default) override {
-        Queries.push_back({Caption, Prompt, Default});
-        if (Answers.empty()) {
-            ADD_FAILURE() << "unexpected input dialog: " << Caption;
-            return Default;
-        }
-        const std::optional<std::string> Answer = Answers.front();
-        Answers.pop_front();
-        return Answer ? *Answer : Default;
-    }
-};
+using testsupport::TScriptedDialog;
 
 class TRecordingErrorBox : public uicore::TErrorBox {
 public:

@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <deque>
-#include <optional>
 
+#include "tests/support/scripted_dialog.h"
 #include "ui/core/dist_list.h"
 #include "ui/core/frame_core.h"
 #include "ui/core/number_text.h"
@@ -16,28 +15,7 @@ namespace {
 using model::TDistType;
 using uicore::TFrameDistCore;
 
-// Answers the dialog from a script and records what it was asked; an
-// answer of nullopt stands for Cancel (the default comes back).
-class TScriptedDialog : public uicore::TInputDialog {
-public:
-    struct TQuery {
-        std::string Caption, Prompt, Default;
-    };
-    std::deque<std::optional<std::string>> Answers;
-    std::vector<TQuery> Queries;
-
-    std::string InputQuery(const std::string& Caption, const std::string& Prompt,
-                           const std::string& Default) override {
-        Queries.push_back({Caption, Prompt, Default});
-        if (Answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << Caption;
-            return Default;
-        }
-        std::optional<std::string> Answer = Answers.front();
-        Answers.pop_front();
-        return Answer ? *Answer : Default;
-    }
-};
+using testsupport::TScriptedDialog;
 
 class FrameCoreTest : public ::testing::Test {
 protected:
