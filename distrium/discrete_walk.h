@@ -35,7 +35,7 @@ inline bool TruncFitsInt32(double x) { return x > -2147483649.0 && x < 214748364
 
 inline constexpr long kExactSteps = 20000;
 inline constexpr long kAnchorStride = 64;
-inline constexpr long kMaxWalkSteps = 1L << 22;
+inline constexpr long kMaxWalkSteps = 1L << 21;
 
 // Points from here on are beyond any walk (and beyond exact whole doubles).
 inline constexpr double kFarPoint = 4503599627370496.0;  // 2^52
