@@ -40,6 +40,16 @@ double LogNormalStartValue(double p, double a, double b) {
     return static_cast<double>(ExpLimit(NormalCDFInv(p, mu, s)));
 }
 
+// Start value for the far lower tail, where P(a, x/b) ~ (x/b)^a / Gamma(a+1).
+// Below p of about 1e-16, 2p - 1 rounds to -1 and the log-normal start
+// underflows to 0; for a > 1 the density vanishes there and the first
+// Newton step would run off to +Inf.
+double LowerTailStartValue(double p, double a, double b) {
+    const double exponent =
+        static_cast<double>((Ln(p) + numkern::LnGamma(static_cast<double>(ext(a) + 1))) / a);
+    return static_cast<double>(ExpLimit(exponent) * b);
+}
+
 }  // namespace
 
 double GammaPDF(double x, double a, double b) {
@@ -71,6 +81,7 @@ double GammaCDFInv(double p, double a, double b) {
     if (p == 0) return 0;
 
     double x = LogNormalStartValue(p, a, b);
+    if (x == 0) x = LowerTailStartValue(p, a, b);
     double dx = 1;
     int i = 0;
     // A NaN step or iterate fails every comparison and ends the loop with x.
@@ -87,7 +98,9 @@ double GammaCDFInv(double p, double a, double b) {
         x = next;
     }
     if (i == kMaxIterations) numkern::RaiseOrlenError("Failed to converge!");
-    return x;
+    // Every p below 1 has a finite quantile: an iterate that ran off to
+    // infinity (a density that underflowed to 0) is no answer.
+    return std::isinf(x) ? NaN : x;
 }
 
 double ChiSquarePDF(double x, std::int32_t nu) {

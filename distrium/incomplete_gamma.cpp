@@ -20,6 +20,9 @@ namespace {
 // 5e8 at its worst argument (X near A), the fraction far beyond.
 constexpr std::int64_t MaxIterations = 200000;
 
+// 1 / DBL_MIN: the reciprocal of anything above it is subnormal.
+constexpr double SubnormalReciprocal = 0x1p1022;
+
 // exp(A ln X - X - ln Gamma(A)) times the evaluator's sum or fraction.
 double Prefactored(double A, double X, double Factor) {
     const ext lnTerm = (A * numkern::Ln(X) - X) - numkern::LnGamma(A);
@@ -52,8 +55,11 @@ double GammaPSeries(double A, double X) {
 }
 
 double GammaQContFrac(double A, double X) {
-    // The limit Q(A, +Inf) = 0; the fraction itself turns into 0 * Inf there.
-    if (numkern::IsInf(X) && X > 0 && !numkern::IsNaNOrInf(A)) return 0.0;
+    // From 2^1022 on, 1/b is subnormal and too coarse for the stop test, and
+    // at +Inf the fraction turns into 0 * Inf: it never ends. X - A is then
+    // at least an ulp of X, 2^970, against a standard deviation sqrt(A) below
+    // 2^512, so Q is 0.
+    if (X >= SubnormalReciprocal && X > A) return 0.0;
     const double tiny = numkern::MinDouble;
     double b = Stored(static_cast<ext>(X) + 1 - A);
     double u = Stored(1.0L / tiny);

@@ -47,7 +47,7 @@ constexpr ext StirlingCorrection[] = {
     0.083333333333333314484L,
 };
 
-// ln Gamma(2 + z) - ... on [2, 3): z N(z) / D(z).
+// The rational approximation on [2, 3): ln Gamma(2 + z) = z N(z) / D(z).
 constexpr ext ShiftNumerator[] = {
     -2163.6908276438128576L,   -87238.715228435114597L,   -1104326.8146914642612L,
     -6111225.0120052143002L,   -16255680.625437005911L,   -20039374.181038151753L,
@@ -76,7 +76,7 @@ constexpr double NearZero = 0.03125;
 // ln|Gamma(X)| = ln pi - ln(a |sin(pi z)|) - ln Gamma(a), z the distance of a
 // to its nearest integer.
 double Reflection(double A) {
-    // Truncation in floating point: a may exceed every integer type's range.
+    // Truncation in floating point: a may exceed the 32-bit range.
     ext n = std::trunc(static_cast<ext>(A));
     ext z = A - n;
     if (z > 0.5L) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <string>
 
 #include "distrium/distrium.h"
@@ -105,6 +106,9 @@ TEST(GammaFamily, OverflowedExponentGivesTheLimit) {
         {"ExpPDF(1e300, 1e-10)", ExpPDF(1e300, 1e-10), 0},
         {"ExpPDF(inf, 1)", ExpPDF(Inf, 1), 0},
         {"ExpCDF(1e300, 1e-10)", ExpCDF(1e300, 1e-10), 1},
+        // x / b = +Inf goes on to the continued fraction of P.
+        {"GammaCDF(inf, 2, 1)", GammaCDF(Inf, 2, 1), 1},
+        {"GammaCDF(1e300, 2, 1e-10)", GammaCDF(1e300, 2, 1e-10), 1},
         {"ExpCDF(inf, 1)", ExpCDF(Inf, 1), 1},
     });
 }
@@ -205,6 +209,57 @@ TEST(GammaFamily, ShapeOneInverseIsTheExponentialQuantile) {
             const double tolerance = std::max(1e-11 * want, 1.5e-8);
             EXPECT_NEAR(GammaCDFInv(p, 1, b), want, tolerance) << "p = " << p << ", b = " << b;
         }
+}
+
+// Below p of about 1e-16, 2p - 1 rounds to -1, the log-normal start value
+// underflows to 0 and for a > 1 the first step from there ran off to +Inf.
+// Expected values from the leading terms of P near 0: P(2, y) = y^2/2 - y^3/3
+// + ..., P(1/2, y) = 2 sqrt(y / pi) - ..., so x = b y solves P(a, y) = p.
+TEST(GammaFamily, FarLowerTailQuantiles) {
+    struct Case {
+        double p, a, b, want;
+    };
+    const double r20 = std::sqrt(2e-20);
+    const double r300 = std::sqrt(2e-300);
+    const Case cases[] = {
+        {1e-20, 2, 1, r20 * (1 + r20 / 3)},
+        {1e-20, 2, 5, 5 * r20 * (1 + r20 / 3)},
+        {1e-300, 2, 1, r300},
+        {1e-20, 0.5, 1, std::numbers::pi * 1e-40 / 4},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR_REL(GammaCDFInv(c.p, c.a, c.b), c.want, 1e-9)
+            << "GammaCDFInv(" << c.p << ", " << c.a << ", " << c.b << ")";
+    // Shape 100: far from 0, where the Newton loop meets p itself.
+    EXPECT_NEAR_REL(GammaCDF(GammaCDFInv(1e-20, 100, 1), 100, 1), 1e-20, 1e-12);
+}
+
+// Where the density underflows to 0 at the start, the step is infinite and
+// the iterate leaves for +Inf: no quantile, so NaN, never +Inf for p < 1.
+TEST(GammaFamily, IterateThatRunsOffGivesNaN) {
+    EXPECT_TRUE(std::isnan(GammaCDFInv(1e-20, 1e4, 1)));
+    EXPECT_TRUE(std::isnan(ChiSquareCDFInv(1e-20, 20000)));
+}
+
+// The hundredth iteration raises, and the chi-square inverse passes it on.
+TEST(GammaFamily, NewtonLimitRaisesFailedToConverge) {
+    struct Case {
+        const char* call;
+        std::function<double()> f;
+    };
+    const Case cases[] = {
+        {"GammaCDFInv(1e-80, 100, 1)", [] { return GammaCDFInv(1e-80, 100, 1); }},
+        {"GammaCDFInv(1e-80, 100, 3)", [] { return GammaCDFInv(1e-80, 100, 3); }},
+        {"ChiSquareCDFInv(1e-80, 200)", [] { return ChiSquareCDFInv(1e-80, 200); }},
+    };
+    for (const Case& c : cases) {
+        try {
+            const double x = c.f();
+            ADD_FAILURE() << c.call << " returned " << x;
+        } catch (const numkern::EOrlenException& e) {
+            EXPECT_STREQ(e.what(), "Failed to converge!") << c.call;
+        }
+    }
 }
 
 TEST(GammaFamily, ExponentialMatchesClosedForms) {

@@ -92,6 +92,17 @@ TEST(Physics, MaxwellRoundTrip) {
             [&](double p) { return MaxwellCDFInv(p, a); }, 1e-10);
 }
 
+// Near 0 the Maxwell CDF is sqrt(2/pi) u^3 / 3 (u = x / a), so the far
+// lower tail, where the gamma inverse starts from its lower-tail form, has
+// the quantile a (3 p sqrt(pi/2))^(1/3).
+TEST(Physics, MaxwellFarLowerTail) {
+    for (double p : {1e-300, 1e-100, 1e-20})
+        for (double a : {0.5, 3.0}) {
+            const double want = a * std::cbrt(3 * p * std::sqrt(std::numbers::pi / 2));
+            EXPECT_NEAR_REL(MaxwellCDFInv(p, a), want, 1e-9) << "p = " << p << ", a = " << a;
+        }
+}
+
 TEST(Physics, OccupationNumbersMatchClosedForms) {
     struct Case {
         double x, mu, s;

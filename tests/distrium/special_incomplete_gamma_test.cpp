@@ -127,6 +127,11 @@ TEST(GammaP, InfiniteAndTinyArgumentsTakeTheirLimits) {
         {"Q(2, Inf)", GammaQ(2, kInf), 0, 0},
         {"P(1e300, Inf)", GammaP(1e300, kInf), 1, 0},
         {"Q-fraction(0.5, Inf)", distrium::GammaQContFrac(0.5, kInf), 0, 0},
+        // 1/(X + 1 - A) would be subnormal, too coarse for the stop test.
+        {"P(2, 1e308)", GammaP(2, 1e308), 1, 0},
+        {"Q(2, 1e308)", GammaQ(2, 1e308), 0, 0},
+        {"Q(1e308, DBL_MAX)", GammaQ(1e308, DBL_MAX), 0, 0},
+        {"Q-fraction(DBL_MAX, 1e308)", distrium::GammaQContFrac(DBL_MAX, 1e308), kNaN, 0},
         // A shape so small that 1/A overflows: P rounds to 1.
         {"P(denormal, 0.5)", GammaP(4.9e-324, 0.5), 1, 0},
         {"Q(denormal, 0.5)", GammaQ(4.9e-324, 0.5), 0, 0},
