@@ -2,25 +2,18 @@
 // ones: each function at a typical point, and the walks and sums over large
 // supports (Poisson quantiles at means of a thousand to a billion,
 // binomial and hypergeometric supports near the 32-bit limit).
-#include <benchmark/benchmark.h>
-
 #include <cstdint>
-#include <functional>
 
+#include "bench/call_table.h"
 #include "distrium/distrium.h"
 
 namespace {
 
 using namespace distrium;
 
-struct Call {
-    const char* name;
-    std::function<double()> f;
-};
-
 constexpr std::int32_t kHalf = INT32_MAX / 2;
 
-const Call kCalls[] = {
+const benchtable::Call kCalls[] = {
     {"BetaPDF", [] { return BetaPDF(0.3, 2.5, 4); }},
     {"BetaCDF", [] { return BetaCDF(0.3, 2.5, 4); }},
     {"BetaCDFInv", [] { return BetaCDFInv(0.3, 2.5, 4); }},
@@ -64,15 +57,6 @@ const Call kCalls[] = {
     {"UniformDCDFInv", [] { return UniformDCDFInv(0.7, 10); }},
 };
 
-void RunCall(benchmark::State& state, const std::function<double()>& f) {
-    for (auto _ : state) benchmark::DoNotOptimize(f());
-}
-
-// Registered before main's RunSpecifiedBenchmarks; nothing is evaluated
-// until then, after the kernel's start-up.
-[[maybe_unused]] const bool kRegistered = [] {
-    for (const Call& c : kCalls) benchmark::RegisterBenchmark(c.name, RunCall, c.f);
-    return true;
-}();
+[[maybe_unused]] const bool kRegistered = benchtable::Register(kCalls);
 
 }  // namespace

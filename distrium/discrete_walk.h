@@ -163,6 +163,35 @@ WalkStop WalkMasses(const Dist& d, double lo, double last, double target, Reache
     return {walk.K(), s, WalkEnd::AtLast};
 }
 
+// The quantile a walk bounded by the top of the support answers: the point
+// where the sum reached the probability; the top where it did not (the walk
+// would have gone on to it); NaN for a failed walk.
+inline double BoundedQuantile(const WalkStop& stop, double top) {
+    switch (stop.end) {
+        case WalkEnd::Reached:
+            return stop.k;
+        case WalkEnd::Failed:
+            return numkern::NaN;
+        default:
+            return top;
+    }
+}
+
+// The quantile an unbounded walk answers: the point where the sum reached the
+// probability or stopped growing below it; allZero when every mass is 0; NaN
+// for a failed walk.
+inline double UnboundedQuantile(const WalkStop& stop, double allZero) {
+    switch (stop.end) {
+        case WalkEnd::Reached:
+        case WalkEnd::Settled:
+            return stop.k;
+        case WalkEnd::AllZero:
+            return allZero;
+        default:
+            return numkern::NaN;
+    }
+}
+
 // The plain sum of the masses at lo..last, NaN when the walk fails.
 template <class Dist>
 double SumMasses(const Dist& d, double lo, double last) {

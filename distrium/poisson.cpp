@@ -102,15 +102,9 @@ double PoissonCDF(double x, double lambda) {
 double PoissonCDFInv(double p, double lambda) {
     if (AnyNaN(p, lambda)) return NaN;
     if (lambda <= 0 || p < 0 || p >= 1) return NaN;
-    const detail::WalkStop stop = detail::WalkMasses(PoissonMasses(lambda), 0, numkern::Inf, p,
-                                                     [p](double s) { return !(p > s); });
-    switch (stop.end) {
-        case detail::WalkEnd::Reached:
-        case detail::WalkEnd::Settled:
-            return stop.k;
-        default:
-            return NaN;
-    }
+    return detail::UnboundedQuantile(
+        detail::WalkMasses(PoissonMasses(lambda), 0, numkern::Inf, p, [p](double s) { return !(p > s); }),
+        NaN);
 }
 
 }  // namespace distrium

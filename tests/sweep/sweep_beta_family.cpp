@@ -5,23 +5,15 @@
 // must end within the time limit.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "distrium/distrium.h"
-#include "tests/sweep/sweep.h"
+#include "tests/sweep/sweep_table.h"
 
 namespace {
 
 using namespace distrium;
 using sweep::I;
 
-struct Entry {
-    const char* name;
-    const char* kinds;
-    sweep::Call call;
-};
-
-const Entry kEntries[] = {
+const sweep::Entry kEntries[] = {
     {"BetaPDF", "rrr", [](const double* v) { return BetaPDF(v[0], v[1], v[2]); }},
     {"BetaCDF", "rrr", [](const double* v) { return BetaCDF(v[0], v[1], v[2]); }},
     {"BetaCDFInv", "rrr", [](const double* v) { return BetaCDFInv(v[0], v[1], v[2]); }},
@@ -33,13 +25,11 @@ const Entry kEntries[] = {
     {"FCDFInv", "rii", [](const double* v) { return FCDFInv(v[0], I(v[1]), I(v[2])); }},
 };
 
-class SweepBetaFamily : public ::testing::TestWithParam<Entry> {};
+class SweepBetaFamily : public ::testing::TestWithParam<sweep::Entry> {};
 
 TEST_P(SweepBetaFamily, EveryCallReturnsInTime) { sweep::Run(GetParam().kinds, GetParam().call); }
 
 INSTANTIATE_TEST_SUITE_P(Distributions, SweepBetaFamily, ::testing::ValuesIn(kEntries),
-                         [](const ::testing::TestParamInfo<Entry>& info) {
-                             return std::string(info.param.name);
-                         });
+                         sweep::EntryName);
 
 }  // namespace

@@ -6,23 +6,15 @@
 // within the time limit, without undefined conversions.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "distrium/distrium.h"
-#include "tests/sweep/sweep.h"
+#include "tests/sweep/sweep_table.h"
 
 namespace {
 
 using namespace distrium;
 using sweep::I;
 
-struct Entry {
-    const char* name;
-    const char* kinds;
-    sweep::Call call;
-};
-
-const Entry kEntries[] = {
+const sweep::Entry kEntries[] = {
     {"BinomPDF", "rir", [](const double* v) { return BinomPDF(v[0], I(v[1]), v[2]); }},
     {"BinomCDF", "rir", [](const double* v) { return BinomCDF(v[0], I(v[1]), v[2]); }},
     {"BinomCDFInv", "rir", [](const double* v) { return BinomCDFInv(v[0], I(v[1]), v[2]); }},
@@ -46,13 +38,11 @@ const Entry kEntries[] = {
     {"UniformDCDFInv", "ri", [](const double* v) { return UniformDCDFInv(v[0], I(v[1])); }},
 };
 
-class SweepDiscrete : public ::testing::TestWithParam<Entry> {};
+class SweepDiscrete : public ::testing::TestWithParam<sweep::Entry> {};
 
 TEST_P(SweepDiscrete, EveryCallReturnsInTime) { sweep::Run(GetParam().kinds, GetParam().call); }
 
 INSTANTIATE_TEST_SUITE_P(Distributions, SweepDiscrete, ::testing::ValuesIn(kEntries),
-                         [](const ::testing::TestParamInfo<Entry>& info) {
-                             return std::string(info.param.name);
-                         });
+                         sweep::EntryName);
 
 }  // namespace
