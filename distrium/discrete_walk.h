@@ -4,7 +4,9 @@
 // inverses add them into a double, without visiting the points that cannot
 // change the sum:
 //  - below the mode the masses do not decrease, so the leading points whose
-//    mass is exactly 0 are skipped by bisection;
+//    mass is exactly 0 are skipped by bisection, and on a long walk also
+//    those whose masses together lie below the last bit of what the sum
+//    is compared with;
 //  - past the mode they decrease, so once a mass no longer changes the
 //    running sum no later one does, and the walk stops there;
 //  - the first kExactSteps masses come from the distribution's own mass
@@ -98,20 +100,52 @@ struct WalkStop {
     WalkEnd end;
 };
 
+// The masses before k sum to at most m(k) rho / (1 - rho) with
+// rho = m(k-1) / m(k): below the mode the ratio m(j-1) / m(j) grows with j
+// (the masses of these laws are log-concave), so the lead is bounded by a
+// geometric series. The last point of [k0, hi] where that bound stays within
+// limit, or k0 when none does.
+template <class Dist>
+double NegligibleLeadEnd(const Dist& d, double k0, double hi, long double limit) {
+    const auto negligible = [&](double k) {
+        const long double rho = 1 / d.Ratio(k - 1);
+        return rho < 1 && d.Mass(k) * rho / (1 - rho) <= limit;
+    };
+    if (!negligible(k0)) return k0;
+    if (negligible(hi)) return hi;
+    double yes = k0;
+    double no = hi;
+    while (no - yes > 1) {
+        const double mid = std::floor(yes + (no - yes) / 2);
+        if (mid <= yes || mid >= no) break;
+        (negligible(mid) ? yes : no) = mid;
+    }
+    return yes;
+}
+
 // Adds the masses at lo, lo + 1, ..., last into a double, each sum formed in
-// extended precision and stored, until Reached(sum) holds. Reached must be
-// monotone in the sum; a never-true Reached gives the plain sum up to last.
-template <class Dist, class Target>
-WalkStop WalkMasses(const Dist& d, double lo, double last, Target reached) {
+// extended precision and stored, until reached(sum) holds. reached must be
+// monotone in the sum and compare it with target (+Inf for a plain sum up to
+// last). A walk longer than kExactSteps up to the mode leaves out the leading
+// masses whose total is below 2^-70 of target (of the mass at the last point
+// below the mode, for a plain sum): they cannot change the comparison, nor
+// the sum by more than its last bit.
+template <class Dist, class Reached>
+WalkStop WalkMasses(const Dist& d, double lo, double last, double target, Reached reached) {
     const double fullMode = std::max(d.Mode(), lo);
     const double mode = std::min(fullMode, kFarPoint);
-    const double k0 = FirstNonZero(d, lo, std::min(last, mode));
+    const double hi = std::min(last, mode);
+    double k0 = FirstNonZero(d, lo, hi);
     if (reached(0.0) && k0 != lo) return {lo, 0, WalkEnd::Reached};
     if (k0 < 0) {
         if (last <= mode) return {last, 0, WalkEnd::AtLast};
         // A zero mass at a mode beyond reach says nothing about the masses there.
         if (fullMode > kFarPoint) return {mode, 0, WalkEnd::Failed};
         return {mode, 0, WalkEnd::AllZero};
+    }
+    if (hi - k0 > kExactSteps) {
+        const long double scale = std::isfinite(target) ? target : d.Mass(hi);
+        k0 = NegligibleLeadEnd(d, k0, hi, scale * 0x1p-70L);
     }
     MassWalk<Dist> walk(d, k0);
     double s = walk.Mass();
@@ -129,10 +163,39 @@ WalkStop WalkMasses(const Dist& d, double lo, double last, Target reached) {
     return {walk.K(), s, WalkEnd::AtLast};
 }
 
+// The quantile a walk bounded by the top of the support answers: the point
+// where the sum reached the probability; the top where it did not (the walk
+// would have gone on to it); NaN for a failed walk.
+inline double BoundedQuantile(const WalkStop& stop, double top) {
+    switch (stop.end) {
+        case WalkEnd::Reached:
+            return stop.k;
+        case WalkEnd::Failed:
+            return numkern::NaN;
+        default:
+            return top;
+    }
+}
+
+// The quantile an unbounded walk answers: the point where the sum reached the
+// probability or stopped growing below it; allZero when every mass is 0; NaN
+// for a failed walk.
+inline double UnboundedQuantile(const WalkStop& stop, double allZero) {
+    switch (stop.end) {
+        case WalkEnd::Reached:
+        case WalkEnd::Settled:
+            return stop.k;
+        case WalkEnd::AllZero:
+            return allZero;
+        default:
+            return numkern::NaN;
+    }
+}
+
 // The plain sum of the masses at lo..last, NaN when the walk fails.
 template <class Dist>
 double SumMasses(const Dist& d, double lo, double last) {
-    const WalkStop stop = WalkMasses(d, lo, last, [](double) { return false; });
+    const WalkStop stop = WalkMasses(d, lo, last, numkern::Inf, [](double) { return false; });
     return stop.end == WalkEnd::Failed ? numkern::NaN : stop.sum;
 }
 
