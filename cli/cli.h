@@ -76,6 +76,10 @@ private:
     char FBuffer[1 << 16];
 };
 
+// A CSV number: what printf's "%.17g" writes (17 significant digits, no
+// trailing zeros), and NaN, Inf, -Inf. Out holds at least 32 chars.
+std::size_t CsvNumber(char* Out, double Value);
+
 // The rows of the configured calculation as CSV: a header row, then one row
 // per point with every number at 17 significant digits (NaN, Inf, -Inf).
 // Stops early when the writer fails; library exceptions pass through.

@@ -1,13 +1,14 @@
 // quantiva-cli's output: a buffered line writer, the results text through
 // the window's calculation core, the CSV table at full precision, and Run,
 // which turns a command line into output and an exit status.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
 
 #include "cli/cli.h"
-#include "numkern/numkern.h"
+#include "ui/core/decimal_digits.h"
 #include "ui/core/number_text.h"
 #include "ui/core/range_steps.h"
 
@@ -34,15 +35,49 @@ void TLineWriter::Flush() {
     if (!FFailed && std::fflush(FStream) != 0) FFailed = true;
 }
 
-namespace {
-
-// Full precision: 17 significant digits, shortest form of them.
 std::size_t CsvNumber(char* Out, double Value) {
     if (std::isnan(Value)) return std::strlen(std::strcpy(Out, "NaN"));
     if (std::isinf(Value)) return std::strlen(std::strcpy(Out, Value > 0 ? "Inf" : "-Inf"));
-    return static_cast<std::size_t>(
-        std::to_chars(Out, Out + 32, Value, std::chars_format::general, 17).ptr - Out);
+    char* p = Out;
+    if (std::signbit(Value)) *p++ = '-';
+    if (Value == 0) {
+        *p++ = '0';
+        return static_cast<std::size_t>(p - Out);
+    }
+    constexpr int Digits = 17;
+    const uicore::TDecimalDigits d = uicore::DecimalDigits(std::fabs(Value), Digits);
+    int n = Digits;
+    while (n > 1 && d.D[n - 1] == '0') --n;
+    const int x = d.E - 1;  // the scientific exponent
+    if (x < -4 || x >= Digits) {
+        *p++ = d.D[0];
+        if (n > 1) {
+            *p++ = '.';
+            p = std::copy(d.D + 1, d.D + n, p);
+        }
+        *p++ = 'e';
+        *p++ = x < 0 ? '-' : '+';
+        const int ax = x < 0 ? -x : x;
+        if (ax < 10) *p++ = '0';
+        return static_cast<std::size_t>(std::to_chars(p, p + 4, ax).ptr - Out);
+    }
+    if (x < 0) {
+        *p++ = '0';
+        *p++ = '.';
+        p = std::fill_n(p, -x - 1, '0');
+        return static_cast<std::size_t>(std::copy(d.D, d.D + n, p) - Out);
+    }
+    const int whole = x + 1;
+    p = std::copy(d.D, d.D + std::min(n, whole), p);
+    p = std::fill_n(p, std::max(0, whole - n), '0');
+    if (n > whole) {
+        *p++ = '.';
+        p = std::copy(d.D + whole, d.D + n, p);
+    }
+    return static_cast<std::size_t>(p - Out);
 }
+
+namespace {
 
 void CsvRow(TLineWriter& Out, std::initializer_list<double> Values) {
     char row[3 * 33];
@@ -127,8 +162,8 @@ int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Er
         } else {
             core.Calculate(&sinks);
         }
-    } catch (const numkern::EOrlenException& e) {
-        writer.Flush();  // the rows before the failure stay
+    } catch (const std::exception& e) {  // "Failed to converge!", or out of memory
+        writer.Flush();                     // the rows before the failure stay
         Report(Err, e.what());
         return 1;
     }

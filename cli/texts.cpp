@@ -59,12 +59,14 @@ Examples:
 }
 
 std::string ListText() {
-    std::string text;
+    std::string text =
+        "Index, list entry and \"caption\" of each distribution; then its parameters:\n"
+        "name, kind, default and valid range (none where empty).\n";
     for (int i = 0; i < model::DistTypeCount; ++i) {
         model::TProbDistribution dist;
         dist.SetDistType(static_cast<model::TDistType>(i));
-        if (i > 0) text += '\n';
-        char index[8];
+        text += '\n';
+        char index[16];
         std::snprintf(index, sizeof index, "%2d  ", i);
         text += index;
         text += Padded(uicore::DistListEntries[i], 22);
@@ -73,8 +75,10 @@ std::string ListText() {
         for (std::int32_t k = 0; k < params.Count(); ++k) {
             const model::TProbParameter& p = params.Items(k);
             const bool integer = p.ParamType() == model::TProbParamType::ptInteger;
-            text += "      " + Padded(p.Name(), 8) + Padded(integer ? "integer" : "real", 9) +
-                    Padded(Shortest(p.Value()), 7) + p.ValidRange() + "\n";
+            std::string line = "      " + Padded(p.Name(), 8) + Padded(integer ? "integer" : "real", 9) +
+                               Padded(Shortest(p.Value()), 7) + p.ValidRange();
+            line.erase(line.find_last_not_of(' ') + 1);
+            text += line + '\n';
         }
     }
     text.pop_back();  // WriteLine ends the last line

@@ -1,6 +1,11 @@
 // quantiva-cli's command line: distribution names, options and their
 // conflicts, and how a request configures the model and the core.
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -208,6 +213,39 @@ TEST(Configure, UnknownParameterListsTheValidNames) {
         ADD_FAILURE() << "sigma=wide accepted";
     } catch (const TCliError& e) {
         EXPECT_STREQ(e.what(), "sigma: 'wide' is not a valid floating point value");
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The CSV numbers against the standard library's "%.17g" conversion.
+TEST(CsvNumber, WritesWhatPrintfG17Writes) {
+    std::mt19937_64 rng(17);
+    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.1, 1e-5, 1e-4, 9.9999999999999991e-5, 1e16, 1e17,
+                                  9.9999999999999998e16, 123456789012345678.0, 5e-324, 1.7976931348623157e308};
+    for (int i = 0; i < 200000; ++i) values.push_back(std::bit_cast<double>(rng()));
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    for (int i = 0; i < 200000; ++i) values.push_back(unit(rng) * std::pow(10.0, static_cast<int>(rng() % 30) - 8));
+    for (const double v : values) {
+        if (std::isnan(v) || std::isinf(v)) continue;
+        char got[32], want[32];
+        const std::string_view g(got, cli::CsvNumber(got, v));
+        const std::string_view w(want, static_cast<std::size_t>(
+                                           std::to_chars(want, want + 32, v, std::chars_format::general, 17).ptr - want));
+        ASSERT_EQ(g, w) << std::hexfloat << v;
+    }
+}
+
+TEST(CsvNumber, SpecialValues) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{std::numeric_limits<double>::quiet_NaN(), "NaN"}, {INFINITY, "Inf"}, {-INFINITY, "-Inf"}};
+    for (const auto& c : cases) {
+        char text[32];
+        EXPECT_EQ(std::string_view(text, cli::CsvNumber(text, c.value)), c.text);
     }
 }
 

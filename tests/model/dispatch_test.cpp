@@ -203,6 +203,22 @@ TEST(Dispatch, NewDistributionEvaluatesBetaDefaults) {
     EXPECT_EQ(dist.ICDF(0.5), BetaCDFInv(0.5, 1, 0.2));
 }
 
+// A Beta inverse that does not converge (found by a random search over the
+// Newton inverse): the model passes the library's exception on unchanged.
+TEST(Dispatch, LibraryExceptionsPassThrough) {
+    const double a = 36243627.117911495, b = 1.4712303252371866e-09, p = 1.7953528167426562e-09;
+    ASSERT_THROW(BetaCDFInv(p, a, b), numkern::EOrlenException);
+    TProbDistribution dist;
+    dist.DistParams().Items(1).SetValue(a);
+    dist.DistParams().Items(2).SetValue(b);
+    try {
+        dist.ICDF(p);
+        ADD_FAILURE() << "no exception";
+    } catch (const numkern::EOrlenException& e) {
+        EXPECT_STREQ(e.what(), "Failed to converge!");
+    }
+}
+
 TEST(Dispatch, UnknownTypeAnswersNaN) {
     TProbDistribution dist;
     dist.SetDistType(static_cast<TDistType>(77));

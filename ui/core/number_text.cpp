@@ -1,9 +1,8 @@
 // Number text: the fixed format F(v, d) of the results and the annotation,
 // the parsing of typed reals and integers, and the error-box text.
 //
-// F expands |v| to 18 significant digits (exactly, by 128-bit integers for
-// the usual magnitudes and std::to_chars otherwise), keeps d significant digits but at most d decimals, rounds
-// the digit string half up and writes the fixed form, or the scientific
+// F expands |v| to 18 significant digits (correctly rounded), keeps d
+// significant digits but at most d decimals, rounds the digit string half up and writes the fixed form, or the scientific
 // form once the integer part has more than d digits. It formats into a
 // caller's buffer because a range of a million rows calls it three times
 // per row.
@@ -11,17 +10,29 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
 
+#include "ui/core/decimal_digits.h"
+
 namespace uicore {
 
 namespace {
 
-constexpr int ExpandedDigits = 18;
+constexpr int ExpandedDigits = MaxDecimalDigits;
+
+// 10^-d, to within a unit in the last place.
+constexpr auto NegativePow10 = [] {
+    std::array<double, ExpandedDigits + 1> p{};
+    double v = 1.0;
+    for (double& e : p) {
+        e = v;
+        v /= 10;
+    }
+    return p;
+}();
 
 // |v| (finite, non-zero) as 0.D1..D18 x 10^E.
 struct TDigits {
@@ -30,70 +41,11 @@ struct TDigits {
     int E;
 };
 
-// The 18-digit expansion by 128-bit integer arithmetic, for the magnitudes
-// that results usually have (1e-5 to 1e18): N = m * 2^e2 * 10^(18 - E)
-// rounded half to even, as std::to_chars rounds; m * 10^22 still fits in
-// 128 bits. About four times faster than the general conversion.
-__extension__ using u128 = unsigned __int128;
-
-constexpr auto Pow10 = [] {
-    std::array<u128, 23> p{};
-    p[0] = 1;
-    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
-    return p;
-}();
-
-bool ExpandFast(double Magnitude, TDigits& r) {
-    if (!(Magnitude >= 1e-5 && Magnitude < 1e18)) return false;
-    constexpr std::uint64_t Low = 100000000000000000ull;  // 10^17
-    constexpr std::uint64_t High = 10 * Low;
-    const auto bits = std::bit_cast<std::uint64_t>(Magnitude);
-    const std::uint64_t m = (bits & ((1ull << 52) - 1)) | (1ull << 52);  // all normal here
-    const int e2 = static_cast<int>(bits >> 52) - 1075;                 // v = m * 2^e2
-    // floor(log10(2^(e2 + 52))) + 1: E itself or one less.
-    int e10 = (((e2 + 52) * 78913) >> 18) + 1;
-    for (int tries = 0; tries < 3; ++tries) {
-        const int s = ExpandedDigits - e10;
-        if (s < 0 || s > 22) return false;
-        u128 n = static_cast<u128>(m) * Pow10[s];
-        if (e2 >= 0) {
-            n <<= e2;
-        } else {
-            const int k = -e2;
-            const u128 q = n >> k;
-            const u128 rem = n - (q << k);
-            const u128 half = static_cast<u128>(1) << (k - 1);
-            n = q + ((rem > half || (rem == half && (q & 1))) ? 1 : 0);
-        }
-        if (n >= High) {
-            ++e10;
-        } else if (n < Low) {
-            --e10;
-        } else {
-            std::to_chars(r.D, r.D + ExpandedDigits, static_cast<std::uint64_t>(n));
-            r.E = e10;
-            r.Count = ExpandedDigits;
-            return true;
-        }
-    }
-    return false;
-}
-
 TDigits Expand(double Magnitude) {
-    TDigits r{};
-    if (ExpandFast(Magnitude, r)) return r;
-    char buf[40];
-    // 17 digits after the point of the scientific form: 18 significant.
-    const auto res = std::to_chars(buf, buf + sizeof buf, Magnitude,
-                                   std::chars_format::scientific, ExpandedDigits - 1);
-    r.D[0] = buf[0];
-    std::memcpy(r.D + 1, buf + 2, ExpandedDigits - 1);
-    // The exponent follows "e" and its sign.
-    const char* sign = buf + ExpandedDigits + 2;
-    int exp10 = 0;
-    std::from_chars(sign + 1, res.ptr, exp10);
-    if (*sign == '-') exp10 = -exp10;
-    r.E = exp10 + 1;
+    const TDecimalDigits digits = DecimalDigits(Magnitude, ExpandedDigits);
+    TDigits r;
+    std::memcpy(r.D, digits.D, ExpandedDigits);
+    r.E = digits.E;
     r.Count = ExpandedDigits;
     return r;
 }
@@ -207,9 +159,13 @@ std::size_t FixedTextTo(char* Out, double Value, std::int32_t Decimals, char Dec
     // Outside the track bar's 2..16 the general formatter's own limits hold:
     // no more digits than the 18 of the expansion.
     const int d = std::clamp<std::int32_t>(Decimals, 2, ExpandedDigits);
-    if (Value == 0.0) return static_cast<std::size_t>(WriteZero(p, d, DecimalSeparator) - Out);
+    const double magnitude = negative ? -Value : Value;
+    // Below 0.4 units of the last decimal the text is zero whatever the
+    // expansion: no need to expand (a common case in the tails of a range).
+    if (magnitude < 0.4 * NegativePow10[static_cast<std::size_t>(d)])
+        return static_cast<std::size_t>(WriteZero(p, d, DecimalSeparator) - Out);
 
-    TDigits r = Expand(negative ? -Value : Value);
+    TDigits r = Expand(magnitude);
     RoundTo(r, std::min(d, r.E + d));
     DropTrailingZeros(r);
     if (r.Count == 0) return static_cast<std::size_t>(WriteZero(p, d, DecimalSeparator) - Out);
