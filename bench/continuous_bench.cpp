@@ -1,21 +1,14 @@
 // Cost of the continuous distributions: PDF, CDF and inverse of each at a
 // typical point in the body of the distribution.
-#include <benchmark/benchmark.h>
 
-#include <functional>
-
+#include "bench/call_table.h"
 #include "distrium/distrium.h"
 
 namespace {
 
 using namespace distrium;
 
-struct Call {
-    const char* name;
-    std::function<double()> f;
-};
-
-const Call kCalls[] = {
+const benchtable::Call kCalls[] = {
     {"GammaPDF", [] { return GammaPDF(2.7, 2.5, 1.5); }},
     {"GammaCDF", [] { return GammaCDF(2.7, 2.5, 1.5); }},
     {"GammaCDFInv", [] { return GammaCDFInv(0.3, 2.5, 1.5); }},
@@ -65,15 +58,6 @@ const Call kCalls[] = {
     {"FermiDiracPDF", [] { return FermiDiracPDF(1.3, 0.5, 2); }},
 };
 
-void RunCall(benchmark::State& state, const std::function<double()>& f) {
-    for (auto _ : state) benchmark::DoNotOptimize(f());
-}
-
-// Registered before main's RunSpecifiedBenchmarks; nothing is evaluated
-// until then, after the kernel's start-up.
-[[maybe_unused]] const bool kRegistered = [] {
-    for (const Call& c : kCalls) benchmark::RegisterBenchmark(c.name, RunCall, c.f);
-    return true;
-}();
+[[maybe_unused]] const bool kRegistered = benchtable::Register(kCalls);
 
 }  // namespace

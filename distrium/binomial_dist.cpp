@@ -98,16 +98,8 @@ double BinomCDFInv(double prob, std::int32_t n, double p) {
     if (AnyNaN(prob, p)) return NaN;
     if (n < 0 || p < 0 || p > 1 || prob < 0 || prob > 1) return NaN;
     if (n == 0) return 0;
-    const detail::WalkStop stop =
-        detail::WalkMasses(BinomMasses(n, p), 0, n, prob, [prob](double s) { return !(prob > s); });
-    switch (stop.end) {
-        case detail::WalkEnd::Reached:
-            return stop.k;
-        case detail::WalkEnd::Failed:
-            return NaN;
-        default:
-            return n;
-    }
+    return detail::BoundedQuantile(
+        detail::WalkMasses(BinomMasses(n, p), 0, n, prob, [prob](double s) { return !(prob > s); }), n);
 }
 
 }  // namespace distrium

@@ -35,7 +35,7 @@ inline bool TruncFitsInt32(double x) { return x > -2147483649.0 && x < 214748364
 
 inline constexpr long kExactSteps = 20000;
 inline constexpr long kAnchorStride = 64;
-inline constexpr long kMaxWalkSteps = 1L << 22;
+inline constexpr long kMaxWalkSteps = 1L << 21;
 
 // Points from here on are beyond any walk (and beyond exact whole doubles).
 inline constexpr double kFarPoint = 4503599627370496.0;  // 2^52
@@ -161,6 +161,35 @@ WalkStop WalkMasses(const Dist& d, double lo, double last, double target, Reache
         if (reached(s)) return {walk.K(), s, WalkEnd::Reached};
     }
     return {walk.K(), s, WalkEnd::AtLast};
+}
+
+// The quantile a walk bounded by the top of the support answers: the point
+// where the sum reached the probability; the top where it did not (the walk
+// would have gone on to it); NaN for a failed walk.
+inline double BoundedQuantile(const WalkStop& stop, double top) {
+    switch (stop.end) {
+        case WalkEnd::Reached:
+            return stop.k;
+        case WalkEnd::Failed:
+            return numkern::NaN;
+        default:
+            return top;
+    }
+}
+
+// The quantile an unbounded walk answers: the point where the sum reached the
+// probability or stopped growing below it; allZero when every mass is 0; NaN
+// for a failed walk.
+inline double UnboundedQuantile(const WalkStop& stop, double allZero) {
+    switch (stop.end) {
+        case WalkEnd::Reached:
+        case WalkEnd::Settled:
+            return stop.k;
+        case WalkEnd::AllZero:
+            return allZero;
+        default:
+            return numkern::NaN;
+    }
 }
 
 // The plain sum of the masses at lo..last, NaN when the walk fails.

@@ -90,16 +90,10 @@ double HypGeometricCDFInv(double p, std::int32_t M, std::int32_t K, std::int32_t
     if (AnyNaN(p)) return NaN;
     if (BadPopulation(M, K, N) || p < 0 || p > 1) return NaN;
     const double top = std::min(N, K);
-    const detail::WalkStop stop = detail::WalkMasses(
-        HypGeometricMasses(M, K, N), 0, top, p, [p](double s) { return !(ext(s) + numkern::Eps < p); });
-    switch (stop.end) {
-        case detail::WalkEnd::Reached:
-            return stop.k;
-        case detail::WalkEnd::Failed:
-            return NaN;
-        default:
-            return top;
-    }
+    return detail::BoundedQuantile(
+        detail::WalkMasses(HypGeometricMasses(M, K, N), 0, top, p,
+                           [p](double s) { return !(ext(s) + numkern::Eps < p); }),
+        top);
 }
 
 }  // namespace distrium

@@ -100,17 +100,9 @@ double NegBinomCDFInv(double prob, std::int32_t R, double p) {
     if (p > 1 || p < 0 || R < 1 || prob < 0 || prob > 1) return NaN;
     if (prob == 1) return Inf;
     if (p == 0) return prob > 0 ? Inf : 0;
-    const detail::WalkStop stop = detail::WalkMasses(NegBinomMasses(R, p), 0, Inf, prob,
-                                                     [prob](double s) { return !(s < prob); });
-    switch (stop.end) {
-        case detail::WalkEnd::Reached:
-        case detail::WalkEnd::Settled:
-            return stop.k;
-        case detail::WalkEnd::AllZero:
-            return Inf;
-        default:
-            return NaN;
-    }
+    return detail::UnboundedQuantile(
+        detail::WalkMasses(NegBinomMasses(R, p), 0, Inf, prob, [prob](double s) { return !(s < prob); }),
+        Inf);
 }
 
 }  // namespace distrium

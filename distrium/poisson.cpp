@@ -74,20 +74,24 @@ double PoissonPDF(std::int32_t x, double lambda) {
 }
 
 // A negative point is 0, not NaN. The sum at a non-whole point also covers
-// x = +Inf (all masses); should it need too many steps (lambda in the
-// billions), the same probability comes from the incomplete gamma function.
+// x = +Inf (all masses). Each branch stands in for the other where it has no
+// value: the incomplete gamma function meets its iteration bound for means
+// in the billions, and the sum needs too many steps for larger ones.
 double PoissonCDF(double x, double lambda) {
     if (AnyNaN(x, lambda)) return NaN;
     if (lambda <= 0) return NaN;
     if (x < 0) return 0;
     if (x == 0) return static_cast<double>(Exp(-lambda));
     const double k = std::trunc(x);
+    const auto byGamma = [&] { return numkern::IsInf(k) ? 1 : GammaQ(static_cast<double>(ext(k) + 1), lambda); };
+    const auto bySum = [&] { return detail::SumMasses(PoissonMasses(lambda), 0, k); };
     double s;
     if (std::isfinite(x) && x == k) {
-        s = GammaQ(static_cast<double>(ext(x) + 1), lambda);
+        s = byGamma();
+        if (numkern::IsNaN(s)) s = bySum();
     } else {
-        s = detail::SumMasses(PoissonMasses(lambda), 0, k);
-        if (numkern::IsNaN(s)) s = numkern::IsInf(k) ? 1 : GammaQ(static_cast<double>(ext(k) + 1), lambda);
+        s = bySum();
+        if (numkern::IsNaN(s)) s = byGamma();
     }
     return s > 1 ? 1 : s;
 }
@@ -98,15 +102,9 @@ double PoissonCDF(double x, double lambda) {
 double PoissonCDFInv(double p, double lambda) {
     if (AnyNaN(p, lambda)) return NaN;
     if (lambda <= 0 || p < 0 || p >= 1) return NaN;
-    const detail::WalkStop stop = detail::WalkMasses(PoissonMasses(lambda), 0, numkern::Inf, p,
-                                                     [p](double s) { return !(p > s); });
-    switch (stop.end) {
-        case detail::WalkEnd::Reached:
-        case detail::WalkEnd::Settled:
-            return stop.k;
-        default:
-            return NaN;
-    }
+    return detail::UnboundedQuantile(
+        detail::WalkMasses(PoissonMasses(lambda), 0, numkern::Inf, p, [p](double s) { return !(p > s); }),
+        NaN);
 }
 
 }  // namespace distrium

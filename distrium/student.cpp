@@ -21,8 +21,8 @@ using numkern::Pi;
 
 // Beyond |x| of about 1e154 the term x^2 / nu + 1 overflows the double that
 // Ln receives and the log-density becomes -Inf; the density there is below
-// the smallest normal double, so it answers 0 instead of the kernel's
-// Exp(-Inf) = NaN.
+// the smallest normal double, so it answers the limit 0 instead of the
+// kernel's Exp(-Inf) = NaN.
 double StudentPDF(double x, double nu) {
     if (AnyNaN(x, nu)) return NaN;
     if (nu < 1) return NaN;
@@ -30,9 +30,7 @@ double StudentPDF(double x, double nu) {
     const double g = static_cast<double>(0.5L * nu);
     const ext norm = ext(LnGamma(h)) - LnGamma(g) - Ln(static_cast<double>(ext(nu) * Pi)) * 0.5L;
     const ext tail = Ln(static_cast<double>(ext(x) * x / nu + 1)) * h;
-    const double L = static_cast<double>(norm - tail);
-    if (L == -Inf) return 0;
-    return static_cast<double>(numkern::Exp(L));
+    return static_cast<double>(detail::ExpLimit(static_cast<double>(norm - tail)));
 }
 
 double StudentCDF(double x, double nu) {

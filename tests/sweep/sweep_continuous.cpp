@@ -5,20 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "distrium/distrium.h"
-#include "tests/sweep/sweep.h"
+#include "tests/sweep/sweep_table.h"
 
 namespace {
 
 using namespace distrium;
 using sweep::I;
 
-struct Entry {
-    const char* name;
-    const char* kinds;
-    sweep::Call call;
-};
-
-const Entry kEntries[] = {
+const sweep::Entry kEntries[] = {
     {"GammaPDF", "rrr", [](const double* v) { return GammaPDF(v[0], v[1], v[2]); }},
     {"GammaCDF", "rrr", [](const double* v) { return GammaCDF(v[0], v[1], v[2]); }},
     {"GammaCDFInv", "rrr", [](const double* v) { return GammaCDFInv(v[0], v[1], v[2]); }},
@@ -69,13 +63,11 @@ const Entry kEntries[] = {
     {"LogNormalCDFInv", "rrr", [](const double* v) { return LogNormalCDFInv(v[0], v[1], v[2]); }},
 };
 
-class SweepContinuous : public ::testing::TestWithParam<Entry> {};
+class SweepContinuous : public ::testing::TestWithParam<sweep::Entry> {};
 
 TEST_P(SweepContinuous, EveryCallReturnsInTime) { sweep::Run(GetParam().kinds, GetParam().call); }
 
 INSTANTIATE_TEST_SUITE_P(Distributions, SweepContinuous, ::testing::ValuesIn(kEntries),
-                         [](const ::testing::TestParamInfo<Entry>& info) {
-                             return std::string(info.param.name);
-                         });
+                         sweep::EntryName);
 
 }  // namespace

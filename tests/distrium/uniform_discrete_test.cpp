@@ -1,0 +1,67 @@
+// Discrete uniform distribution on 1..N: whole and non-whole points, the
+// floor in the CDF, the quantile Ceil(N p), and points beyond the 32-bit
+// range.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "distrium/distrium.h"
+#include "numkern/numkern.h"
+#include "tests/distrium/value_table.h"
+
+namespace {
+
+using namespace distrium;
+using disttest::CheckAll;
+using numkern::Inf;
+using numkern::NaN;
+
+TEST(UniformDiscrete, Values) {
+    CheckAll({
+        {"UniformDPDF(3, 0)", UniformDPDF(3, 0), NaN},
+        {"UniformDCDF(3, -2)", UniformDCDF(3, -2), NaN},
+        {"UniformDCDFInv(0.5, 0)", UniformDCDFInv(0.5, 0), NaN},
+        {"UniformDPDF(NaN, 5)", UniformDPDF(NaN, 5), NaN},
+        {"UniformDCDF(NaN, 5)", UniformDCDF(NaN, 5), NaN},
+        {"UniformDCDFInv(NaN, 5)", UniformDCDFInv(NaN, 5), NaN},
+        {"UniformDPDF(3, 5)", UniformDPDF(3, 5), 0.2},
+        {"UniformDPDF(1, 5)", UniformDPDF(1, 5), 0.2},
+        {"UniformDPDF(5, 5)", UniformDPDF(5, 5), 0.2},
+        {"UniformDPDF(0, 5)", UniformDPDF(0, 5), 0},
+        {"UniformDPDF(6, 5)", UniformDPDF(6, 5), 0},
+        {"UniformDPDF(3.5, 5)", UniformDPDF(3.5, 5), 0},
+        {"UniformDPDF(1e300, 5)", UniformDPDF(1e300, 5), 0},
+        {"UniformDPDF(inf, 5)", UniformDPDF(Inf, 5), 0},
+        {"UniformDCDF(3.7, 5)", UniformDCDF(3.7, 5), 0.6},
+        {"UniformDCDF(1, 5)", UniformDCDF(1, 5), 0.2},
+        {"UniformDCDF(0.5, 5)", UniformDCDF(0.5, 5), 0},
+        {"UniformDCDF(-3, 5)", UniformDCDF(-3, 5), 0},
+        {"UniformDCDF(7, 5)", UniformDCDF(7, 5), 1},
+        {"UniformDCDF(5.5, 5)", UniformDCDF(5.5, 5), 1},
+        // Beyond the 32-bit range the floor is the kernel's -2147483648:
+        // the side of 1..N decides.
+        {"UniformDCDF(1e300, 5)", UniformDCDF(1e300, 5), 1},
+        {"UniformDCDF(-1e300, 5)", UniformDCDF(-1e300, 5), 0},
+        {"UniformDCDF(3e9, INT32_MAX)", UniformDCDF(3e9, INT32_MAX), 1},
+        {"UniformDCDFInv(0.5, 5)", UniformDCDFInv(0.5, 5), 3},
+        {"UniformDCDFInv(1, 5)", UniformDCDFInv(1, 5), 5},
+        {"UniformDCDFInv(0.2, 5)", UniformDCDFInv(0.2, 5), 1},
+        {"UniformDCDFInv(1e-300, 5)", UniformDCDFInv(1e-300, 5), 1},
+        {"UniformDCDFInv(1, INT32_MAX)", UniformDCDFInv(1, INT32_MAX), INT32_MAX},
+        // p = 0 is outside the domain here.
+        {"UniformDCDFInv(0, 5)", UniformDCDFInv(0, 5), NaN},
+        {"UniformDCDFInv(1.5, 5)", UniformDCDFInv(1.5, 5), NaN},
+    });
+}
+
+// The quantile is the first k with CDF(k) >= p.
+TEST(UniformDiscrete, QuantileInvertsTheDistribution) {
+    for (std::int32_t N : {1, 2, 7, 100})
+        for (double p : {0.001, 0.1, 0.25, 0.5, 0.61, 0.999, 1.0}) {
+            const double k = UniformDCDFInv(p, N);
+            EXPECT_GE(UniformDCDF(k, N), p * (1 - 1e-15)) << N << " " << p;
+            EXPECT_LT(UniformDCDF(k - 1, N), p) << N << " " << p;
+        }
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+// The chart: series settings, x-ordered points, show/hide check boxes and
+// the annotation drawn over the plot area.
+#include <QTest>
+
+#include "ui/core/annotation.h"
+#include "window_fixture.h"
+
+namespace guitest {
+namespace {
+
+bool AscendingX(const QList<QPointF>& Points) {
+    return std::is_sorted(Points.cbegin(), Points.cend(),
+                          [](const QPointF& A, const QPointF& B) { return A.x() < B.x(); });
+}
+
+// The chart page in front, painted.
+QImage PaintedChart(quantiva::TfrmQuantiva& Window) {
+    Window.PageControl1->setCurrentWidget(Window.TabSheetChart);
+    QApplication::processEvents();
+    return Window.Chart1->grab().toImage();
+}
+
+// Pixels that differ between two pictures of the same size inside Area.
+int DifferingPixels(const QImage& A, const QImage& B, const QRect& Area) {
+    int Count = 0;
+    for (int Y = Area.top(); Y <= Area.bottom(); ++Y)
+        for (int X = Area.left(); X <= Area.right(); ++X)
+            Count += A.pixel(X, Y) != B.pixel(X, Y) ? 1 : 0;
+    return Count;
+}
+
+TEST_F(WindowTest, SeriesAsDesigned) {
+    const quantiva::TChartView& C = *Window->Chart1;
+    EXPECT_EQ(C.Series1()->name(), QStringLiteral("PDF"));
+    EXPECT_EQ(C.Series2()->name(), QStringLiteral("CDF"));
+    EXPECT_EQ(C.Series1()->color(), QColor(128, 128, 255));
+    EXPECT_EQ(C.Series1()->pen().color(), QColor(128, 128, 255));
+    EXPECT_TRUE(C.Series1()->pointsVisible());
+    EXPECT_TRUE(C.Series2()->pointsVisible());
+    EXPECT_FALSE(C.Series1()->lightMarker().isNull());
+    EXPECT_NE(C.Series1()->lightMarker(), C.Series2()->lightMarker());
+    EXPECT_TRUE(C.Series1()->attachedAxes().contains(C.AxisLeft()));
+    EXPECT_TRUE(C.Series2()->attachedAxes().contains(C.AxisRight()));
+    EXPECT_EQ(C.AxisLeft()->titleText(), QStringLiteral("PDF"));
+    EXPECT_EQ(C.AxisRight()->titleText(), QStringLiteral("CDF"));
+    for (const QValueAxis* Axis : {C.AxisBottom(), C.AxisLeft(), C.AxisRight()})
+        EXPECT_FALSE(Axis->isGridLineVisible());
+    EXPECT_EQ(C.chart()->legend()->alignment(), Qt::AlignTop);
+    EXPECT_TRUE(C.chart()->title().isEmpty());
+}
+
+TEST_F(WindowTest, TriangleMarkersPointUpAndDown) {
+    const QImage Up = quantiva::TriangleMarker(Qt::black, false);
+    const QImage Down = quantiva::TriangleMarker(Qt::black, true);
+    const int Last = Up.height() - 1;
+    // The apex row holds only the middle pixel; the base row is full.
+    EXPECT_EQ(qAlpha(Up.pixel(0, 0)), 0);
+    EXPECT_NE(qAlpha(Up.pixel(0, Last)), 0);
+    EXPECT_NE(qAlpha(Down.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(Down.pixel(0, Last)), 0);
+    EXPECT_NE(qAlpha(Up.pixel(Last / 2, 0)), 0);
+    EXPECT_NE(qAlpha(Down.pixel(Last / 2, Last)), 0);
+}
+
+TEST_F(WindowTest, DescendingRangeIsDrawnInAscendingX) {
+    QTest::mouseClick(Window->CheckBox4, Qt::LeftButton);  // keep the earlier points
+    Window->FrameDist1->EditLB->setText(QStringLiteral("0.95"));
+    Window->FrameDist1->EditUB->setText(QStringLiteral("0.05"));
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    const QStringList L = Lines();
+    EXPECT_TRUE(L.at(6).startsWith(QStringLiteral("0.9500")));   // rows run downwards
+    EXPECT_TRUE(L.at(55).startsWith(QStringLiteral("0.0680")));
+    Window->FrameDist1->EditLB->setText(QStringLiteral("0.013"));
+    Window->FrameDist1->EditUB->setText(QStringLiteral("1"));
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    // Two ranges merged into one curve per series, ordered by x.
+    for (std::size_t S : {0u, 1u}) {
+        EXPECT_EQ(Window->Chart1->Points(S).size(), 100);
+        EXPECT_TRUE(AscendingX(Window->Chart1->Points(S)));
+        // Few points: the line series draw every one of them.
+        EXPECT_EQ(S == 0 ? Window->Chart1->Series1()->points() : Window->Chart1->Series2()->points(),
+                  Window->Chart1->Points(S));
+    }
+}
+
+TEST_F(WindowTest, AxesSpanTheirSeries) {
+    // Weibull's density runs far above the axes' initial 0..1.
+    Window->FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distWEIBULL));
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    const quantiva::TChartView& C = *Window->Chart1;
+    struct Case {
+        std::size_t Series;
+        const QValueAxis* Axis;
+        bool AlongX;
+    };
+    const Case Cases[] = {{0, C.AxisLeft(), false}, {1, C.AxisRight(), false},
+                          {0, C.AxisBottom(), true}, {1, C.AxisBottom(), true}};
+    for (const Case& K : Cases) {
+        ASSERT_GT(C.Points(K.Series).size(), 0);
+        for (const QPointF& P : C.Points(K.Series)) {
+            const qreal V = K.AlongX ? P.x() : P.y();
+            EXPECT_GE(V, K.Axis->min());
+            EXPECT_LE(V, K.Axis->max());
+        }
+    }
+    EXPECT_GT(C.AxisLeft()->max(), 1.0);
+}
+
+TEST_F(WindowTest, ShowCheckBoxesHideSeriesAndKeepPoints) {
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    const qsizetype Points = Window->Chart1->Points(0).size();
+    QTest::mouseClick(Window->CheckBox1, Qt::LeftButton);
+    EXPECT_FALSE(Window->aShowPDF->isChecked());
+    EXPECT_FALSE(Window->Chart1->Series1()->isVisible());
+    EXPECT_TRUE(Window->Chart1->Series2()->isVisible());
+    EXPECT_EQ(Window->Chart1->Points(0).size(), Points);
+    QTest::mouseClick(Window->CheckBox2, Qt::LeftButton);
+    EXPECT_FALSE(Window->Chart1->Series2()->isVisible());
+    QTest::mouseClick(Window->CheckBox1, Qt::LeftButton);
+    EXPECT_TRUE(Window->Chart1->Series1()->isVisible());
+    EXPECT_EQ(Window->Chart1->Points(0).size(), Points);
+}
+
+TEST_F(WindowTest, AnnotationIsDrawnAndLeftOut) {
+    // No points at all: the annotation still appears over the empty plot.
+    const QImage With = PaintedChart(*Window);
+    QTest::mouseClick(Window->CheckBox3, Qt::LeftButton);
+    EXPECT_FALSE(Window->Chart1->AnnotationShown());
+    const QImage Without = PaintedChart(*Window);
+    ASSERT_EQ(With.size(), Without.size());
+    const QRectF Plot = Window->Chart1->chart()->plotArea();
+    const int Height = uicore::AnnotationLineHeight(Window->Chart1->chart()->titleFont().pixelSize());
+    // The block's five lines for Beta, from 30 pixels inside the corner.
+    const QRect Block(int(Plot.left()) + 30, int(Plot.top()) + 30, 150, 7 * Height);
+    const qreal Scale = With.devicePixelRatio();
+    const QRect Pixels(QPoint(int(Block.left() * Scale), int(Block.top() * Scale)),
+                       QPoint(int(Block.right() * Scale), int(Block.bottom() * Scale)));
+    EXPECT_GT(DifferingPixels(With, Without, Pixels), 100);
+    // Nothing else changes.
+    QRect Rest(QPoint(0, 0), With.size());
+    Rest.setTop(Pixels.bottom() + 10);
+    EXPECT_EQ(DifferingPixels(With, Without, Rest), 0);
+    QTest::mouseClick(Window->CheckBox3, Qt::LeftButton);
+    EXPECT_EQ(PaintedChart(*Window), With);
+}
+
+TEST_F(WindowTest, LargeRangesKeepEveryPointAndDrawTheirEnvelope) {
+    Window->FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distWEIBULL));
+    Window->FrameDist1->EditNumPoints->setText(QStringLiteral("20000"));
+    Window->PageControl1->setCurrentWidget(Window->TabSheetChart);
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    const quantiva::TChartView& C = *Window->Chart1;
+    const QList<QPointF>& All = C.Points(1);
+    EXPECT_EQ(All.size(), 20000);  // every CDF value of the range is finite
+    const QList<QPointF> Shown = C.Series2()->points();
+    EXPECT_LT(Shown.size(), All.size());
+    EXPECT_LE(Shown.size(), 4 * qsizetype(C.chart()->plotArea().width()) + 4);
+    // The drawn points are points of the series, ascending, from first to last.
+    EXPECT_TRUE(AscendingX(Shown));
+    EXPECT_EQ(Shown.front(), All.front());
+    EXPECT_EQ(Shown.back(), All.back());
+    for (const QPointF& P : Shown) EXPECT_TRUE(All.contains(P));
+}
+
+TEST_F(WindowTest, AnnotationFollowsTheModelAtTheNextRepaint) {
+    const QImage Before = PaintedChart(*Window);
+    Window->FrameDist1->TrackBarDec->setValue(8);
+    Window->Chart1->viewport()->repaint();
+    EXPECT_NE(PaintedChart(*Window), Before);
+}
+
+}  // namespace
+}  // namespace guitest

@@ -1,0 +1,200 @@
+// The batched sinks: merged points equal point-by-point x-ordered insertion,
+// the results pane's lines, wrapping and selection, and the locale's separator.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "model/prob_distribution.h"
+#include "ui/chart_view.h"
+#include "ui/locale_text.h"
+#include "ui/results_sink.h"
+#include "ui/results_view.h"
+#include "ui/series_sink.h"
+
+namespace {
+
+// Point-by-point insertion: each point after those of equal x.
+QList<QPointF> InsertOneByOne(QList<QPointF> Shown, const QList<QPointF>& Added) {
+    for (const QPointF& P : Added) {
+        auto At = std::upper_bound(Shown.begin(), Shown.end(), P,
+                                   [](const QPointF& A, const QPointF& B) { return A.x() < B.x(); });
+        Shown.insert(At, P);
+    }
+    return Shown;
+}
+
+QList<QPointF> RandomPoints(std::mt19937& Random, int Count, int DistinctX) {
+    std::uniform_int_distribution<int> X(0, DistinctX - 1);
+    QList<QPointF> Points;
+    for (int I = 0; I < Count; ++I) Points.append(QPointF(X(Random) * 0.25, I));  // y tells them apart
+    return Points;
+}
+
+TEST(MergeByX, EqualsPointByPointInsertion) {
+    struct Case {
+        int Shown, Added, DistinctX;
+    };
+    // Few distinct x values force many ties; empty sides on either hand.
+    const Case Cases[] = {{0, 0, 5}, {0, 40, 5}, {40, 0, 5}, {30, 30, 3},
+                          {100, 250, 1000}, {7, 300, 2}, {500, 500, 100000}};
+    std::mt19937 Random(20240601);
+    for (const Case& C : Cases) {
+        const QList<QPointF> Shown = InsertOneByOne({}, RandomPoints(Random, C.Shown, C.DistinctX));
+        const QList<QPointF> Added = RandomPoints(Random, C.Added, C.DistinctX);
+        EXPECT_EQ(quantiva::MergeByX(Shown, Added), InsertOneByOne(Shown, Added))
+            << C.Shown << " + " << C.Added;
+    }
+}
+
+TEST(MergeByX, DescendingRangeEndsAscending) {
+    QList<QPointF> Added;
+    for (int I = 10; I > 0; --I) Added.append(QPointF(I, -I));
+    const QList<QPointF> Merged = quantiva::MergeByX({}, Added);
+    for (int I = 0; I < 10; ++I) EXPECT_EQ(Merged[I], QPointF(I + 1, -(I + 1)));
+}
+
+TEST(Decimated, KeepsFirstLowestHighestAndLastOfEachColumn) {
+    // Ten points per column over four columns, y zig-zagging.
+    QList<QPointF> Points;
+    for (int I = 0; I < 40; ++I) Points.append(QPointF(I * 0.1, (I * 7) % 11));
+    const QList<QPointF> Shown = quantiva::Decimated(Points, 0.0, 4.0, 4);
+    ASSERT_FALSE(Shown.isEmpty());
+    EXPECT_EQ(Shown.front(), Points.front());
+    EXPECT_EQ(Shown.back(), Points.back());
+    for (int Column = 0; Column < 4; ++Column) {
+        QList<QPointF> In, Kept;
+        for (const QPointF& P : Points) if (int(P.x() + 1e-9) == Column) In.append(P);
+        for (const QPointF& P : Shown) if (int(P.x() + 1e-9) == Column) Kept.append(P);
+        auto ByY = [](const QPointF& A, const QPointF& B) { return A.y() < B.y(); };
+        ASSERT_FALSE(Kept.isEmpty()) << Column;
+        EXPECT_LE(Kept.size(), 4) << Column;
+        EXPECT_EQ(Kept.front(), In.front()) << Column;
+        EXPECT_EQ(Kept.back(), In.back()) << Column;
+        EXPECT_EQ(std::min_element(Kept.begin(), Kept.end(), ByY)->y(),
+                  std::min_element(In.begin(), In.end(), ByY)->y()) << Column;
+        EXPECT_EQ(std::max_element(Kept.begin(), Kept.end(), ByY)->y(),
+                  std::max_element(In.begin(), In.end(), ByY)->y()) << Column;
+    }
+}
+
+TEST(Decimated, FewPointsOrNoWidthStayUnchanged) {
+    QList<QPointF> Points;
+    for (int I = 0; I < 12; ++I) Points.append(QPointF(I, I % 3));
+    EXPECT_EQ(quantiva::Decimated(Points, 0, 11, 3), Points);    // 4 x 3 points
+    EXPECT_EQ(quantiva::Decimated(Points, 5, 5, 1), Points);     // empty x range
+    EXPECT_EQ(quantiva::Decimated({}, 0, 1, 100), QList<QPointF>());
+}
+
+TEST(ChartSeriesSink, ShowsPointsOnlyAfterFlushAndClearsPending) {
+    model::TProbDistribution Model;
+    quantiva::TChartView Chart(Model, '.');
+    quantiva::TChartSeriesSink Sink(&Chart);
+    const QList<QPointF>& S0 = Chart.Points(0);
+    const QList<QPointF>& S1 = Chart.Points(1);
+    Sink.AddPoint(0, 2, 1);
+    Sink.AddPoint(1, 1, 1);
+    Sink.AddPoint(0, 1, 2);
+    EXPECT_EQ(S0.count(), 0);
+    Sink.Flush();
+    EXPECT_EQ(S0, (QList<QPointF>{{1, 2}, {2, 1}}));
+    EXPECT_EQ(S1, (QList<QPointF>{{1, 1}}));
+    Sink.AddPoint(1, 5, 5);
+    Sink.ClearPoints(1);  // drops the pending point too
+    Sink.Flush();
+    EXPECT_EQ(S1.count(), 0);
+    EXPECT_EQ(S0.count(), 2);
+    EXPECT_THROW(Sink.AddPoint(2, 0, 0), std::out_of_range);
+    EXPECT_THROW(Sink.ClearPoints(-1), std::out_of_range);
+}
+
+TEST(ResultsView, KeepsLinesAsAppended) {
+    quantiva::TResultsView View;
+    const std::string Lines[] = {"Beta distribution", "", "x\t\tPDF(x)", "caf\xC3\xA9\t1"};
+    for (const std::string& Line : Lines) View.AppendLine(Line);
+    View.LinesAdded();
+    ASSERT_EQ(View.LineCount(), std::size(Lines));
+    for (std::size_t I = 0; I < std::size(Lines); ++I) EXPECT_EQ(View.Line(I), Lines[I]);
+    EXPECT_EQ(View.PlainText(), QString::fromUtf8("Beta distribution\n\nx\t\tPDF(x)\ncaf\xC3\xA9\t1"));
+    View.Clear();
+    EXPECT_EQ(View.LineCount(), 0u);
+    EXPECT_TRUE(View.PlainText().isEmpty());
+    EXPECT_EQ(View.RowCount(), 0);
+}
+
+TEST(ResultsView, WrapsLongLinesAtThePaneWidth) {
+    quantiva::TResultsView View;
+    View.resize(200, 300);
+    View.show();
+    const std::int32_t Columns = View.RowColumns();
+    ASSERT_GT(Columns, 4);
+    struct Case {
+        std::string Line;
+        std::int64_t Rows;
+    };
+    const Case Cases[] = {
+        {"", 1},
+        {std::string(static_cast<std::size_t>(Columns), 'a'), 1},
+        {std::string(static_cast<std::size_t>(Columns) + 1, 'a'), 2},
+        {std::string(3 * static_cast<std::size_t>(Columns), '-'), 3},
+        // A tab reaches the next multiple of eight columns.
+        {std::string(static_cast<std::size_t>(Columns) - 1, 'a') + "\t", 2 - (Columns % 8 == 0 ? 1 : 0)},
+        // A two-byte character is one column.
+        {std::string(static_cast<std::size_t>(Columns), 'a').replace(0, 1, "\xC3\xA9"), 1},
+    };
+    std::int64_t Total = 0;
+    for (const Case& C : Cases) {
+        View.AppendLine(C.Line);
+        View.LinesAdded();
+        Total += C.Rows;
+        EXPECT_EQ(View.RowCount(), Total) << C.Line;
+    }
+    // A narrower pane wraps the same lines into more rows.
+    View.resize(120, 300);
+    EXPECT_GT(View.RowCount(), Total);
+}
+
+TEST(ResultsView, SelectsWholeLinesForCopying) {
+    quantiva::TResultsView View;
+    for (const char* Line : {"one", "two", "three"}) View.AppendLine(Line);
+    View.LinesAdded();
+    EXPECT_TRUE(View.SelectedText().isEmpty());
+    View.SelectLines(2, 1);
+    EXPECT_EQ(View.SelectedText(), QStringLiteral("two\nthree"));
+    View.SelectLines(0, 99);  // clamped to the last line
+    EXPECT_EQ(View.SelectedText(), View.PlainText());
+    View.Clear();
+    EXPECT_TRUE(View.SelectedText().isEmpty());
+}
+
+TEST(MemoResultsSink, ShowsTheLinesOnFlush) {
+    quantiva::TResultsView View;
+    quantiva::TMemoResultsSink Sink(&View);
+    Sink.AppendLine("one");
+    Sink.Flush();
+    Sink.AppendLine("two");
+    Sink.ClearLines();
+    Sink.AppendLine("three");
+    Sink.Flush();
+    EXPECT_EQ(View.PlainText(), QStringLiteral("three"));
+}
+
+TEST(LocaleDecimalSeparator, FromTheLocale) {
+    struct Case {
+        QLocale::Language Language;
+        QLocale::Territory Territory;
+        char Separator;
+    };
+    const Case Cases[] = {
+        {QLocale::English, QLocale::UnitedStates, '.'},
+        {QLocale::German, QLocale::Germany, ','},
+        {QLocale::French, QLocale::France, ','},
+        {QLocale::C, QLocale::AnyTerritory, '.'},
+        // Arabic writes U+066B, which the core's one-byte text cannot carry.
+        {QLocale::Arabic, QLocale::Egypt, '.'},
+    };
+    for (const Case& C : Cases)
+        EXPECT_EQ(quantiva::LocaleDecimalSeparator(QLocale(C.Language, C.Territory)), C.Separator)
+            << QLocale::languageToString(C.Language).toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,214 @@
+// The chart on the "Chart" page. Pens are set after addSeries, which
+// otherwise resets them to the theme's; the title stays empty and is used
+// only for its font size, which sets the annotation's line height. The
+// view keeps every point; its line series get only what the plot's pixel
+// columns can show (Qt Charts strokes and hit-tests every point it holds,
+// which took seconds for a million).
+#include "ui/chart_view.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "ui/core/annotation.h"
+#include "ui/locale_text.h"
+
+namespace quantiva {
+
+namespace {
+
+constexpr int MarkerPixels = 7;      // a triangle 2 pixels either side of a 3-pixel middle
+// The hidden title's font sets the annotation's size. Held in pixels, like
+// the line height derived from it: 11 px text on 14 px lines.
+constexpr int TitleFontPixels = 11;
+const QColor PdfColour(128, 128, 255);
+
+struct TAxisRange {
+    qreal Min = std::numeric_limits<qreal>::infinity();
+    qreal Max = -std::numeric_limits<qreal>::infinity();
+};
+
+QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) {
+    auto* Axis = new QValueAxis;
+    Axis->setTitleText(Title);
+    Axis->setGridLineVisible(false);
+    Axis->setMinorGridLineVisible(false);
+    Chart->addAxis(Axis, Where);
+    return Axis;
+}
+
+// The smallest and largest coordinate of points; empty when Min > Max.
+TAxisRange DataRange(const QList<QPointF>& Points, bool AlongX) {
+    TAxisRange Range;
+    for (const QPointF& P : Points) {
+        const qreal V = AlongX ? P.x() : P.y();
+        Range.Min = std::min(Range.Min, V);
+        Range.Max = std::max(Range.Max, V);
+    }
+    return Range;
+}
+
+TAxisRange Joined(const TAxisRange& A, const TAxisRange& B) {
+    return {std::min(A.Min, B.Min), std::max(A.Max, B.Max)};
+}
+
+// An axis spans its data with rounded ticks; a single value gets a unit
+// around it, and no data leaves the axis as it was.
+void FitAxis(QValueAxis& Axis, TAxisRange Range) {
+    if (Range.Min > Range.Max) return;
+    if (Range.Min == Range.Max) {
+        const qreal Half = std::max<qreal>(0.5, std::abs(Range.Min) * 0.05);
+        Range = {Range.Min - Half, Range.Max + Half};
+    }
+    Axis.setRange(Range.Min, Range.Max);
+    Axis.applyNiceNumbers();
+}
+
+void StyleSeries(QLineSeries* Series, const QColor& Colour, bool MarkerDown) {
+    QPen Pen(Colour);
+    Pen.setWidth(1);
+    Series->setPen(Pen);
+    Series->setPointsVisible(true);
+    Series->setMarkerSize(MarkerPixels);
+    Series->setLightMarker(TriangleMarker(Colour, MarkerDown));
+}
+
+}  // namespace
+
+QImage TriangleMarker(const QColor& Colour, bool PointingDown) {
+    QImage Image(MarkerPixels, MarkerPixels, QImage::Format_ARGB32_Premultiplied);
+    Image.fill(Qt::transparent);
+    // Corners on the image's outer edges so that the apex and the base
+    // rows are covered by the fill.
+    const qreal Size = MarkerPixels;
+    const qreal Apex = PointingDown ? Size : 0;
+    const qreal Base = PointingDown ? 0 : Size;
+    QPainterPath Path;
+    Path.moveTo(Size / 2, Apex);
+    Path.lineTo(0, Base);
+    Path.lineTo(Size, Base);
+    Path.closeSubpath();
+    QPainter Painter(&Image);
+    Painter.fillPath(Path, Colour);
+    return Image;
+}
+
+TChartView::TChartView(const model::TProbDistribution& Distribution, char DecimalSeparator,
+                       QWidget* Parent)
+    : QChartView(Parent), FDistribution(Distribution), FDecimalSeparator(DecimalSeparator) {
+    auto* Chart1 = new QChart;
+    Chart1->setBackgroundBrush(Qt::white);
+    Chart1->setBackgroundRoundness(0);
+    Chart1->setPlotAreaBackgroundVisible(false);
+    Chart1->setMargins(QMargins(0, 0, 0, 0));
+    Chart1->setTitle(QString());
+    QFont TitleFont = Chart1->titleFont();
+    TitleFont.setPixelSize(TitleFontPixels);
+    Chart1->setTitleFont(TitleFont);
+    Chart1->legend()->setAlignment(Qt::AlignTop);
+    Chart1->legend()->setVisible(true);
+    setChart(Chart1);
+    setRenderHint(QPainter::Antialiasing, false);
+
+    FAxisBottom = ValueAxis(Chart1, QString(), Qt::AlignBottom);
+    FAxisLeft = ValueAxis(Chart1, QStringLiteral("PDF"), Qt::AlignLeft);
+    FAxisRight = ValueAxis(Chart1, QStringLiteral("CDF"), Qt::AlignRight);
+
+    FSeries1 = new QLineSeries;
+    FSeries1->setName(QStringLiteral("PDF"));
+    FSeries2 = new QLineSeries;
+    FSeries2->setName(QStringLiteral("CDF"));
+    Chart1->addSeries(FSeries1);
+    Chart1->addSeries(FSeries2);
+    FSeries1->attachAxis(FAxisBottom);
+    FSeries1->attachAxis(FAxisLeft);
+    FSeries2->attachAxis(FAxisBottom);
+    FSeries2->attachAxis(FAxisRight);
+    // The second series keeps the colour the theme gave it.
+    StyleSeries(FSeries1, PdfColour, false);
+    StyleSeries(FSeries2, FSeries2->color(), true);
+    // A new plot width needs a new reduction.
+    connect(Chart1, &QChart::plotAreaChanged, this, [this](const QRectF& Area) {
+        if (static_cast<int>(Area.width()) != FShownColumns) ShowPoints();
+    });
+}
+
+void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
+    FPoints.at(Series) = std::move(Points);
+    FitAxes();
+    ShowPoints();
+}
+
+void TChartView::FitAxes() {
+    const TAxisRange X = Joined(DataRange(FPoints[0], true), DataRange(FPoints[1], true));
+    FitAxis(*FAxisBottom, X);
+    FitAxis(*FAxisLeft, DataRange(FPoints[0], false));
+    FitAxis(*FAxisRight, DataRange(FPoints[1], false));
+}
+
+void TChartView::ShowPoints() {
+    FShownColumns = std::max(1, static_cast<int>(chart()->plotArea().width()));
+    const qreal XMin = FAxisBottom->min();
+    const qreal XMax = FAxisBottom->max();
+    FSeries1->replace(Decimated(FPoints[0], XMin, XMax, FShownColumns));
+    FSeries2->replace(Decimated(FPoints[1], XMin, XMax, FShownColumns));
+}
+
+QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns) {
+    const qsizetype Keep = 4 * static_cast<qsizetype>(std::max(1, Columns));
+    if (Points.size() <= Keep || !(XMax > XMin)) return Points;
+    const qreal Scale = Columns / (XMax - XMin);
+    // Column of a point; x outside the axis (not the case here, the axis
+    // spans the data) is clamped to the end columns.
+    auto ColumnOf = [&](const QPointF& P) {
+        return static_cast<qsizetype>(std::clamp<qreal>((P.x() - XMin) * Scale, 0, Columns));
+    };
+    QList<QPointF> Result;
+    Result.reserve(Keep + 4);
+    qsizetype First = 0;
+    while (First < Points.size()) {
+        const qsizetype Column = ColumnOf(Points[First]);
+        qsizetype Low = First, High = First, Last = First;
+        while (Last + 1 < Points.size() && ColumnOf(Points[Last + 1]) == Column) {
+            ++Last;
+            if (Points[Last].y() < Points[Low].y()) Low = Last;
+            if (Points[Last].y() > Points[High].y()) High = Last;
+        }
+        std::array<qsizetype, 4> Kept{First, std::min(Low, High), std::max(Low, High), Last};
+        for (std::size_t K = 0; K < Kept.size(); ++K)
+            if (K == 0 || Kept[K] != Kept[K - 1]) Result.append(Points[Kept[K]]);
+        First = Last + 1;
+    }
+    return Result;
+}
+
+void TChartView::SetAnnotationShown(bool Shown) {
+    FAnnotationShown = Shown;
+    viewport()->update();
+}
+
+void TChartView::drawForeground(QPainter* Painter, const QRectF& Rect) {
+    QChartView::drawForeground(Painter, Rect);
+    Painter->save();
+    Chart1AfterDraw(*Painter);
+    Painter->restore();
+}
+
+void TChartView::Chart1AfterDraw(QPainter& Painter) const {
+    if (!FAnnotationShown) return;
+    const int FontSize = chart()->titleFont().pixelSize();
+    QFont Font = Painter.font();
+    Font.setPixelSize(FontSize);
+    Painter.setFont(Font);
+    const QRectF Plot = chart()->plotArea();
+    const auto Lines =
+        uicore::AnnotationLines(FDistribution, static_cast<std::int32_t>(Plot.left()),
+                                static_cast<std::int32_t>(Plot.top()), FontSize, FDecimalSeparator);
+    for (const uicore::TAnnotationLine& Line : Lines)
+        Painter.drawText(QRect(Line.X, Line.Y, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                         ToQString(Line.Text));
+}
+
+}  // namespace quantiva

@@ -1,0 +1,72 @@
+// The "Chart" page's chart: series 0 "PDF" on the left axis, series 1 "CDF"
+// on the right axis, legend on top, white, no grid lines, and the annotation
+// (caption, parameters, plot range) drawn over the plot area after every
+// repaint, read from the model at drawing time.
+#pragma once
+
+#include <QChartView>
+#include <QList>
+#include <QPointF>
+#include <array>
+#include <QLineSeries>
+#include <QValueAxis>
+
+#include "model/prob_distribution.h"
+
+namespace quantiva {
+
+class TChartView : public QChartView {
+    Q_OBJECT
+
+public:
+    TChartView(const model::TProbDistribution& Distribution, char DecimalSeparator,
+               QWidget* Parent = nullptr);
+
+    QLineSeries* Series1() const { return FSeries1; }  // "PDF", series 0
+    QLineSeries* Series2() const { return FSeries2; }  // "CDF", series 1
+    QValueAxis* AxisBottom() const { return FAxisBottom; }
+    QValueAxis* AxisLeft() const { return FAxisLeft; }
+    QValueAxis* AxisRight() const { return FAxisRight; }
+
+    // The points of series 0 or 1, ascending in x. The line series draw a
+    // reduction of them to what the plot's pixel columns can show.
+    const QList<QPointF>& Points(std::size_t Series) const { return FPoints.at(Series); }
+    void SetPoints(std::size_t Series, QList<QPointF> Points);
+
+    bool AnnotationShown() const { return FAnnotationShown; }
+    // Shows or leaves out the annotation and repaints.
+    void SetAnnotationShown(bool Shown);
+    // Fits each axis to the points of its series (the bottom axis to both).
+    void FitAxes();
+
+protected:
+    // The after-draw hook: runs after the chart has been drawn.
+    void drawForeground(QPainter* Painter, const QRectF& Rect) override;
+
+private:
+    void Chart1AfterDraw(QPainter& Painter) const;
+    // Hands each line series its points, reduced for the plot's width.
+    void ShowPoints();
+
+    const model::TProbDistribution& FDistribution;
+    char FDecimalSeparator;
+    QLineSeries* FSeries1;
+    QLineSeries* FSeries2;
+    QValueAxis* FAxisBottom;
+    QValueAxis* FAxisLeft;
+    QValueAxis* FAxisRight;
+    bool FAnnotationShown = true;
+    std::array<QList<QPointF>, 2> FPoints;
+    int FShownColumns = -1;  // plot width the series were reduced for
+};
+
+// The points that draw the same picture at Columns pixel columns between
+// XMin and XMax: per column the first, the lowest, the highest and the
+// last point, in x order. Up to 4 x Columns points are kept unchanged.
+QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns);
+
+// Point markers as images: Qt Charts' line series draw no triangles of
+// their own.
+QImage TriangleMarker(const QColor& Colour, bool PointingDown);
+
+}  // namespace quantiva

@@ -1,0 +1,284 @@
+// The main window's widgets and handlers. Handlers only forward to the
+// calculation core and the frame, then show the state they report; output
+// reaches the widgets through the batched sinks, flushed when a command
+// ends, also when it ends with an error.
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QVBoxLayout>
+
+#include "ui/locale_text.h"
+#include "ui/qt_dialogs.h"
+
+namespace quantiva {
+
+namespace {
+
+constexpr int FrameWidth = 425;
+constexpr int BottomPanelHeight = 37;
+constexpr int PagePanelHeight = 41;
+// Client area of the designed 903 x 562 outer size: frame 425 + pages 470
+// wide, pages 491 + bottom panel 37 high.
+constexpr QSize ClientSize(895, 528);
+constexpr QPoint DesignedPosition(84, 115);
+
+QToolButton* SpeedButton(const QString& Caption, QWidget* Parent) {
+    auto* Button = new QToolButton(Parent);
+    Button->setText(Caption);
+    Button->setAutoRaise(true);
+    Button->setMinimumSize(57, 22);
+    return Button;
+}
+
+QWidget* Panel(int Height, QWidget* Parent) {
+    auto* Result = new QWidget(Parent);
+    Result->setFixedHeight(Height);
+    return Result;
+}
+
+// A monospace font for the results: Courier New where it exists.
+QFont ResultsFont() {
+    QFont Font(QStringLiteral("Courier New"));
+    Font.setStyleHint(QFont::Monospace);
+    if (!QFontInfo(Font).fixedPitch()) Font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    Font.setPointSize(9);
+    return Font;
+}
+
+}  // namespace
+
+TfrmQuantiva::TfrmQuantiva(uicore::TInputDialog* Dialog, uicore::TErrorBox* ErrorBox,
+                           QWidget* Parent)
+    : QMainWindow(Parent),
+      FOwnDialog(Dialog ? nullptr : std::make_unique<TQtInputDialog>(this)),
+      FOwnErrorBox(ErrorBox ? nullptr : std::make_unique<TQtErrorBox>(this)),
+      FDialog(Dialog ? *Dialog : *FOwnDialog),
+      FErrorBox(ErrorBox ? *ErrorBox : *FOwnErrorBox),
+      FDecimalSeparator(LocaleDecimalSeparator()) {
+    FormCreate();
+}
+
+TfrmQuantiva::~TfrmQuantiva() { FormDestroy(); }
+
+void TfrmQuantiva::FormCreate() {
+    // The model first: the frame, the chart's annotation and the core all
+    // refer to it. The core sets it up as the window's widgets start out.
+    FDistribution = std::make_unique<model::TProbDistribution>();
+
+    setWindowTitle(QStringLiteral("Tarn Research: Quantiva 2.1"));
+    setWindowIcon(QIcon(QStringLiteral(":/quantiva.svg")));
+    aCalculate = NewAction("aCalculate", "Calculation", QStringLiteral("Calculate"));
+    aClear = NewAction("aClear", "Calculation", QStringLiteral("&Clear all"));
+    aShowPDF = NewAction("aShowPDF", "Chart", QStringLiteral("Show PDF"));
+    aShowCDF = NewAction("aShowCDF", "Chart", QStringLiteral("Show CDF"));
+    aAdditionalInfo = NewAction("aAdditionalInfo", "Chart", QStringLiteral("Additional info"));
+    aGetpValue = NewAction("aGetpValue", "Calculation", QStringLiteral("ICDF"));
+    for (QAction* Check : {aShowPDF, aShowCDF, aAdditionalInfo, aGetpValue}) Check->setCheckable(true);
+    for (QAction* Check : {aShowPDF, aShowCDF, aAdditionalInfo}) Check->setChecked(true);
+
+    FrameDist1 = new TFrameDist(FDialog, FErrorBox, FDecimalSeparator);
+    FrameDist1->setObjectName(QStringLiteral("FrameDist1"));
+    FrameDist1->setFixedWidth(FrameWidth);
+    PageControl1 = new QTabWidget;
+    PageControl1->setTabPosition(QTabWidget::South);
+    PageControl1->setFocusPolicy(Qt::NoFocus);
+    PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
+    PageControl1->addTab(BuildResultsPage(), QStringLiteral("Results"));
+    PageControl1->addTab(BuildChartPage(), QStringLiteral("Chart"));
+    PageControl1->setCurrentWidget(TabSheetResults);
+
+    auto* Central = new QWidget(this);
+    auto* Upper = new QHBoxLayout;
+    Upper->setContentsMargins(0, 0, 0, 0);
+    Upper->setSpacing(0);
+    Upper->addWidget(FrameDist1);
+    Upper->addWidget(PageControl1, 1);
+    auto* Column = new QVBoxLayout(Central);
+    Column->setContentsMargins(0, 0, 0, 0);
+    Column->setSpacing(0);
+    Column->addLayout(Upper, 1);
+    Column->addWidget(BuildBottomPanel());
+    setCentralWidget(Central);
+    move(DesignedPosition);
+    resize(ClientSize);
+
+    FResults = std::make_unique<TMemoResultsSink>(MemoResults);
+    FSeries = std::make_unique<TChartSeriesSink>(Chart1);
+    FCore = std::make_unique<uicore::TQuantivaCore>(*FDistribution, *FResults, *FSeries,
+                                                    FDecimalSeparator);
+    FrameDist1->SetDistribution(*FDistribution);
+    FrameDist1->SetItemIndex(static_cast<std::int32_t>(FDistribution->DistType()));
+    Connect();
+}
+
+void TfrmQuantiva::FormDestroy() {
+    // The widgets go first: the frame and the chart refer to the model.
+    delete takeCentralWidget();
+    FCore.reset();
+    FSeries.reset();
+    FResults.reset();
+    FDistribution.reset();
+}
+
+QAction* TfrmQuantiva::NewAction(const char* Name, const char* Category, const QString& Caption) {
+    auto* Action = new QAction(Caption, this);
+    Action->setObjectName(QString::fromLatin1(Name));
+    Action->setProperty("category", QString::fromLatin1(Category));
+    return Action;
+}
+
+QWidget* TfrmQuantiva::BuildBottomPanel() {
+    QWidget* Panel1 = Panel(BottomPanelHeight, this);
+    SpeedButtonPDFCDF = SpeedButton(QStringLiteral("PDF+CDF"), Panel1);
+    SpeedButtonICDF = SpeedButton(aGetpValue->text(), Panel1);
+    SpeedButtonCalc = SpeedButton(aCalculate->text(), Panel1);
+    // The button's own text keeps the ampersand: Alt+C presses it.
+    SpeedButton1 = SpeedButton(aClear->text(), Panel1);
+    for (QToolButton* Mode : {SpeedButtonPDFCDF, SpeedButtonICDF}) Mode->setCheckable(true);
+    auto* Group1 = new QButtonGroup(Panel1);
+    Group1->setExclusive(true);
+    Group1->addButton(SpeedButtonPDFCDF);
+    Group1->addButton(SpeedButtonICDF);
+    SpeedButtonPDFCDF->setChecked(true);
+
+    auto* Row = new QHBoxLayout(Panel1);
+    Row->setContentsMargins(16, 7, 8, 8);
+    Row->setSpacing(9);
+    Row->addWidget(SpeedButtonPDFCDF);
+    Row->addWidget(SpeedButtonICDF);
+    Row->addSpacing(16);
+    Row->addWidget(SpeedButtonCalc);
+    Row->addWidget(SpeedButton1);
+    Row->addStretch();
+    return Panel1;
+}
+
+QWidget* TfrmQuantiva::BuildResultsPage() {
+    TabSheetResults = new QWidget;
+    MemoResults = new TResultsView(TabSheetResults);
+    MemoResults->setObjectName(QStringLiteral("MemoResults"));
+    MemoResults->setFocusPolicy(Qt::ClickFocus);
+    MemoResults->setFont(ResultsFont());
+    QWidget* Panel2 = Panel(PagePanelHeight, TabSheetResults);
+    CheckBox4 = new QCheckBox(QStringLiteral("Clear after each calculation"), Panel2);
+    CheckBox4->setChecked(true);
+    auto* Row = new QHBoxLayout(Panel2);
+    Row->setContentsMargins(8, 8, 8, 8);
+    Row->addWidget(CheckBox4);
+    Row->addStretch();
+    auto* Column = new QVBoxLayout(TabSheetResults);
+    Column->setContentsMargins(0, 0, 0, 0);
+    Column->setSpacing(0);
+    Column->addWidget(MemoResults, 1);
+    Column->addWidget(Panel2);
+    return TabSheetResults;
+}
+
+QCheckBox* TfrmQuantiva::BoundCheckBox(QAction* Action, QWidget* Parent) {
+    auto* Box = new QCheckBox(Action->text(), Parent);
+    Box->setChecked(Action->isChecked());
+    // A click flips the tick, then runs the command.
+    connect(Box, &QCheckBox::clicked, Action, &QAction::trigger);
+    connect(Action, &QAction::toggled, Box, &QCheckBox::setChecked);
+    return Box;
+}
+
+QWidget* TfrmQuantiva::BuildChartPage() {
+    TabSheetChart = new QWidget;
+    Chart1 = new TChartView(*FDistribution, FDecimalSeparator, TabSheetChart);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    QWidget* Panel3 = Panel(PagePanelHeight, TabSheetChart);
+    CheckBox1 = BoundCheckBox(aShowPDF, Panel3);
+    CheckBox2 = BoundCheckBox(aShowCDF, Panel3);
+    CheckBox3 = BoundCheckBox(aAdditionalInfo, Panel3);
+    auto* Row = new QHBoxLayout(Panel3);
+    Row->setContentsMargins(8, 8, 8, 8);
+    Row->addWidget(CheckBox1);
+    Row->addWidget(CheckBox2);
+    Row->addWidget(CheckBox3);
+    Row->addStretch();
+    auto* Column = new QVBoxLayout(TabSheetChart);
+    Column->setContentsMargins(0, 0, 0, 0);
+    Column->setSpacing(0);
+    Column->addWidget(Chart1, 1);
+    Column->addWidget(Panel3);
+    return TabSheetChart;
+}
+
+void TfrmQuantiva::Connect() {
+    connect(aCalculate, &QAction::triggered, this, [this] { aCalculateExecute(); });
+    connect(aClear, &QAction::triggered, this, [this] { aClearExecute(); });
+    connect(aGetpValue, &QAction::triggered, this, [this] { aGetpValueExecute(); });
+    connect(aShowPDF, &QAction::triggered, this, [this] { aShowPDFExecute(); });
+    connect(aShowCDF, &QAction::triggered, this, [this] { aShowCDFExecute(); });
+    connect(aAdditionalInfo, &QAction::triggered, this, [this] { aAdditionalInfoExecute(); });
+    connect(SpeedButtonCalc, &QToolButton::clicked, aCalculate, &QAction::trigger);
+    connect(SpeedButton1, &QToolButton::clicked, aClear, &QAction::trigger);
+    connect(SpeedButtonICDF, &QToolButton::clicked, aGetpValue, &QAction::trigger);
+    connect(SpeedButtonPDFCDF, &QToolButton::clicked, this, [this] { SpeedButtonPDFCDFClick(); });
+    FrameDist1->SetRadioGroupOutClicked(
+        [this](std::int32_t ItemIndex) { FrameDist1RadioGroupOutClick(ItemIndex); });
+}
+
+void TfrmQuantiva::FlushOutputs() {
+    FResults->Flush();
+    FSeries->Flush();
+}
+
+void TfrmQuantiva::ApplyChartTab() {
+    const bool Visible = FCore->ChartTabVisible();
+    // Hiding the tab of the page in front brings the results to the front.
+    if (!Visible && PageControl1->currentWidget() == TabSheetChart)
+        PageControl1->setCurrentWidget(TabSheetResults);
+    PageControl1->setTabVisible(PageControl1->indexOf(TabSheetChart), Visible);
+}
+
+void TfrmQuantiva::aCalculateExecute() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Run([this] {
+        FCore->SetClearAfterEachCalculation(CheckBox4->isChecked());
+        try {
+            FCore->Calculate();
+        } catch (...) {
+            // Whatever was appended before the failure is shown.
+            FlushOutputs();
+            throw;
+        }
+        FlushOutputs();
+    });
+    QApplication::restoreOverrideCursor();
+}
+
+void TfrmQuantiva::aClearExecute() {
+    Run([this] { FCore->Clear(); });
+}
+
+void TfrmQuantiva::aGetpValueExecute() {
+    // The button goes down before the question is asked.
+    SpeedButtonICDF->setChecked(true);
+    aGetpValue->setChecked(true);
+    Run([this] { FCore->GetpValue(FDialog); });
+    ApplyChartTab();
+}
+
+void TfrmQuantiva::SpeedButtonPDFCDFClick() {
+    aGetpValue->setChecked(false);
+    Run([this] { FCore->PdfCdfPressed(); });
+    ApplyChartTab();
+}
+
+void TfrmQuantiva::FrameDist1RadioGroupOutClick(std::int32_t ItemIndex) {
+    Run([&] { FCore->CalculationChoiceClicked(ItemIndex); });
+    ApplyChartTab();
+}
+
+void TfrmQuantiva::aShowPDFExecute() { Chart1->Series1()->setVisible(CheckBox1->isChecked()); }
+
+void TfrmQuantiva::aShowCDFExecute() { Chart1->Series2()->setVisible(CheckBox2->isChecked()); }
+
+void TfrmQuantiva::aAdditionalInfoExecute() { Chart1->SetAnnotationShown(CheckBox3->isChecked()); }
+
+}  // namespace quantiva

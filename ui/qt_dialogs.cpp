@@ -1,0 +1,24 @@
+// QInputDialog and QMessageBox as the input dialog and error box.
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "ui/locale_text.h"
+
+namespace quantiva {
+
+std::string TQtInputDialog::InputQuery(const std::string& Caption, const std::string& Prompt,
+                                       const std::string& Default) {
+    bool Ok = false;
+    const QString Text = QInputDialog::getText(FParent, ToQString(Caption), ToQString(Prompt),
+                                               QLineEdit::Normal, ToQString(Default), &Ok);
+    return Ok ? ToStdString(Text) : Default;
+}
+
+void TQtErrorBox::ShowError(const std::string& Text) {
+    QMessageBox::critical(FParent, QApplication::applicationDisplayName(), ToQString(Text));
+}
+
+}  // namespace quantiva

@@ -1,0 +1,24 @@
+// The results pane as the core's text sink. Lines are stored as they come
+// and laid out once when the command ends: laying out and repainting the
+// pane per line made a million-line range take minutes.
+#pragma once
+
+#include "ui/core/calc_core.h"
+#include "ui/results_view.h"
+
+namespace quantiva {
+
+class TMemoResultsSink : public uicore::TResultsSink {
+public:
+    explicit TMemoResultsSink(TResultsView* Memo) : FMemo(Memo) {}
+
+    void AppendLine(std::string_view Line) override { FMemo->AppendLine(Line); }
+    void ClearLines() override { FMemo->Clear(); }
+    // Shows the lines stored since the last call.
+    void Flush() { FMemo->LinesAdded(); }
+
+private:
+    TResultsView* FMemo;
+};
+
+}  // namespace quantiva

@@ -1,0 +1,36 @@
+// The chart's two series as the core's point sink. Points are gathered and
+// merged into each series by x at once: append per point on a shown chart
+// costs a relayout each time and grows quadratically.
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <array>
+
+#include "ui/chart_view.h"
+#include "ui/core/calc_core.h"
+
+namespace quantiva {
+
+// Inserts Added into Shown (ascending x) as point-by-point insertion would:
+// each point after those of equal x already there, in the order added.
+QList<QPointF> MergeByX(const QList<QPointF>& Shown, QList<QPointF> Added);
+
+class TChartSeriesSink : public uicore::TSeriesSink {
+public:
+    explicit TChartSeriesSink(TChartView* Chart) : FChart(Chart) {}
+
+    // Series outside 0..1 raise std::out_of_range.
+    void AddPoint(std::int32_t Series, double X, double Y) override;
+    void ClearPoints(std::int32_t Series) override;
+    // Merges the pending points into the series.
+    void Flush();
+
+private:
+    std::size_t Checked(std::int32_t Series) const;
+
+    TChartView* FChart;
+    std::array<QList<QPointF>, 2> FPending;
+};
+
+}  // namespace quantiva
