@@ -37,7 +37,7 @@ inline constexpr long kExactSteps = 20000;
 inline constexpr long kAnchorStride = 64;
 inline constexpr long kMaxWalkSteps = 1L << 21;
 
-// Points from here on are beyond any walk (and beyond exact whole doubles).
+// Points from here on are beyond any walk; below it k + 1 is exact.
 inline constexpr double kFarPoint = 4503599627370496.0;  // 2^52
 
 template <class Dist>

@@ -19,7 +19,7 @@ using namespace distrium;
 using disttest::CheckAll;
 using numkern::NaN;
 
-TEST(Binomial, DomainValues) {
+TEST(BinomialDist, DomainValues) {
     CheckAll({
         {"BinomPDF(1, 5, -0.1)", BinomPDF(1, 5, -0.1), NaN},
         {"BinomPDF(1, 5, 1.1)", BinomPDF(1, 5, 1.1), NaN},
@@ -45,7 +45,7 @@ TEST(Binomial, DomainValues) {
 // A non-integer point is truncated: 2.7 has the mass of 2, -0.5 that of 0
 // (through the general formula, (1-p)^n by IntPower as in BinomCDF(0)),
 // -1 and below have mass 0 for p > 0 and NaN for p = 0 (p^k is infinite).
-TEST(Binomial, PointIsTruncated) {
+TEST(BinomialDist, PointIsTruncated) {
     CheckAll({
         {"BinomPDF(2.7, 10, 0.3)", BinomPDF(2.7, 10, 0.3), BinomPDF(2, 10, 0.3)},
         {"BinomPDF(9.99, 10, 0.3)", BinomPDF(9.99, 10, 0.3), BinomPDF(9, 10, 0.3)},
@@ -70,7 +70,7 @@ TEST(Binomial, PointIsTruncated) {
 
 // C(n, k) p^k (1-p)^(n-k) with the coefficient multiplied out exactly in
 // 64-bit integers.
-TEST(Binomial, MassesMatchDirectProducts) {
+TEST(BinomialDist, MassesMatchDirectProducts) {
     struct Case {
         std::int32_t n;
         double p;
@@ -90,7 +90,7 @@ TEST(Binomial, MassesMatchDirectProducts) {
 
 // The CDF is 1 - I_p(k + 1, n - k): near 0 it cancels, so the error is
 // absolute, and I_p carries the rounding of LnGamma(n + 2) in its factor.
-TEST(Binomial, DistributionIsTheSumOfTheMasses) {
+TEST(BinomialDist, DistributionIsTheSumOfTheMasses) {
     for (std::int32_t n : {1, 6, 25, 90})
         for (double p : {0.02, 0.5, 0.8})
             disttest::CheckCdfIsSumOfMasses(
@@ -99,7 +99,7 @@ TEST(Binomial, DistributionIsTheSumOfTheMasses) {
                 n, 1e-13);
 }
 
-TEST(Binomial, QuantileIsTheFirstPointReachingTheProbability) {
+TEST(BinomialDist, QuantileIsTheFirstPointReachingTheProbability) {
     for (std::int32_t n : {1, 6, 25, 90, 1500})
         for (double p : {0.0, 0.02, 0.5, 0.8, 1.0})
             disttest::CheckQuantiles("Binomial n = " + std::to_string(n) + ", p = " + std::to_string(p),
@@ -109,7 +109,7 @@ TEST(Binomial, QuantileIsTheFirstPointReachingTheProbability) {
 
 // 0 up to (1-p)^n; n when the sum of the masses stays below prob (or
 // reaches it only with the last mass).
-TEST(Binomial, QuantileAtTheEnds) {
+TEST(BinomialDist, QuantileAtTheEnds) {
     CheckAll({
         {"BinomCDFInv(0, 10, 0.3)", BinomCDFInv(0, 10, 0.3), 0},
         {"BinomCDFInv(0.7^10, 10, 0.3)", BinomCDFInv(BinomPDF(0, 10, 0.3), 10, 0.3), 0},
@@ -121,7 +121,7 @@ TEST(Binomial, QuantileAtTheEnds) {
 // the mass does not: the formula's product would give Inf, NaN or 0. mpmath
 // at 40 digits; the logarithms carry the error of LnGamma(n + 1), 1e-16
 // relative to its size (1.3e4 for n = 2000, 1.3e7 for a million).
-TEST(Binomial, LargeTrialCountsGiveTheMass) {
+TEST(BinomialDist, LargeTrialCountsGiveTheMass) {
     struct Case {
         double x;
         std::int32_t n;
@@ -139,7 +139,7 @@ TEST(Binomial, LargeTrialCountsGiveTheMass) {
 
 // Supports of a million to two billion points: the walk skips the masses
 // that underflow and carries the rest, within the library's accuracy there.
-TEST(Binomial, LargeTrialCountQuantiles) {
+TEST(BinomialDist, LargeTrialCountQuantiles) {
     struct Case {
         std::int32_t n;
         double p, rel;

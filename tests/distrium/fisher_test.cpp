@@ -56,16 +56,19 @@ TEST(Fisher, DensityMatchesClosedForms) {
     }
 }
 
+// A point or probability, the degrees of freedom and the value the call
+// must give.
+struct Case {
+    double arg;
+    std::int32_t nu1, nu2;
+    double want;
+};
+
 // mpmath at 40 digits, the density in logarithms with loggamma. The large
-// degrees of freedom overflow the product of powers (C(2000, 2000) has a
-// beta function below the double range); the last point lies where x^1.5
-// overflows while the density is 1e-600, 0 in double.
+// degrees of freedom overflow the product of powers (B(1000, 1000) lies
+// below the double range); the last point lies where x^1.5 overflows while
+// the density is 1e-600, 0 in double.
 TEST(Fisher, DensityReferenceValues) {
-    struct Case {
-        double x;
-        std::int32_t nu1, nu2;
-        double want;
-    };
     const Case cases[] = {
         {0.9, 3, 7, 0.42450000347538742},
         {1, 2000, 2000, 8.9195055729271604},
@@ -73,8 +76,8 @@ TEST(Fisher, DensityReferenceValues) {
         {1e300, 5, 2, 0},
     };
     for (const Case& c : cases)
-        EXPECT_NEAR_REL(FPDF(c.x, c.nu1, c.nu2), c.want, 1e-10)
-            << "FPDF(" << c.x << ", " << c.nu1 << ", " << c.nu2 << ")";
+        EXPECT_NEAR_REL(FPDF(c.arg, c.nu1, c.nu2), c.want, 1e-10)
+            << "FPDF(" << c.arg << ", " << c.nu1 << ", " << c.nu2 << ")";
 }
 
 // The F law is the beta law seen through x -> nu1 x / (nu1 x + nu2):
@@ -97,11 +100,6 @@ TEST(Fisher, DistributionMatchesTheBetaRelation) {
 
 // 5 % points of the F table, to 17 digits by mpmath findroot at 40 digits.
 TEST(Fisher, QuantilesOfTheTable) {
-    struct Case {
-        double p;
-        std::int32_t nu1, nu2;
-        double want;
-    };
     const Case cases[] = {
         {0.95, 5, 10, 3.3258345304130109},
         {0.95, 1, 1, 161.44763879758821},
@@ -109,8 +107,8 @@ TEST(Fisher, QuantilesOfTheTable) {
         {0.05, 4, 12, 0.16915524739773234},
     };
     for (const Case& c : cases)
-        EXPECT_NEAR_REL(FCDFInv(c.p, c.nu1, c.nu2), c.want, 1e-8)
-            << "FCDFInv(" << c.p << ", " << c.nu1 << ", " << c.nu2 << ")";
+        EXPECT_NEAR_REL(FCDFInv(c.arg, c.nu1, c.nu2), c.want, 1e-8)
+            << "FCDFInv(" << c.arg << ", " << c.nu1 << ", " << c.nu2 << ")";
 }
 
 // The beta solver stops once its step is below 2^-26 absolute, so where the
