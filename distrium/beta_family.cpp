@@ -25,14 +25,21 @@ constexpr int kMaxIterations = 100;
 
 }  // namespace
 
-// At x = 0 with a >= 1 (and x = 1 with b >= 1) the formula meets Ln(0) and
-// answers NaN: 0 * -Inf for a unit exponent, the kernel's Exp(-Inf) otherwise.
+// The ends of [0, 1] belong to the support. With a >= 1 at x = 0 (b >= 1 at
+// x = 1) the formula would meet Ln(0): 0 * -Inf for a unit exponent and the
+// kernel's Exp(-Inf) otherwise, both NaN. The density has a value there: 0
+// for an exponent above 0, and the normalising constant e^G for exponent 0
+// (so Beta(1, 0.2) has density 0.2 at 0, as the start-up range shows).
 double BetaPDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (a <= 0 || b <= 0 || x < 0 || x > 1) return NaN;
     if ((x == 0 && a < 1) || (x == 1 && b < 1)) return Inf;
     double G = LnGamma(static_cast<double>(ext(a) + b));
     G = static_cast<double>(G - ext(LnGamma(a)) - LnGamma(b));
+    if (x == 0 || x == 1) {
+        const double exponent = x == 0 ? a : b;
+        return exponent == 1 ? static_cast<double>(Exp(G)) : 0.0;
+    }
     const ext tail = Ln(static_cast<double>(1 - ext(x))) * (ext(b) - 1);
     return static_cast<double>(Exp(static_cast<double>(Ln(x) * (ext(a) - 1) + G + tail)));
 }

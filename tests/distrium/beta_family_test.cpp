@@ -25,11 +25,13 @@ TEST(BetaFamily, DomainAndBoundaryValues) {
         {"BetaPDF(0.5, 2, -1)", BetaPDF(0.5, 2, -1), NaN},
         {"BetaPDF(0, 0.5, 2)", BetaPDF(0, 0.5, 2), Inf},
         {"BetaPDF(1, 2, 0.5)", BetaPDF(1, 2, 0.5), Inf},
-        // At an end with exponent 0 the formula meets 0 * Ln(0); with a
-        // positive exponent the kernel's Exp(-Inf): both NaN.
-        {"BetaPDF(0, 1, 2)", BetaPDF(0, 1, 2), NaN},
-        {"BetaPDF(0, 2, 2)", BetaPDF(0, 2, 2), NaN},
-        {"BetaPDF(1, 2, 3)", BetaPDF(1, 2, 3), NaN},
+        // The ends belong to the support: 0 for a positive exponent, the
+        // normalising constant 1 / B(a, b) for exponent 0. Beta(1, 2) has
+        // density 2 (1 - x), Beta(1, 0.2) density 0.2 (1 - x)^-0.8.
+        {"BetaPDF(0, 2, 2)", BetaPDF(0, 2, 2), 0},
+        {"BetaPDF(1, 2, 3)", BetaPDF(1, 2, 3), 0},
+        {"BetaPDF(0, 1, 1)", BetaPDF(0, 1, 1), 1},
+        {"BetaPDF(1, 1, 1)", BetaPDF(1, 1, 1), 1},
         {"BetaCDF(-3, 2, 3)", BetaCDF(-3, 2, 3), 0},
         {"BetaCDF(0, 2, 3)", BetaCDF(0, 2, 3), 0},
         {"BetaCDF(1, 2, 3)", BetaCDF(1, 2, 3), 1},
@@ -48,6 +50,14 @@ TEST(BetaFamily, DomainAndBoundaryValues) {
         {"BetaCDFInv(NaN, 2, 3)", BetaCDFInv(NaN, 2, 3), NaN},
         {"BetaCDFInv(0, 2, NaN)", BetaCDFInv(0, 2, NaN), NaN},
     });
+    // The normalising constant comes through e^(ln-gamma terms): a few eps.
+    CheckAll(
+        {
+            {"BetaPDF(0, 1, 2)", BetaPDF(0, 1, 2), 2},
+            {"BetaPDF(0, 1, 0.2)", BetaPDF(0, 1, 0.2), 0.2},
+            {"BetaPDF(1, 3, 1)", BetaPDF(1, 3, 1), 3},
+        },
+        4);
 }
 
 TEST(BetaFamily, DensityMatchesClosedForms) {
@@ -118,12 +128,17 @@ TEST(BetaFamily, InverseRaisesAfterAHundredSteps) {
     }
 }
 
-// For the uniform law a tiny p sends the first step to exactly 0, where the
-// density is NaN (0 * Ln(0)); that step ends the loop with NaN instead of
-// running on to the iteration limit.
+// Shapes of 1e300 leave the incomplete beta function without a value: the
+// first step turns NaN and ends the loop with NaN instead of running on to the
+// iteration limit.
 TEST(BetaFamily, NaNStepEndsTheLoopWithNaN) {
-    EXPECT_TRUE(std::isnan(BetaCDFInv(1e-20, 1, 1)));
-    EXPECT_TRUE(std::isnan(BetaCDFInv(1e-300, 1e300, 2)));
+    EXPECT_TRUE(std::isnan(BetaCDFInv(0.5, 1e300, 1e300)));
+}
+
+// For the uniform law a tiny p sends the first step to exactly 0; the
+// density has its value 1 there, so the next step lands on p itself.
+TEST(BetaFamily, InverseStepsThroughTheEndOfTheSupport) {
+    EXPECT_DOUBLE_EQ(BetaCDFInv(1e-20, 1, 1), 1e-20);
 }
 
 }  // namespace
