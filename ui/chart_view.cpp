@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "ui/core/annotation.h"
@@ -25,11 +26,6 @@ constexpr int MarkerPixels = 7;      // a triangle 2 pixels either side of a 3-p
 constexpr int TitleFontPixels = 11;
 const QColor PdfColour(128, 128, 255);
 
-struct TAxisRange {
-    qreal Min = std::numeric_limits<qreal>::infinity();
-    qreal Max = -std::numeric_limits<qreal>::infinity();
-};
-
 QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) {
     auto* Axis = new QValueAxis;
     Axis->setTitleText(Title);
@@ -39,31 +35,31 @@ QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) 
     return Axis;
 }
 
-// The smallest and largest coordinate of points; empty when Min > Max.
-TAxisRange DataRange(const QList<QPointF>& Points, bool AlongX) {
-    TAxisRange Range;
-    for (const QPointF& P : Points) {
-        const qreal V = AlongX ? P.x() : P.y();
-        Range.Min = std::min(Range.Min, V);
-        Range.Max = std::max(Range.Max, V);
-    }
-    return Range;
-}
-
-TAxisRange Joined(const TAxisRange& A, const TAxisRange& B) {
-    return {std::min(A.Min, B.Min), std::max(A.Max, B.Max)};
-}
-
 // An axis spans its data with rounded ticks; a single value gets a unit
-// around it, and no data leaves the axis as it was.
-void FitAxis(QValueAxis& Axis, TAxisRange Range) {
-    if (Range.Min > Range.Max) return;
-    if (Range.Min == Range.Max) {
-        const qreal Half = std::max<qreal>(0.5, std::abs(Range.Min) * 0.05);
-        Range = {Range.Min - Half, Range.Max + Half};
+// around it, and no data (Min > Max) leaves the axis as it was.
+void FitAxis(QValueAxis& Axis, qreal Min, qreal Max) {
+    if (Min > Max) return;
+    if (Min == Max) {
+        const qreal Half = std::max<qreal>(0.5, std::abs(Min) * 0.05);
+        Min -= Half;
+        Max += Half;
     }
-    Axis.setRange(Range.Min, Range.Max);
+    Axis.setRange(Min, Max);
     Axis.applyNiceNumbers();
+}
+
+bool LessX(const QPointF& A, const QPointF& B) { return A.x() < B.x(); }
+
+// A stable sort by x that sees the usual cases in one pass: a range comes
+// in ascending x, or in descending x when LB > UB.
+void SortByX(QList<QPointF>& Points) {
+    if (std::is_sorted(Points.cbegin(), Points.cend(), LessX)) return;
+    const auto NotBelow = [](const QPointF& A, const QPointF& B) { return !(B.x() < A.x()); };
+    // Strictly descending: no ties whose order reversing would swap.
+    if (std::adjacent_find(Points.cbegin(), Points.cend(), NotBelow) == Points.cend())
+        std::reverse(Points.begin(), Points.end());
+    else
+        std::stable_sort(Points.begin(), Points.end(), LessX);
 }
 
 void StyleSeries(QLineSeries* Series, const QColor& Colour, bool MarkerDown) {
@@ -76,6 +72,37 @@ void StyleSeries(QLineSeries* Series, const QColor& Colour, bool MarkerDown) {
 }
 
 }  // namespace
+
+void TPointBounds::Include(const QList<QPointF>& Points) {
+    for (const QPointF& P : Points) {
+        XMin = std::min(XMin, P.x());
+        XMax = std::max(XMax, P.x());
+        YMin = std::min(YMin, P.y());
+        YMax = std::max(YMax, P.y());
+    }
+}
+
+void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added) {
+    SortByX(Added);
+    if (Added.isEmpty()) return;
+    if (Shown.isEmpty()) {
+        Shown = std::move(Added);
+        return;
+    }
+    // Nothing new left of the last shown point: new points of equal x go
+    // after the shown ones anyway.
+    if (!(Added.front().x() < Shown.back().x())) {
+        Shown.append(Added);
+        return;
+    }
+    QList<QPointF> Merged;
+    Merged.reserve(Shown.size() + Added.size());
+    // std::merge takes from the first range on ties: shown points stay
+    // before new ones of equal x.
+    std::merge(Shown.cbegin(), Shown.cend(), Added.cbegin(), Added.cend(),
+               std::back_inserter(Merged), LessX);
+    Shown = std::move(Merged);
+}
 
 QImage TriangleMarker(const QColor& Colour, bool PointingDown) {
     QImage Image(MarkerPixels, MarkerPixels, QImage::Format_ARGB32_Premultiplied);
@@ -129,23 +156,50 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     // The second series keeps the colour the theme gave it.
     StyleSeries(FSeries1, PdfColour, false);
     StyleSeries(FSeries2, FSeries2->color(), true);
-    // A new plot width needs a new reduction.
+    // A new plot width needs a new reduction; while the axes are being
+    // fitted, the reduction that follows them will do.
     connect(Chart1, &QChart::plotAreaChanged, this, [this](const QRectF& Area) {
-        if (static_cast<int>(Area.width()) != FShownColumns) ShowPoints();
+        if (!FFitting && static_cast<int>(Area.width()) != FShownColumns) ShowPoints();
     });
 }
 
 void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
     FPoints.at(Series) = std::move(Points);
+    FBounds[Series] = {};
+    FBounds[Series].Include(FPoints[Series]);
+    Redisplay();
+}
+
+void TChartView::AddPoints(std::array<QList<QPointF>, 2> Added, bool Display) {
+    for (std::size_t I = 0; I < Added.size(); ++I) {
+        if (Added[I].isEmpty()) continue;
+        FBounds[I].Include(Added[I]);
+        MergeByX(FPoints[I], std::move(Added[I]));
+        FUndisplayed = true;
+    }
+    if (Display && FUndisplayed) Redisplay();
+}
+
+void TChartView::showEvent(QShowEvent* Event) {
+    if (FUndisplayed) Redisplay();
+    QChartView::showEvent(Event);
+}
+
+void TChartView::Redisplay() {
+    FUndisplayed = false;
+    // New axis labels can change the plot's width, which asks for a new
+    // reduction at once: one reduction afterwards is enough.
+    FFitting = true;
     FitAxes();
+    FFitting = false;
     ShowPoints();
 }
 
 void TChartView::FitAxes() {
-    const TAxisRange X = Joined(DataRange(FPoints[0], true), DataRange(FPoints[1], true));
-    FitAxis(*FAxisBottom, X);
-    FitAxis(*FAxisLeft, DataRange(FPoints[0], false));
-    FitAxis(*FAxisRight, DataRange(FPoints[1], false));
+    FitAxis(*FAxisBottom, std::min(FBounds[0].XMin, FBounds[1].XMin),
+            std::max(FBounds[0].XMax, FBounds[1].XMax));
+    FitAxis(*FAxisLeft, FBounds[0].YMin, FBounds[0].YMax);
+    FitAxis(*FAxisRight, FBounds[1].YMin, FBounds[1].YMax);
 }
 
 void TChartView::ShowPoints() {
@@ -170,11 +224,15 @@ QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, i
     qsizetype First = 0;
     while (First < Points.size()) {
         const qsizetype Column = ColumnOf(Points[First]);
-        qsizetype Low = First, High = First, Last = First;
-        while (Last + 1 < Points.size() && ColumnOf(Points[Last + 1]) == Column) {
-            ++Last;
-            if (Points[Last].y() < Points[Low].y()) Low = Last;
-            if (Points[Last].y() > Points[High].y()) High = Last;
+        // Ascending x: a column's points are contiguous, its end found by
+        // bisection rather than by placing every point.
+        const auto End = std::partition_point(Points.cbegin() + First + 1, Points.cend(),
+                                              [&](const QPointF& P) { return ColumnOf(P) == Column; });
+        const qsizetype Last = (End - Points.cbegin()) - 1;
+        qsizetype Low = First, High = First;
+        for (qsizetype I = First + 1; I <= Last; ++I) {
+            if (Points[I].y() < Points[Low].y()) Low = I;
+            if (Points[I].y() > Points[High].y()) High = I;
         }
         std::array<qsizetype, 4> Kept{First, std::min(Low, High), std::max(Low, High), Last};
         for (std::size_t K = 0; K < Kept.size(); ++K)

@@ -8,12 +8,25 @@
 #include <QList>
 #include <QPointF>
 #include <array>
+#include <limits>
 #include <QLineSeries>
 #include <QValueAxis>
 
 #include "model/prob_distribution.h"
 
 namespace quantiva {
+
+// The smallest and largest x and y of a series' points, kept up to date as
+// points come so that fitting the axes need not look at all of them;
+// empty while XMin > XMax.
+struct TPointBounds {
+    qreal XMin = std::numeric_limits<qreal>::infinity();
+    qreal XMax = -std::numeric_limits<qreal>::infinity();
+    qreal YMin = std::numeric_limits<qreal>::infinity();
+    qreal YMax = -std::numeric_limits<qreal>::infinity();
+
+    void Include(const QList<QPointF>& Points);
+};
 
 class TChartView : public QChartView {
     Q_OBJECT
@@ -32,6 +45,12 @@ public:
     // reduction of them to what the plot's pixel columns can show.
     const QList<QPointF>& Points(std::size_t Series) const { return FPoints.at(Series); }
     void SetPoints(std::size_t Series, QList<QPointF> Points);
+    // Adds points to both series, each placed by x as if inserted one by
+    // one, then fits the axes and redraws once. With Display false the
+    // axes and the line series wait until the chart is next shown or
+    // displays: reducing millions of points for a chart out of view would
+    // only delay the window.
+    void AddPoints(std::array<QList<QPointF>, 2> Added, bool Display = true);
 
     bool AnnotationShown() const { return FAnnotationShown; }
     // Shows or leaves out the annotation and repaints.
@@ -40,11 +59,14 @@ public:
     void FitAxes();
 
 protected:
+    void showEvent(QShowEvent* Event) override;
     // The after-draw hook: runs after the chart has been drawn.
     void drawForeground(QPainter* Painter, const QRectF& Rect) override;
 
 private:
     void Chart1AfterDraw(QPainter& Painter) const;
+    // Fits the axes to the points, then shows them.
+    void Redisplay();
     // Hands each line series its points, reduced for the plot's width.
     void ShowPoints();
 
@@ -57,11 +79,20 @@ private:
     QValueAxis* FAxisRight;
     bool FAnnotationShown = true;
     std::array<QList<QPointF>, 2> FPoints;
+    std::array<TPointBounds, 2> FBounds;
     int FShownColumns = -1;  // plot width the series were reduced for
+    bool FFitting = false;
+    bool FUndisplayed = false;  // points added but not yet drawn
 };
 
-// The points that draw the same picture at Columns pixel columns between
-// XMin and XMax: per column the first, the lowest, the highest and the
+// Inserts Added into Shown (ascending x) as point-by-point insertion would:
+// each point after those of equal x already there, in the order added. A
+// range continuing to the right of Shown is appended in place, so a long
+// range shown in chunks costs no more than shown at once.
+void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added);
+
+// The points (ascending in x) that draw the same picture at Columns pixel
+// columns between XMin and XMax: per column the first, the lowest, the highest and the
 // last point, in x order. Up to 4 x Columns points are kept unchanged.
 QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns);
 

@@ -1,10 +1,12 @@
 // The main window's widgets and handlers. Handlers only forward to the
 // calculation core and the frame, then show the state they report; output
 // reaches the widgets through the batched sinks, flushed when a command
-// ends, also when it ends with an error.
+// ends, also when it ends with an error or is cancelled, and during a long
+// range whenever the pacer lets the event loop run.
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -51,12 +53,14 @@ QFont ResultsFont() {
 }  // namespace
 
 TfrmQuantiva::TfrmQuantiva(uicore::TInputDialog* Dialog, uicore::TErrorBox* ErrorBox,
-                           QWidget* Parent)
+                           uicore::TConfirmDialog* Confirm, QWidget* Parent)
     : QMainWindow(Parent),
       FOwnDialog(Dialog ? nullptr : std::make_unique<TQtInputDialog>(this)),
       FOwnErrorBox(ErrorBox ? nullptr : std::make_unique<TQtErrorBox>(this)),
+      FOwnConfirm(Confirm ? nullptr : std::make_unique<TQtConfirmDialog>(this)),
       FDialog(Dialog ? *Dialog : *FOwnDialog),
       FErrorBox(ErrorBox ? *ErrorBox : *FOwnErrorBox),
+      FConfirm(Confirm ? *Confirm : *FOwnConfirm),
       FDecimalSeparator(LocaleDecimalSeparator()) {
     FormCreate();
 }
@@ -152,7 +156,20 @@ QWidget* TfrmQuantiva::BuildBottomPanel() {
     Row->addSpacing(16);
     Row->addWidget(SpeedButtonCalc);
     Row->addWidget(SpeedButton1);
-    Row->addStretch();
+    Row->addSpacing(16);
+
+    LabelStatus = new QLabel(Panel1);
+    ProgressBar = new QProgressBar(Panel1);
+    ProgressBar->setFormat(QStringLiteral("%v of %m points"));
+    ProgressBar->setMinimumWidth(220);
+    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), Panel1);
+    ButtonCancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    ProgressBar->hide();
+    ButtonCancel->hide();
+    connect(ButtonCancel, &QPushButton::clicked, this, [this] { FCancelRequested = true; });
+    Row->addWidget(LabelStatus, 1);
+    Row->addWidget(ProgressBar, 1);
+    Row->addWidget(ButtonCancel);
     return Panel1;
 }
 
@@ -225,7 +242,8 @@ void TfrmQuantiva::Connect() {
 
 void TfrmQuantiva::FlushOutputs() {
     FResults->Flush();
-    FSeries->Flush();
+    // A chart out of view is drawn when it comes into view.
+    FSeries->Flush(Chart1->isVisible());
 }
 
 void TfrmQuantiva::ApplyChartTab() {
@@ -237,22 +255,126 @@ void TfrmQuantiva::ApplyChartTab() {
 }
 
 void TfrmQuantiva::aCalculateExecute() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The event loop runs inside a long range: nothing may start another.
+    if (FCalculating) return;
     Run([this] {
         FCore->SetClearAfterEachCalculation(CheckBox4->isChecked());
+        if (!RangeConfirmed()) return;
+        BeginRun();
+        uicore::TCalcOutcome Outcome;
         try {
-            FCore->Calculate();
+            Outcome = FCore->Calculate(FPaceTiming ? this : nullptr);
         } catch (...) {
             // Whatever was appended before the failure is shown.
-            FlushOutputs();
+            EndRun();
             throw;
         }
-        FlushOutputs();
+        EndRun();
+        if (Outcome.Cancelled)
+            LabelStatus->setText(ToQString(
+                uicore::CancelledText(Outcome.Rows, FDistribution->NumPoints())));
     });
+    // A close asked for during the range happens now that it is over.
+    if (FCloseRequested) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+bool TfrmQuantiva::RangeConfirmed() {
+    const std::int64_t Kept = CheckBox4->isChecked() ? 0 : MemoResults->LineCount();
+    const double Bytes = uicore::CalculationBytes(*FDistribution, FCore->Mode(), Kept);
+    return !uicore::NeedsConfirmation(Bytes) ||
+           FConfirm.Confirm(uicore::ConfirmRangeText(FDistribution->NumPoints(), Bytes));
+}
+
+void TfrmQuantiva::BeginRun() {
+    FCalculating = true;
+    FProgressShown = false;
+    FCancelRequested = false;
+    LabelStatus->clear();
+    SetCommandsEnabled(false);
+    if (FPaceTiming) FPacer.emplace(*FPaceTiming, uicore::TPaceClock::now());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TfrmQuantiva::EndRun() {
+    // The window is usable again first: flushing can fail (out of memory)
+    // and must not leave every command disabled.
     QApplication::restoreOverrideCursor();
+    ProgressBar->hide();
+    ButtonCancel->hide();
+    FPacer.reset();
+    FCalculating = false;
+    SetCommandsEnabled(true);
+    FlushOutputs();
+}
+
+void TfrmQuantiva::SetCommandsEnabled(bool Enabled) {
+    for (QAction* Command : {aCalculate, aClear, aGetpValue, aShowPDF, aShowCDF, aAdditionalInfo})
+        Command->setEnabled(Enabled);
+    for (QWidget* Control : std::initializer_list<QWidget*>{
+             SpeedButtonPDFCDF, SpeedButtonICDF, SpeedButtonCalc, SpeedButton1, FrameDist1,
+             CheckBox1, CheckBox2, CheckBox3})
+        Control->setEnabled(Enabled);
+}
+
+bool TfrmQuantiva::Continue(std::int64_t Done, std::int64_t Total) {
+    using uicore::TPaceClock;
+    if (!FPacer->ClockDue()) return true;
+    const TPaceClock::time_point Now = TPaceClock::now();
+    FPacer->ClockRead(Now);
+    if (!FPacer->Pump.Due(Now)) return true;
+    if (!FProgressShown) ShowProgress(Total);
+    ProgressBar->setValue(static_cast<int>(Done));
+    TPaceClock::time_point Began = TPaceClock::now();
+    const TPaceClock::duration ProgressCost = Began - Now;
+    // The rows and points so far go into the widgets as the range runs,
+    // so that its end has little left to do; the chart is drawn only
+    // while in view, less often as it grows.
+    if (FPacer->Output.Due(Began)) {
+        FResults->Flush();
+        FSeries->Flush(false);
+        const TPaceClock::time_point Merged = TPaceClock::now();
+        FPacer->Output.Ran(Merged - Began, Merged);
+        Began = Merged;
+    }
+    std::optional<TPaceClock::duration> DrawCost;
+    if (Chart1->isVisible() && FPacer->Draw.Due(Began)) {
+        FSeries->Flush(true);
+        const TPaceClock::time_point Drawn = TPaceClock::now();
+        DrawCost = Drawn - Began;
+        Began = Drawn;
+    }
+    QApplication::processEvents();
+    const TPaceClock::time_point Ended = TPaceClock::now();
+    // The chart's repaint in the event loop belongs to drawing it.
+    const TPaceClock::duration Events = Ended - Began;
+    if (DrawCost) FPacer->Draw.Ran(*DrawCost + Events, Ended);
+    FPacer->Pump.Ran(ProgressCost + (DrawCost ? TPaceClock::duration::zero() : Events), Ended);
+    FPacer->Resume(Ended);
+    return !FCancelRequested;
+}
+
+void TfrmQuantiva::ShowProgress(std::int64_t Total) {
+    FProgressShown = true;
+    LabelStatus->clear();
+    ProgressBar->setRange(0, static_cast<int>(Total));
+    ProgressBar->show();
+    ButtonCancel->show();
+    // The arrow with a busy mark: the Cancel button is there to be pressed.
+    QApplication::changeOverrideCursor(Qt::BusyCursor);
+}
+
+void TfrmQuantiva::closeEvent(QCloseEvent* Event) {
+    if (!FCalculating) {
+        QMainWindow::closeEvent(Event);
+        return;
+    }
+    FCancelRequested = true;
+    FCloseRequested = true;
+    Event->ignore();
 }
 
 void TfrmQuantiva::aClearExecute() {
+    LabelStatus->clear();
     Run([this] { FCore->Clear(); });
 }
 

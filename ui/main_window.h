@@ -2,21 +2,31 @@
 // and "Chart" pages, and the bottom panel with the mode pair "PDF+CDF" /
 // "ICDF", "Calculate" and "Clear all". It owns the model and forwards every
 // command to the toolkit-free calculation core; every handler runs through
-// one error path, so no exception reaches Qt's event loop.
+// one error path, so no exception reaches Qt's event loop. A long range
+// runs on the same thread but lets the event loop in between rows: after
+// half a second the bottom panel shows the points done and a Cancel
+// button, and every command that could start or change a calculation is
+// disabled until it ends.
 #pragma once
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMainWindow>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <memory>
+#include <optional>
 
 #include "model/prob_distribution.h"
 #include "ui/chart_view.h"
 #include "ui/core/calc_core.h"
 #include "ui/core/error_path.h"
+#include "ui/core/progress_pacer.h"
+#include "ui/core/range_budget.h"
 #include "ui/frame_dist.h"
 #include "ui/results_sink.h"
 #include "ui/results_view.h"
@@ -24,24 +34,33 @@
 
 namespace quantiva {
 
-class TfrmQuantiva : public QMainWindow {
+class TfrmQuantiva : public QMainWindow, private uicore::TCalcProgress {
     Q_OBJECT
 
 public:
-    // Dialog and ErrorBox answer the window's questions and show its errors;
-    // left null, the window uses Qt's modal dialogs.
+    // Dialog, ErrorBox and Confirm answer the window's questions and show
+    // its errors; left null, the window uses Qt's modal dialogs.
     explicit TfrmQuantiva(uicore::TInputDialog* Dialog = nullptr,
-                          uicore::TErrorBox* ErrorBox = nullptr, QWidget* Parent = nullptr);
+                          uicore::TErrorBox* ErrorBox = nullptr,
+                          uicore::TConfirmDialog* Confirm = nullptr, QWidget* Parent = nullptr);
     ~TfrmQuantiva() override;
 
     const model::TProbDistribution& Distribution() const { return *FDistribution; }
     const uicore::TQuantivaCore& Core() const { return *FCore; }
+
+    // When a long range shows its progress and lets the event loop run;
+    // none runs the range without any of it.
+    void SetPaceTiming(std::optional<uicore::TPaceTiming> Timing) { FPaceTiming = Timing; }
+    bool Calculating() const { return FCalculating; }
 
     TFrameDist* FrameDist1;
     QToolButton* SpeedButtonPDFCDF;
     QToolButton* SpeedButtonICDF;
     QToolButton* SpeedButtonCalc;
     QToolButton* SpeedButton1;
+    QLabel* LabelStatus;        // says that a range was cancelled, and where
+    QProgressBar* ProgressBar;  // points done of n, while a long range runs
+    QPushButton* ButtonCancel;
     QTabWidget* PageControl1;
     QWidget* TabSheetResults;
     QWidget* TabSheetChart;
@@ -58,6 +77,10 @@ public:
     QAction* aShowCDF;
     QAction* aAdditionalInfo;
     QAction* aGetpValue;
+
+protected:
+    // Closing during a range cancels it; the window closes once it ends.
+    void closeEvent(QCloseEvent* Event) override;
 
 private:
     void FormCreate();
@@ -85,15 +108,34 @@ private:
     void FlushOutputs();
     void ApplyChartTab();
 
+    // Asks before a range that would hold more than the memory budget.
+    bool RangeConfirmed();
+    void BeginRun();
+    void EndRun();
+    void SetCommandsEnabled(bool Enabled);
+    // After each row of a range: the pacer decides when the window shows
+    // the progress, repaints and looks for Cancel.
+    bool Continue(std::int64_t Done, std::int64_t Total) override;
+    void ShowProgress(std::int64_t Total);
+
     std::unique_ptr<uicore::TInputDialog> FOwnDialog;
     std::unique_ptr<uicore::TErrorBox> FOwnErrorBox;
+    std::unique_ptr<uicore::TConfirmDialog> FOwnConfirm;
     uicore::TInputDialog& FDialog;
     uicore::TErrorBox& FErrorBox;
+    uicore::TConfirmDialog& FConfirm;
     char FDecimalSeparator;
     std::unique_ptr<model::TProbDistribution> FDistribution;
     std::unique_ptr<TMemoResultsSink> FResults;
     std::unique_ptr<TChartSeriesSink> FSeries;
     std::unique_ptr<uicore::TQuantivaCore> FCore;
+
+    std::optional<uicore::TPaceTiming> FPaceTiming = uicore::TPaceTiming{};
+    std::optional<uicore::TProgressPacer> FPacer;  // while a range runs
+    bool FCalculating = false;
+    bool FProgressShown = false;
+    bool FCancelRequested = false;
+    bool FCloseRequested = false;
 };
 
 }  // namespace quantiva

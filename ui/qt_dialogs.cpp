@@ -1,4 +1,5 @@
-// QInputDialog and QMessageBox as the input dialog and error box.
+// QInputDialog and QMessageBox as the input dialog, the error box and the
+// confirmation.
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
@@ -19,6 +20,12 @@ std::string TQtInputDialog::InputQuery(const std::string& Caption, const std::st
 
 void TQtErrorBox::ShowError(const std::string& Text) {
     QMessageBox::critical(FParent, QApplication::applicationDisplayName(), ToQString(Text));
+}
+
+bool TQtConfirmDialog::Confirm(const std::string& Text) {
+    return QMessageBox::question(FParent, QApplication::applicationDisplayName(), ToQString(Text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace quantiva

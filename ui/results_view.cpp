@@ -128,13 +128,15 @@ void TResultsView::Relayout() {
     const int CharWidth = std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('0')));
     FRowColumns = std::max(1, (viewport()->width() - 2 * Margin) / CharWidth);
     FRowStart.resize(1);
+    FRowStart.reserve(FLineColumns.size() + 1);
     LayOutFrom(0);
     UpdateScrollBar();
 }
 
 void TResultsView::LayOutFrom(std::size_t FirstLine) {
+    // No exact reserve here: a long range lays out its lines in many small
+    // steps, and growing to the exact size each time copied them all.
     FRowStart.resize(FirstLine + 1);
-    FRowStart.reserve(FLineColumns.size() + 1);
     for (std::size_t I = FirstLine; I < FLineColumns.size(); ++I)
         FRowStart.push_back(FRowStart.back() + RowsOf(FLineColumns[I]));
 }

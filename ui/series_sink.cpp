@@ -1,32 +1,12 @@
-// Batched x-ordered insertion: the pending points are stably sorted by x and
-// merged after the shown ones, which equals inserting each point after the
-// points of equal x.
+// The core's points gathered per series until the window flushes them into
+// the chart.
 #include "ui/series_sink.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quantiva {
-
-namespace {
-
-bool LessX(const QPointF& A, const QPointF& B) { return A.x() < B.x(); }
-
-}  // namespace
-
-QList<QPointF> MergeByX(const QList<QPointF>& Shown, QList<QPointF> Added) {
-    std::stable_sort(Added.begin(), Added.end(), LessX);
-    if (Added.isEmpty()) return Shown;
-    if (Shown.isEmpty()) return Added;
-    QList<QPointF> Merged;
-    Merged.reserve(Shown.size() + Added.size());
-    // std::merge takes from the first range on ties: shown points stay
-    // before new ones of equal x.
-    std::merge(Shown.cbegin(), Shown.cend(), Added.cbegin(), Added.cend(),
-               std::back_inserter(Merged), LessX);
-    return Merged;
-}
 
 std::size_t TChartSeriesSink::Checked(std::int32_t Series) const {
     if (Series < 0 || Series >= static_cast<std::int32_t>(FPending.size()))
@@ -44,12 +24,8 @@ void TChartSeriesSink::ClearPoints(std::int32_t Series) {
     FChart->SetPoints(I, {});
 }
 
-void TChartSeriesSink::Flush() {
-    for (std::size_t I = 0; I < FPending.size(); ++I) {
-        if (FPending[I].isEmpty()) continue;
-        FChart->SetPoints(I, MergeByX(FChart->Points(I), std::move(FPending[I])));
-        FPending[I] = QList<QPointF>();
-    }
+void TChartSeriesSink::Flush(bool Display) {
+    FChart->AddPoints(std::exchange(FPending, {}), Display);
 }
 
 }  // namespace quantiva

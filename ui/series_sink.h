@@ -1,5 +1,5 @@
 // The chart's two series as the core's point sink. Points are gathered and
-// merged into each series by x at once: append per point on a shown chart
+// merged into the series by x at once: append per point on a shown chart
 // costs a relayout each time and grows quadratically.
 #pragma once
 
@@ -12,10 +12,6 @@
 
 namespace quantiva {
 
-// Inserts Added into Shown (ascending x) as point-by-point insertion would:
-// each point after those of equal x already there, in the order added.
-QList<QPointF> MergeByX(const QList<QPointF>& Shown, QList<QPointF> Added);
-
 class TChartSeriesSink : public uicore::TSeriesSink {
 public:
     explicit TChartSeriesSink(TChartView* Chart) : FChart(Chart) {}
@@ -23,8 +19,9 @@ public:
     // Series outside 0..1 raise std::out_of_range.
     void AddPoint(std::int32_t Series, double X, double Y) override;
     void ClearPoints(std::int32_t Series) override;
-    // Merges the pending points into the series.
-    void Flush();
+    // Merges the pending points into the series; the chart draws them
+    // now or, with Display false, at the next flush that displays.
+    void Flush(bool Display = true);
 
 private:
     std::size_t Checked(std::int32_t Series) const;

@@ -3,8 +3,14 @@
 // results written and the chart painted; quantiva-cli on the same range in
 // the same run for comparison. Each run is a child process of its own, so
 // wall time and peak memory (maximum resident set) are that run's alone.
+// Then the long-range machinery: what the progress pacing costs on the
+// million-point range (runs with and without it, interleaved in one
+// window), how long the window takes from a Cancel click to being ready
+// again, and the memory a range holds per point against the estimate that
+// decides when the window asks before calculating.
 //   quantiva-window-bench [N ...]          default: 100000 1000000
 #include <fcntl.h>
+#include <time.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -12,22 +18,31 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "numkern/numkern.h"
+#include "ui/core/range_budget.h"
 #include "ui/main_window.h"
 
 extern char** environ;
 
 namespace {
 
-constexpr const char* ChildFlag = "--window-child";
+constexpr const char* WindowChild = "--window-child";
+constexpr const char* OverheadChild = "--overhead-child";
+constexpr const char* CancelChild = "--cancel-child";
+constexpr const char* MemoryChild = "--memory-child";
 constexpr const char* LowerBound = "-5";
 constexpr const char* UpperBound = "5";
+
+using TClock = std::chrono::steady_clock;
 
 struct TRun {
     double Seconds = 0;
@@ -44,13 +59,13 @@ TRun Measure(const std::vector<std::string>& Argv) {
     posix_spawn_file_actions_init(&Actions);
     posix_spawn_file_actions_addopen(&Actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     TRun Run;
-    const auto Start = std::chrono::steady_clock::now();
+    const auto Start = TClock::now();
     pid_t Child = 0;
     if (posix_spawn(&Child, Args[0], &Actions, nullptr, Args.data(), environ) == 0) {
         int Status = 0;
         rusage Usage{};
         if (wait4(Child, &Status, 0, &Usage) == Child) {
-            Run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
+            Run.Seconds = std::chrono::duration<double>(TClock::now() - Start).count();
             Run.PeakMB = static_cast<double>(Usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
             Run.Ok = WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
         }
@@ -59,24 +74,57 @@ TRun Measure(const std::vector<std::string>& Argv) {
     return Run;
 }
 
-// The child: drives the window as a person would and checks the result.
-int RunWindow(int argc, char** argv, const QString& Points) {
-    numkern::KernelStartup();
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication App(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quantiva"));
+double Seconds(TClock::duration D) { return std::chrono::duration<double>(D).count(); }
+
+// CPU seconds of the calling thread: other programs on the machine shift
+// wall time by more than the few per cent measured here.
+double ThreadSeconds() {
+    timespec T{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &T);
+    return static_cast<double>(T.tv_sec) + static_cast<double>(T.tv_nsec) * 1e-9;
+}
+
+double Median(std::vector<double> Values) {
+    std::sort(Values.begin(), Values.end());
+    return Values[Values.size() / 2];
+}
+
+// A child's application and window, on the Normal range -5..5 of Points.
+struct TChildWindow {
+    TChildWindow(int& argc, char** argv, const QString& Points) : App((Startup(), argc), argv) {
+        QApplication::setApplicationName(QStringLiteral("Quantiva"));
+        Window.show();
+        QApplication::processEvents();
+        Window.FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distNORMAL));
+        Window.FrameDist1->EditLB->setText(QString::fromLatin1(LowerBound));
+        Window.FrameDist1->EditUB->setText(QString::fromLatin1(UpperBound));
+        Window.FrameDist1->EditNumPoints->setText(Points);
+    }
+    static void Startup() {
+        numkern::KernelStartup();
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    // Calculate as a click does, then the repaint; the seconds it took,
+    // by the clock and in CPU time.
+    std::pair<double, double> Calculate() {
+        const auto Start = TClock::now();
+        const double Cpu = ThreadSeconds();
+        Window.SpeedButtonCalc->click();
+        QApplication::processEvents();
+        return {Seconds(TClock::now() - Start), ThreadSeconds() - Cpu};
+    }
+
+    QApplication App;
     quantiva::TfrmQuantiva Window;
-    Window.show();
-    QApplication::processEvents();
+};
+
+// Drives the window as a person would and checks the result.
+int RunWindow(int argc, char** argv, const QString& Points) {
+    TChildWindow Child(argc, argv, Points);
+    quantiva::TfrmQuantiva& Window = Child.Window;
     QElapsedTimer Clock;
     Clock.start();
-    Window.FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distNORMAL));
-    Window.FrameDist1->EditLB->setText(QString::fromLatin1(LowerBound));
-    Window.FrameDist1->EditUB->setText(QString::fromLatin1(UpperBound));
-    Window.FrameDist1->EditNumPoints->setText(Points);
-    Window.SpeedButtonCalc->click();
-    QApplication::processEvents();  // the results page repaints
-    const qint64 Calculated = Clock.elapsed();
+    const double Calculated = Child.Calculate().first;
     Window.PageControl1->setCurrentWidget(Window.TabSheetChart);
     QApplication::processEvents();
     const QImage Chart = Window.Chart1->grab().toImage();  // every point drawn
@@ -85,24 +133,85 @@ int RunWindow(int argc, char** argv, const QString& Points) {
     const int Lines = static_cast<int>(Window.MemoResults->LineCount());
     const int Series = static_cast<int>(Window.Chart1->Points(0).size());
     std::fprintf(stderr, "  window %d points: calculate %.2f s, chart painted %.2f s; %d lines, %d points\n",
-                 Expected, Calculated / 1000.0, Painted / 1000.0, Lines, Series);
+                 Expected, Calculated, Painted / 1000.0, Lines, Series);
     return Lines == Expected + 7 && Series == Expected && !Chart.isNull() ? 0 : 1;
 }
 
-}  // namespace
+// The same range with and without the progress machinery, interleaved so
+// that drift in the machine's load falls on both alike.
+int RunOverhead(int argc, char** argv, const QString& Points, int Repeats) {
+    TChildWindow Child(argc, argv, Points);
+    std::vector<double> With[2], Without[2];  // wall, CPU
+    for (int R = 0; R < Repeats; ++R) {
+        for (const bool Paced : {R % 2 == 0, R % 2 != 0}) {
+            Child.Window.SetPaceTiming(Paced ? std::optional(uicore::TPaceTiming{}) : std::nullopt);
+            const auto [Wall, Cpu] = Child.Calculate();
+            (Paced ? With : Without)[0].push_back(Wall);
+            (Paced ? With : Without)[1].push_back(Cpu);
+        }
+    }
+    for (const int K : {0, 1}) {
+        const double W = Median(With[K]), O = Median(Without[K]);
+        const double WMin = *std::min_element(With[K].begin(), With[K].end());
+        const double OMin = *std::min_element(Without[K].begin(), Without[K].end());
+        std::printf("%-10s %-5s %10.3f %10.3f %8.1f %%  %10.3f %10.3f %8.1f %%\n",
+                    Points.toLatin1().constData(), K == 0 ? "wall" : "cpu", O, W,
+                    100.0 * (W - O) / O, OMin, WMin, 100.0 * (WMin - OMin) / OMin);
+    }
+    return Child.Window.MemoResults->LineCount() == static_cast<std::size_t>(Points.toInt()) + 7 ? 0 : 1;
+}
 
-int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == ChildFlag)
-        return RunWindow(argc, argv, QString::fromLatin1(argv[2]));
-    std::vector<std::string> Sizes;
-    for (int I = 1; I < argc; ++I) Sizes.emplace_back(argv[I]);
-    if (Sizes.empty()) Sizes = {"100000", "1000000"};
+// Starts the range, presses Cancel from another thread after AfterSeconds
+// (the click waits in the event queue like a person's), and times the
+// window from that press until it is enabled and repainted.
+int RunCancel(int argc, char** argv, const QString& Points, double AfterSeconds, bool ChartInFront) {
+    TChildWindow Child(argc, argv, Points);
+    quantiva::TfrmQuantiva& Window = Child.Window;
+    if (ChartInFront) Window.PageControl1->setCurrentWidget(Window.TabSheetChart);
+    QApplication::processEvents();
+    std::atomic<TClock::rep> Pressed{0};
+    TClock::time_point Handled;
+    std::thread Presser([&] {
+        std::this_thread::sleep_for(std::chrono::duration<double>(AfterSeconds));
+        Pressed = TClock::now().time_since_epoch().count();
+        QMetaObject::invokeMethod(Window.ButtonCancel, [&] {
+            Handled = TClock::now();
+            Window.ButtonCancel->click();
+        }, Qt::QueuedConnection);
+    });
+    Window.SpeedButtonCalc->click();  // returns when the range has ended
+    QApplication::processEvents();
+    const auto Ready = TClock::now();
+    Presser.join();
+    const TClock::time_point Press{TClock::duration(Pressed.load())};
+    const bool Ok = Window.SpeedButtonCalc->isEnabled() && !Window.LabelStatus->text().isEmpty();
+    std::printf("%-8s %-8s %8.2f %12zu %12.1f %12.1f %12.1f\n", Points.toLatin1().constData(),
+                ChartInFront ? "Chart" : "Results", AfterSeconds,
+                Window.MemoResults->LineCount() - 6, Seconds(Handled - Press) * 1000,
+                Seconds(Ready - Handled) * 1000, Seconds(Ready - Press) * 1000);
+    return Ok ? 0 : 1;
+}
+
+// A range in one mode and number of decimals, for its peak memory.
+int RunMemory(int argc, char** argv, const QString& Points, int Decimals, bool Icdf) {
+    TChildWindow Child(argc, argv, Points);
+    Child.Window.FrameDist1->TrackBarDec->setValue(Decimals);
+    if (Icdf) {
+        Child.Window.FrameDist1->EditLB->setText(QStringLiteral("0"));
+        Child.Window.FrameDist1->EditUB->setText(QStringLiteral("1"));
+        Child.Window.SpeedButtonICDF->click();
+    }
+    Child.Calculate();
+    return Child.Window.MemoResults->LineCount() == static_cast<std::size_t>(Points.toInt()) + 7 ? 0 : 1;
+}
+
+bool CompareWithCli(const std::vector<std::string>& Sizes) {
     const std::string Self = "/proc/self/exe";
     std::printf("%-10s %12s %10s %12s %10s %8s\n", "points", "window s", "window MB", "cli s",
                 "cli MB", "ratio");
     bool Ok = true;
     for (const std::string& N : Sizes) {
-        const TRun Window = Measure({Self, ChildFlag, N});
+        const TRun Window = Measure({Self, WindowChild, N});
         const TRun Cli = Measure({QUANTIVA_CLI_PATH, "Normal", "--range", LowerBound, UpperBound, N});
         std::printf("%-10s %12.2f %10.1f %12.2f %10.1f %8.2f\n", N.c_str(), Window.Seconds,
                     Window.PeakMB, Cli.Seconds, Cli.PeakMB, Window.Seconds / Cli.Seconds);
@@ -110,5 +219,88 @@ int main(int argc, char** argv) {
         if (!Cli.Ok) std::printf("  the quantiva-cli run failed\n");
         Ok = Ok && Window.Ok && Cli.Ok;
     }
+    return Ok;
+}
+
+// Children print their own table rows: their standard output is kept.
+bool RunChild(const std::vector<std::string>& Argv) {
+    std::vector<char*> Args;
+    for (const std::string& A : Argv) Args.push_back(const_cast<char*>(A.c_str()));
+    Args.push_back(nullptr);
+    std::fflush(stdout);
+    pid_t Child = 0;
+    int Status = 0;
+    return posix_spawn(&Child, Args[0], nullptr, nullptr, Args.data(), environ) == 0 &&
+           waitpid(Child, &Status, 0) == Child && WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
+}
+
+bool ProgressOverhead() {
+    constexpr const char* Repeats = "9";
+    std::printf("\nprogress machinery, Normal range, calculate + repaint in one window; "
+                "%s runs each, interleaved\n", Repeats);
+    std::printf("%-10s %-5s %10s %10s %10s  %10s %10s %10s\n", "points", "time", "median w/o",
+                "with", "overhead", "min w/o", "with", "overhead");
+    return RunChild({"/proc/self/exe", OverheadChild, "1000000", Repeats});
+}
+
+bool CancelLatency() {
+    std::printf("\nCancel pressed during a 5,000,000-point Normal range: waiting in the queue"
+                " until the next turn, then until the window is enabled and repainted\n");
+    std::printf("%-8s %-8s %8s %12s %12s %12s %12s\n", "points", "page", "after s", "rows kept",
+                "queued ms", "ending ms", "to ready ms");
+    bool Ok = true;
+    // Three presses each: where a press falls between two turns varies.
+    for (const char* Page : {"results", "chart"})
+        for (const char* After : {"1", "2.5", "4"})
+            for (int Repeat = 0; Repeat < 3; ++Repeat)
+                Ok = RunChild({"/proc/self/exe", CancelChild, "5000000", After, Page}) && Ok;
+    return Ok;
+}
+
+bool MemoryPerPoint() {
+    constexpr int Small = 250000, Large = 2000000;
+    std::printf("\npeak memory per point (%d against %d points)\n", Large, Small);
+    std::printf("%-8s %9s %12s %12s %12s\n", "mode", "decimals", "measured B", "estimate B",
+                "estimate %");
+    bool Ok = true;
+    for (const bool Icdf : {false, true}) {
+        for (const int Decimals : {4, 16}) {
+            const std::string D = std::to_string(Decimals), Mode = Icdf ? "icdf" : "pdfcdf";
+            const TRun A = Measure({"/proc/self/exe", MemoryChild, std::to_string(Small), D, Mode});
+            const TRun B = Measure({"/proc/self/exe", MemoryChild, std::to_string(Large), D, Mode});
+            const double Measured = (B.PeakMB - A.PeakMB) * 1024 * 1024 / (Large - Small);
+            const double Estimate = uicore::RangeBytes(
+                1, Decimals, Icdf ? uicore::TCalcMode::Icdf : uicore::TCalcMode::PdfCdf);
+            std::printf("%-8s %9d %12.1f %12.1f %11.0f%%\n", Mode.c_str(), Decimals, Measured,
+                        Estimate, 100.0 * Estimate / Measured);
+            Ok = Ok && A.Ok && B.Ok;
+        }
+    }
+    std::printf("asks before a range above %.0f MB: %.1f million points of PDF+CDF at 4 decimals\n",
+                uicore::ConfirmAboveBytes / 1e6,
+                uicore::ConfirmAboveBytes / uicore::RangeBytes(1, 4, uicore::TCalcMode::PdfCdf) / 1e6);
+    return Ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string Mode = argc > 1 ? argv[1] : "";
+    if (argc == 3 && Mode == WindowChild) return RunWindow(argc, argv, QString::fromLatin1(argv[2]));
+    if (argc == 4 && Mode == OverheadChild)
+        return RunOverhead(argc, argv, QString::fromLatin1(argv[2]), std::atoi(argv[3]));
+    if (argc == 5 && Mode == CancelChild)
+        return RunCancel(argc, argv, QString::fromLatin1(argv[2]), std::atof(argv[3]),
+                         std::string(argv[4]) == "chart");
+    if (argc == 5 && Mode == MemoryChild)
+        return RunMemory(argc, argv, QString::fromLatin1(argv[2]), std::atoi(argv[3]),
+                         std::string(argv[4]) == "icdf");
+    std::vector<std::string> Sizes;
+    for (int I = 1; I < argc; ++I) Sizes.emplace_back(argv[I]);
+    if (Sizes.empty()) Sizes = {"100000", "1000000"};
+    bool Ok = CompareWithCli(Sizes);
+    Ok = ProgressOverhead() && Ok;
+    Ok = CancelLatency() && Ok;
+    Ok = MemoryPerPoint() && Ok;
     return Ok ? 0 : 1;
 }

@@ -73,6 +73,9 @@ TEST_F(WindowTest, DescendingRangeIsDrawnInAscendingX) {
     Window->FrameDist1->EditLB->setText(QStringLiteral("0.013"));
     Window->FrameDist1->EditUB->setText(QStringLiteral("1"));
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    // Calculated with the results in front: the chart draws its points
+    // when it comes into view.
+    Window->PageControl1->setCurrentWidget(Window->TabSheetChart);
     // Two ranges merged into one curve per series, ordered by x.
     for (std::size_t S : {0u, 1u}) {
         EXPECT_EQ(Window->Chart1->Points(S).size(), 100);
@@ -87,6 +90,7 @@ TEST_F(WindowTest, AxesSpanTheirSeries) {
     // Weibull's density runs far above the axes' initial 0..1.
     Window->FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distWEIBULL));
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    Window->PageControl1->setCurrentWidget(Window->TabSheetChart);
     const quantiva::TChartView& C = *Window->Chart1;
     struct Case {
         std::size_t Series;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "model/prob_distribution.h"
 #include "ui/chart_view.h"
@@ -20,6 +21,11 @@ QList<QPointF> InsertOneByOne(QList<QPointF> Shown, const QList<QPointF>& Added)
                                    [](const QPointF& A, const QPointF& B) { return A.x() < B.x(); });
         Shown.insert(At, P);
     }
+    return Shown;
+}
+
+QList<QPointF> Merged(QList<QPointF> Shown, QList<QPointF> Added) {
+    quantiva::MergeByX(Shown, std::move(Added));
     return Shown;
 }
 
@@ -41,16 +47,45 @@ TEST(MergeByX, EqualsPointByPointInsertion) {
     for (const Case& C : Cases) {
         const QList<QPointF> Shown = InsertOneByOne({}, RandomPoints(Random, C.Shown, C.DistinctX));
         const QList<QPointF> Added = RandomPoints(Random, C.Added, C.DistinctX);
-        EXPECT_EQ(quantiva::MergeByX(Shown, Added), InsertOneByOne(Shown, Added))
-            << C.Shown << " + " << C.Added;
+        EXPECT_EQ(Merged(Shown, Added), InsertOneByOne(Shown, Added)) << C.Shown << " + " << C.Added;
     }
 }
 
 TEST(MergeByX, DescendingRangeEndsAscending) {
     QList<QPointF> Added;
     for (int I = 10; I > 0; --I) Added.append(QPointF(I, -I));
-    const QList<QPointF> Merged = quantiva::MergeByX({}, Added);
-    for (int I = 0; I < 10; ++I) EXPECT_EQ(Merged[I], QPointF(I + 1, -(I + 1)));
+    const QList<QPointF> Result = Merged({}, Added);
+    for (int I = 0; I < 10; ++I) EXPECT_EQ(Result[I], QPointF(I + 1, -(I + 1)));
+}
+
+// A long range reaches the chart in chunks, ascending or descending, with
+// ties where a step is lost to rounding; the result must not depend on
+// where the chunks were cut.
+TEST(MergeByX, ChunksEqualPointByPointInsertion) {
+    struct Case {
+        const char* Name;
+        std::vector<double> X;
+        std::vector<int> Cuts;  // chunk ends
+    };
+    const Case Cases[] = {
+        {"ascending", {0, 1, 2, 3, 4, 5, 6, 7}, {3, 5, 8}},
+        {"ascending, equal x across a cut", {0, 1, 1, 1, 2, 2, 3}, {2, 5, 7}},
+        {"descending", {7, 6, 5, 4, 3, 2, 1, 0}, {1, 4, 8}},
+        {"descending with ties", {5, 4, 4, 4, 3, 3, 1}, {3, 6, 7}},
+        {"second range inside the first", {0, 2, 4, 6, 1, 3, 5, 7}, {4, 8}},
+        {"all equal", {2, 2, 2, 2, 2}, {1, 2, 5}},
+    };
+    for (const Case& C : Cases) {
+        QList<QPointF> Points;
+        for (std::size_t I = 0; I < C.X.size(); ++I) Points.append(QPointF(C.X[I], double(I)));
+        QList<QPointF> Chunked;
+        int From = 0;
+        for (const int To : C.Cuts) {
+            quantiva::MergeByX(Chunked, Points.mid(From, To - From));
+            From = To;
+        }
+        EXPECT_EQ(Chunked, InsertOneByOne({}, Points)) << C.Name;
+    }
 }
 
 TEST(Decimated, KeepsFirstLowestHighestAndLastOfEachColumn) {
