@@ -17,6 +17,9 @@ constexpr double PointBytes = 16;  // a QPointF
 // A fixed-text cell with d decimals: "0." or "-0." and d digits on
 // average, larger values in the short scientific form.
 constexpr double CellExtraChars = 3;
+// The text, the indexes and the point lists grow by reallocation: the old
+// copy lives until the new one is filled.
+constexpr double GrowthFactor = 1.5;
 
 std::int32_t Cells(TCalcMode Mode) { return Mode == TCalcMode::PdfCdf ? 3 : 2; }
 std::int32_t SeriesFilled(TCalcMode Mode) { return Mode == TCalcMode::PdfCdf ? 2 : 1; }
@@ -39,7 +42,7 @@ double RangeBytes(std::int64_t Rows, std::int32_t Decimals, TCalcMode Mode) {
     const std::int32_t N = Cells(Mode);
     const double TextBytes = N * (D + CellExtraChars) + 2 * (N - 1) + 1;  // tabs, newline
     const double Row = TextBytes + LineIndexBytes + SeriesFilled(Mode) * PointBytes;
-    return static_cast<double>(Rows) * Row;
+    return static_cast<double>(Rows) * Row * GrowthFactor;
 }
 
 double CalculationBytes(const model::TProbDistribution& Distribution, TCalcMode Mode,
