@@ -7,7 +7,7 @@
 namespace guitest {
 
 void WindowTest::SetUp() {
-    Window = std::make_unique<quantiva::TfrmQuantiva>(&Dialog, &Errors);
+    Window = std::make_unique<quantiva::TfrmQuantiva>(&Dialog, &Errors, &Confirm);
     Window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
     // A modal dialog runs an event loop of its own, in which this timer
@@ -27,6 +27,7 @@ void WindowTest::TearDown() {
     ModalWatch.stop();
     EXPECT_TRUE(Errors.Shown.empty()) << "unchecked error box: " << Errors.Shown.front();
     EXPECT_TRUE(Dialog.Answers.empty()) << "questions scripted but never asked";
+    EXPECT_TRUE(Confirm.Answers.empty()) << "confirmations scripted but never asked";
     Window.reset();
 }
 

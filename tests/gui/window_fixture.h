@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <deque>
 #include <memory>
 
 #include "tests/support/scripted_dialog.h"
@@ -21,6 +22,23 @@ class TRecordingErrorBox : public uicore::TErrorBox {
 public:
     std::vector<std::string> Shown;
     void ShowError(const std::string& Text) override { Shown.push_back(Text); }
+};
+
+// Answers the question asked before a very large range from a script.
+class TScriptedConfirm : public uicore::TConfirmDialog {
+public:
+    std::deque<bool> Answers;
+    std::vector<std::string> Asked;
+    bool Confirm(const std::string& Text) override {
+        Asked.push_back(Text);
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected confirmation: " << Text;
+            return false;
+        }
+        const bool Answer = Answers.front();
+        Answers.pop_front();
+        return Answer;
+    }
 };
 
 class WindowTest : public ::testing::Test {
@@ -39,6 +57,7 @@ protected:
 
     TScriptedDialog Dialog;
     TRecordingErrorBox Errors;
+    TScriptedConfirm Confirm;
     std::unique_ptr<quantiva::TfrmQuantiva> Window;
     QTimer ModalWatch;
 };
