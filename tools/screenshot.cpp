@@ -1,10 +1,14 @@
 // Pictures of the window for the README: the Results page after a range
-// calculation and the Chart page with its annotation. Runs the real window
-// on the current platform (Xvfb or offscreen) and saves what it shows.
+// calculation and the Chart page with its annotation; or, with "progress",
+// the window in the middle of a long range (progress bar and Cancel) and
+// after Cancel. Runs the real window on the current platform (Xvfb or
+// offscreen) and saves what it shows.
 //   quantiva-screenshot OUTDIR [LIST-INDEX [LB UB]]
+//   quantiva-screenshot OUTDIR progress
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "numkern/numkern.h"
@@ -22,6 +26,22 @@ int main(int argc, char** argv) {
     quantiva::TfrmQuantiva Window;
     Window.show();
     if (!QTest::qWaitForWindowExposed(&Window)) return 1;
+    if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("progress")) {
+        // Normal over -5..5 in five million points: long enough to be
+        // caught in the middle, and Cancel ends it.
+        Window.FrameDist1->ListBoxDist->setCurrentRow(17);
+        Window.FrameDist1->EditLB->setText(QStringLiteral("-5"));
+        Window.FrameDist1->EditUB->setText(QStringLiteral("5"));
+        Window.FrameDist1->EditNumPoints->setText(QStringLiteral("5000000"));
+        bool Saved = false;
+        QTimer::singleShot(1500, &Window, [&] {
+            Saved = Window.grab().save(Out.filePath(QStringLiteral("progress.png")));
+            Window.ButtonCancel->click();
+        });
+        Window.SpeedButtonCalc->click();
+        QTest::qWait(200);
+        return Saved && Window.grab().save(Out.filePath(QStringLiteral("cancelled.png"))) ? 0 : 1;
+    }
     if (argc > 2) Window.FrameDist1->ListBoxDist->setCurrentRow(QString::fromLocal8Bit(argv[2]).toInt());
     if (argc > 4) {
         Window.FrameDist1->EditLB->setText(QString::fromLocal8Bit(argv[3]));
