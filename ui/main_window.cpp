@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/locale_text.h"
 #include "ui/qt_dialogs.h"
@@ -324,32 +325,37 @@ bool TfrmQuantiva::Continue(std::int64_t Done, std::int64_t Total) {
     if (!FPacer->Pump.Due(Now)) return true;
     if (!FProgressShown) ShowProgress(Total);
     ProgressBar->setValue(static_cast<int>(Done));
-    TPaceClock::time_point Began = TPaceClock::now();
-    const TPaceClock::duration ProgressCost = Began - Now;
+    TPaceClock::time_point Mark = TPaceClock::now();
+    const TPaceClock::duration ProgressCost = Mark - Now;
+    const auto Took = [&Mark] {
+        const TPaceClock::time_point Then = std::exchange(Mark, TPaceClock::now());
+        return Mark - Then;
+    };
     // The rows and points so far go into the widgets as the range runs,
     // so that its end has little left to do; the chart is drawn only
     // while in view, less often as it grows.
-    if (FPacer->Output.Due(Began)) {
+    std::optional<TPaceClock::duration> OutputCost, DrawCost;
+    if (FPacer->Output.Due(Mark)) {
         FResults->Flush();
         FSeries->Flush(false);
-        const TPaceClock::time_point Merged = TPaceClock::now();
-        FPacer->Output.Ran(Merged - Began, Merged);
-        Began = Merged;
+        OutputCost = Took();
     }
-    std::optional<TPaceClock::duration> DrawCost;
-    if (Chart1->isVisible() && FPacer->Draw.Due(Began)) {
+    if (Chart1->isVisible() && FPacer->Draw.Due(Mark)) {
         FSeries->Flush(true);
-        const TPaceClock::time_point Drawn = TPaceClock::now();
-        DrawCost = Drawn - Began;
-        Began = Drawn;
+        DrawCost = Took();
     }
     QApplication::processEvents();
-    const TPaceClock::time_point Ended = TPaceClock::now();
-    // The chart's repaint in the event loop belongs to drawing it.
-    const TPaceClock::duration Events = Ended - Began;
-    if (DrawCost) FPacer->Draw.Ran(*DrawCost + Events, Ended);
-    FPacer->Pump.Ran(ProgressCost + (DrawCost ? TPaceClock::duration::zero() : Events), Ended);
-    FPacer->Resume(Ended);
+    const TPaceClock::duration Events = Took();
+    // The repaint belongs to the largest change made for it, so that the
+    // turns that answer Cancel stay frequent.
+    if (DrawCost)
+        *DrawCost += Events;
+    else if (OutputCost)
+        *OutputCost += Events;
+    if (OutputCost) FPacer->Output.Ran(*OutputCost, Mark);
+    if (DrawCost) FPacer->Draw.Ran(*DrawCost, Mark);
+    FPacer->Pump.Ran(OutputCost || DrawCost ? ProgressCost : ProgressCost + Events, Mark);
+    FPacer->Resume(Mark);
     return !FCancelRequested;
 }
 
