@@ -276,7 +276,8 @@ void TfrmQuantiva::aCalculateExecute() {
                 uicore::CancelledText(Outcome.Rows, FDistribution->NumPoints())));
     });
     // A close asked for during the range happens now that it is over.
-    if (FCloseRequested) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    if (std::exchange(FCloseRequested, false))
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 bool TfrmQuantiva::RangeConfirmed() {
@@ -361,7 +362,6 @@ bool TfrmQuantiva::Continue(std::int64_t Done, std::int64_t Total) {
 
 void TfrmQuantiva::ShowProgress(std::int64_t Total) {
     FProgressShown = true;
-    LabelStatus->clear();
     ProgressBar->setRange(0, static_cast<int>(Total));
     ProgressBar->show();
     ButtonCancel->show();

@@ -217,6 +217,13 @@ TEST_F(LongRangeTest, ClosingDuringARangeCancelsItThenCloses) {
     ExpectAllCommands(true);
     QApplication::processEvents();
     EXPECT_FALSE(Window->isVisible());
+    // Shown again, the window does not close after its next calculation.
+    Window->show();
+    Window->FrameDist1->EditNumPoints->setText(QStringLiteral("50"));
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(Window->isVisible());
+    EXPECT_EQ(Lines().back(), Rule);
 }
 
 TEST_F(LongRangeTest, CancelledRangeIsDrawnWithTheChartInFront) {
