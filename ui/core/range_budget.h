@@ -7,7 +7,8 @@
 // series, and a container that grows holds its old and its new copy for a
 // moment (times 1.5). Measured as the window's peak resident set, Normal,
 // 2,000,000 against 250,000 points, bytes per point (estimate): PDF+CDF
-// 93 (113) at 4 decimals and 150 (167) at 16; inverse 59 (77) and 113 (113).
+// 93 to 104 (117) at 4 decimals and 141 to 150 (171) at 16; inverse 59
+// (80) and 110 to 113 (116).
 #pragma once
 
 #include <cstdint>
@@ -25,8 +26,8 @@ public:
     virtual bool Confirm(const std::string& Text) = 0;
 };
 
-// A gigabyte: a quarter of an ordinary desktop's memory, and about 8.8
-// million points of PDF+CDF at four decimals, with some 380 MB of text.
+// A gigabyte: a quarter of an ordinary desktop's memory, and about 8.5
+// million points of PDF+CDF at four decimals, with some 370 MB of text.
 inline constexpr double ConfirmAboveBytes = 1e9;
 
 // Bytes that Rows rows of the given mode and decimals hold in the results
