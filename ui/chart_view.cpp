@@ -3,7 +3,10 @@
 // only for its font size, which sets the annotation's line height. The
 // view keeps every point; its line series get only what the plot's pixel
 // columns can show (Qt Charts strokes and hit-tests every point it holds,
-// which took seconds for a million).
+// which took seconds for a million). Points come in chunks while a long
+// range runs: each is merged in place and widens the kept bounds, so only
+// the reduction reads every point, and a chart out of view leaves even
+// that until it is shown.
 #include "ui/chart_view.h"
 
 #include <QPainter>
