@@ -49,7 +49,10 @@ double RayleighPDF(double x, double b) {
     if (AnyNaN(x, b)) return NaN;
     if (b <= 0 || x < 0) return NaN;
     const double q = static_cast<double>(1 / (ext(b) * b));
-    return static_cast<double>(ExpTimes(ext(x) * q, static_cast<double>(-(ext(x) * x) * 0.5L * q)));
+    const ext e = ExpLimit(static_cast<double>(-(ext(x) * x) * 0.5L * q));
+    // e * x * q from the left; once e is 0 so is the density, even where x q
+    // is infinite.
+    return e == 0 ? 0.0 : static_cast<double>(e * x * q);
 }
 
 double RayleighCDF(double x, double b) {

@@ -43,7 +43,9 @@ double LogNormalStartValue(double p, double a, double b) {
 // Start value for the far lower tail, where P(a, x/b) ~ (x/b)^a / Gamma(a+1).
 // Below p of about 1e-16, 2p - 1 rounds to -1 and the log-normal start
 // underflows to 0; for a > 1 the density vanishes there and the first
-// Newton step would run off to +Inf.
+// Newton step would run off to +Inf, for a < 1 it is infinite and the step
+// stays at 0. With a = 1 the density 1 / b at 0 makes that first step the
+// answer, so 0 stays the start there.
 double LowerTailStartValue(double p, double a, double b) {
     const double exponent =
         static_cast<double>((Ln(p) + numkern::LnGamma(static_cast<double>(ext(a) + 1))) / a);
@@ -81,7 +83,7 @@ double GammaCDFInv(double p, double a, double b) {
     if (p == 0) return 0;
 
     double x = LogNormalStartValue(p, a, b);
-    if (x == 0) x = LowerTailStartValue(p, a, b);
+    if (x == 0 && a != 1) x = LowerTailStartValue(p, a, b);
     double dx = 1;
     int i = 0;
     // A NaN step or iterate fails every comparison and ends the loop with x.

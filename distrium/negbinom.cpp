@@ -24,10 +24,10 @@ using numkern::NaN;
 
 namespace {
 
-// Whole coefficients are rounded while they fit a 64-bit integer (about
-// 9.2e18); beyond that the rounding has no meaning and the unrounded value
-// stays.
-constexpr ext kLargestRoundedCoefficient = 9.2e18L;
+// Whole coefficients are rounded while they fit a 64-bit integer (below
+// 2^63); beyond that the rounding has no meaning and the unrounded value
+// stays. Either way the coefficient is stored as a double.
+constexpr ext kRoundedCoefficientBound = 0x1p63L;
 
 bool NormalExtended(ext v) { return v >= LDBL_MIN && v <= LDBL_MAX; }
 
@@ -44,7 +44,7 @@ ext MassAt(double k, std::int32_t R, double p) {
                                          LnGamma(static_cast<double>(k + 1.0L)) - LnGamma(R));
     if (k <= INT32_MAX) {
         const ext e = numkern::Exp(G);
-        const ext w = e < kLargestRoundedCoefficient ? static_cast<double>(std::rint(e)) : e;
+        const double w = static_cast<double>(e < kRoundedCoefficientBound ? std::rint(e) : e);
         const ext pR = IntPower(p, R);
         const ext qk = IntPower(q, static_cast<std::int32_t>(k));
         const ext product = pR * w * qk;

@@ -80,6 +80,26 @@ TEST(ClosedFormScale, RayleighInverseAtZeroIsNegativeZero) {
     EXPECT_TRUE(std::signbit(x));
 }
 
+// The density is e^(-x^2 q / 2) * x * q with q = 1 / b^2 stored, the
+// products taken left to right in extended precision. The values are those
+// steps carried out in mpmath with a 64-bit significand and q rounded to
+// double; multiplying x q first moves each of them by one unit in the last
+// place.
+TEST(ClosedFormScale, RayleighDensityMultipliesInFormulaOrder) {
+    CheckAll({
+        {"RayleighPDF(2.7505327527073198, 15.993829034301603)",
+         RayleighPDF(2.7505327527073198, 15.993829034301603), 0.010594726097500787},
+        {"RayleighPDF(0.27614694036209358, 0.6240828134005616)",
+         RayleighPDF(0.27614694036209358, 0.6240828134005616), 0.6428949163505704},
+        {"RayleighPDF(0.26641701060638584, 0.31908194143237539)",
+         RayleighPDF(0.26641701060638584, 0.31908194143237539), 1.8466120452216208},
+        {"RayleighPDF(0.95117101098888157, 0.88733449175041845)",
+         RayleighPDF(0.95117101098888157, 0.88733449175041845), 0.6800937720100275},
+        // Where the exponential is 0 the density is 0, even with x q infinite.
+        {"RayleighPDF(Inf, 1)", RayleighPDF(Inf, 1), 0},
+    });
+}
+
 TEST(ClosedFormScale, MatchesTheCLibrary) {
     struct Case {
         double x, a, b;

@@ -234,6 +234,29 @@ TEST(GammaFamily, FarLowerTailQuantiles) {
     EXPECT_NEAR_REL(GammaCDF(GammaCDFInv(1e-20, 100, 1), 100, 1), 1e-20, 1e-12);
 }
 
+// Shape 1 needs no other start below p of about 1e-16: the density at 0 is
+// the stored 1 / b, and the one Newton step from 0 gives x = p / (1 / b),
+// below the absolute tolerance, so the loop ends there. The values are that
+// step worked out in mpmath (the quotient rounded to double); p b itself
+// where 1 / b is exact.
+TEST(GammaFamily, ShapeOneFarLowerTailIsOneStepFromZero) {
+    struct Case {
+        double p, b, want;
+    };
+    const Case cases[] = {
+        {1e-20, 3, 3e-20},
+        {1e-20, 0.1, 1e-21},
+        {2e-18, 7, 1.4000000000000003e-17},
+        {1e-100, 10, 1e-99},
+        {5.785337531413753e-235, 35.12003276206285, 2.031812436428428e-233},
+        {1e-20, 2, 2e-20},
+        {1e-300, 0.5, 5e-301},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GammaCDFInv(c.p, 1, c.b), c.want) << "GammaCDFInv(" << c.p << ", 1, " << c.b << ")";
+    EXPECT_EQ(ChiSquareCDFInv(1e-20, 2), 2e-20);
+}
+
 // Where the density underflows to 0 at the start, the step is infinite and
 // the iterate leaves for +Inf: no quantile, so NaN, never +Inf for p < 1.
 TEST(GammaFamily, IterateThatRunsOffGivesNaN) {

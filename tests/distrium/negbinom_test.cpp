@@ -100,6 +100,25 @@ TEST(NegBinom, LargeCoefficientsGiveTheMass) {
             << "NegBinomPDF(" << c.x << ", " << c.R << ", " << c.p << ")";
 }
 
+// The coefficient w = e^G enters the product p^R w (1-p)^k as a double:
+// rounded to a whole number while that fits 64 bits (C(887, 879) = 9.207e18
+// lies just below 2^63), and past that the unrounded e^G, still stored. The
+// values are the mass's steps carried out in mpmath with a 64-bit
+// significand and the stored values rounded to double; keeping e^G in
+// extended precision moves each by one unit in the last place.
+TEST(NegBinom, CoefficientIsStoredAsADouble) {
+    CheckAll({
+        {"NegBinomPDF(879, 9, 0.0101)", NegBinomPDF(879, 9, 0.0101), 0.0013421053424093306},
+        {"NegBinomPDF(879, 9, 0.0102)", NegBinomPDF(879, 9, 0.0102), 0.001341929986834288},
+        {"NegBinomPDF(91, 18, 0.1499815519377029)", NegBinomPDF(91, 18, 0.1499815519377029),
+         0.01537141739507383},
+        {"NegBinomPDF(85, 33, 0.41359647552103895)", NegBinomPDF(85, 33, 0.41359647552103895),
+         0.0002358049749789848},
+        {"NegBinomPDF(41, 36, 0.019134787805692888)", NegBinomPDF(41, 36, 0.019134787805692888),
+         3.454600010471919e-41},
+    });
+}
+
 TEST(NegBinom, DistributionIsTheSumOfTheMasses) {
     for (std::int32_t R : {1, 3, 20})
         for (double p : {0.05, 0.5, 0.9})
