@@ -9,6 +9,7 @@
 // that until it is shown.
 #include "ui/chart_view.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -39,16 +40,32 @@ QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) 
 }
 
 // An axis spans its data with rounded ticks; a single value gets a unit
-// around it, and no data (Min > Max) leaves the axis as it was.
+// around it, and no data (Min > Max) leaves the axis as it was. Qt Charts
+// maps values through span × pixels and plot width / span: a span near the
+// top of the doubles, or one too small to divide by, gives non-finite
+// positions and labels, and drawing markers there crashes. Such axes end
+// at ±1e300, or get a unit around their centre.
 void FitAxis(QValueAxis& Axis, qreal Min, qreal Max) {
     if (Min > Max) return;
-    if (Min == Max) {
-        const qreal Half = std::max<qreal>(0.5, std::abs(Min) * 0.05);
-        Min -= Half;
-        Max += Half;
+    constexpr qreal Limit = 1e300;
+    constexpr qreal Smallest = 1e-300;
+    Min = std::clamp(Min, -Limit, Limit);
+    Max = std::clamp(Max, -Limit, Limit);
+    if (!(Max - Min >= Smallest)) {
+        const qreal Centre = Min / 2 + Max / 2;
+        const qreal Half = std::max<qreal>(0.5, std::abs(Centre) * 0.05);
+        Min = Centre - Half;
+        Max = Centre + Half;
     }
     Axis.setRange(Min, Max);
     Axis.applyNiceNumbers();
+    // Qt's own labels are fixed notation with the decimals the tick
+    // interval needs: right for everyday axes, but 1e300 would come out
+    // with all its digits and 1e-300 after 300 zeros, and labels that long
+    // squeeze the plot area to nothing.
+    const qreal Magnitude = std::max(std::abs(Axis.min()), std::abs(Axis.max()));
+    const bool Everyday = Magnitude < 1e7 && Axis.max() - Axis.min() > 1e-6;
+    Axis.setLabelFormat(Everyday ? QString() : QStringLiteral("%.6g"));
 }
 
 bool LessX(const QPointF& A, const QPointF& B) { return A.x() < B.x(); }
@@ -139,6 +156,9 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     Chart1->setTitleFont(TitleFont);
     Chart1->legend()->setAlignment(Qt::AlignTop);
     Chart1->legend()->setVisible(true);
+    // Axis labels in the user's locale, as the results text is written.
+    Chart1->setLocale(QLocale::system());
+    Chart1->setLocalizeNumbers(true);
     setChart(Chart1);
     setRenderHint(QPainter::Antialiasing, false);
 

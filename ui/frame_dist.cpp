@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/core/dist_list.h"
 #include "ui/locale_text.h"
@@ -234,7 +235,21 @@ void TFrameDist::ShowRows() {
     // Rebuilt only when the texts change, which keeps the selected row
     // across unrelated events.
     if (FCore.Rows() == FShownRows) return;
+    const auto SameParameter = [](const uicore::TParamRow& A, const uicore::TParamRow& B) {
+        return A.Name == B.Name && A.TypeText == B.TypeText && A.ValidRange == B.ValidRange;
+    };
+    const bool OnlyValuesChanged =
+        std::equal(FShownRows.begin(), FShownRows.end(), FCore.Rows().begin(),
+                   FCore.Rows().end(), SameParameter);
     FShownRows = FCore.Rows();
+    if (OnlyValuesChanged) {
+        // An edit: the value texts change in place, so the selected row
+        // stays for the next double-click.
+        for (int I = 0; I < ListViewParams->topLevelItemCount(); ++I)
+            ListViewParams->topLevelItem(I)->setText(
+                3, ToQString(FShownRows[static_cast<std::size_t>(I)].ValueText));
+        return;
+    }
     ListViewParams->clear();
     for (const uicore::TParamRow& Row : FShownRows)
         ListViewParams->addTopLevelItem(new QTreeWidgetItem(

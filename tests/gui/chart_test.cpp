@@ -1,6 +1,7 @@
 // The chart: series settings, x-ordered points, show/hide check boxes and
 // the annotation drawn over the plot area.
 #include <QTest>
+#include <cmath>
 
 #include "ui/core/annotation.h"
 #include "window_fixture.h"
@@ -164,6 +165,37 @@ TEST_F(WindowTest, LargeRangesKeepEveryPointAndDrawTheirEnvelope) {
     EXPECT_EQ(Shown.front(), All.front());
     EXPECT_EQ(Shown.back(), All.back());
     for (const QPointF& P : Shown) EXPECT_TRUE(All.contains(P));
+}
+
+TEST_F(WindowTest, ExtremeRangesDrawOnFiniteAxes) {
+    // Ranges across the whole double line, below the normal doubles and
+    // at a single far point: the axes stay finite and ordered, and the
+    // chart paints.
+    struct Case {
+        const char* LB;
+        const char* UB;
+        const char* Points;
+    };
+    const Case Cases[] = {{"-1e308", "1e308", "50"},
+                          {"0", "1e-320", "50"},
+                          {"1e300", "1e300", "1"},
+                          {"-1e308", "-1e308", "3"}};
+    quantiva::TFrameDist& F = *Window->FrameDist1;
+    F.ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distNORMAL));
+    const quantiva::TChartView& C = *Window->Chart1;
+    for (const Case& K : Cases) {
+        SCOPED_TRACE(std::string(K.LB) + " .. " + K.UB);
+        F.EditLB->setText(QString::fromLatin1(K.LB));
+        F.EditUB->setText(QString::fromLatin1(K.UB));
+        F.EditNumPoints->setText(QString::fromLatin1(K.Points));
+        QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+        EXPECT_FALSE(PaintedChart(*Window).isNull());
+        for (const QValueAxis* Axis : {C.AxisBottom(), C.AxisLeft(), C.AxisRight()}) {
+            EXPECT_TRUE(std::isfinite(Axis->min()) && std::isfinite(Axis->max()));
+            EXPECT_LT(Axis->min(), Axis->max());
+            EXPECT_TRUE(std::isfinite(Axis->max() - Axis->min()));
+        }
+    }
 }
 
 TEST_F(WindowTest, AnnotationFollowsTheModelAtTheNextRepaint) {

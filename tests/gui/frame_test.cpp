@@ -63,6 +63,9 @@ TEST_F(WindowTest, DoubleClickEditsARealParameter) {
     EXPECT_EQ(Dialog.Queries[0].Default, "1");
     EXPECT_EQ(Window->Distribution().DistParams().Items(1).Value(), 2.5);
     EXPECT_EQ(Window->FrameDist1->ListViewParams->topLevelItem(1)->text(3), QStringLiteral("2.5"));
+    // The edited row stays selected: a second edit needs no new click.
+    EXPECT_EQ(Window->FrameDist1->ListViewParams->currentItem(),
+              Window->FrameDist1->ListViewParams->topLevelItem(1));
 }
 
 TEST_F(WindowTest, IntegerParameterRefusesAFraction) {
