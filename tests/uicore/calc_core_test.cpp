@@ -300,20 +300,26 @@ struct StopAfter : uicore::TCalcProgress {
 TEST_F(CalcCore, ProgressIsToldEveryRowAndCanCancel) {
     dist.SetDistType(TDistType::distUNIFORM);
     dist.SetNumPoints(10);
-    StopAfter keepGoing(100);
-    auto outcome = core.Calculate(&keepGoing);
-    ASSERT_EQ(keepGoing.calls.size(), 10u);
-    for (std::size_t i = 0; i < 10; ++i)
-        EXPECT_EQ(keepGoing.calls[i], std::make_pair(static_cast<std::int64_t>(i + 1), std::int64_t{10}));
-    EXPECT_FALSE(outcome.Cancelled);
-
-    StopAfter stop(3);
-    outcome = core.Calculate(&stop);
-    EXPECT_TRUE(outcome.Cancelled);
-    EXPECT_EQ(outcome.Rows, 3);
-    ASSERT_EQ(out.lines.size(), 9u);  // no closing rule
-    EXPECT_NE(out.lines.back(), Rule);
-    EXPECT_EQ(out.points.size(), 6u);
+    // Cancel after `limit` rows; from the last row on there is nothing left
+    // to cancel and the block ends with its rule as usual.
+    const struct {
+        std::int64_t limit;
+        bool cancelled;
+        std::size_t rows;
+    } cases[] = {{1, true, 1}, {3, true, 3}, {9, true, 9}, {10, false, 10}, {100, false, 10}};
+    for (const auto& c : cases) {
+        StopAfter stop(c.limit);
+        const auto outcome = core.Calculate(&stop);
+        ASSERT_EQ(stop.calls.size(), c.rows) << c.limit;
+        for (std::size_t i = 0; i < c.rows; ++i)
+            EXPECT_EQ(stop.calls[i], std::make_pair(static_cast<std::int64_t>(i + 1), std::int64_t{10}));
+        EXPECT_EQ(outcome.Cancelled, c.cancelled) << c.limit;
+        EXPECT_EQ(outcome.Rows, static_cast<std::int64_t>(c.rows)) << c.limit;
+        const std::size_t closing = c.cancelled ? 0 : 1;
+        ASSERT_EQ(out.lines.size(), 6 + c.rows + closing) << c.limit;
+        EXPECT_EQ(out.lines.back() == Rule, !c.cancelled) << c.limit;
+        EXPECT_EQ(out.points.size(), 2 * c.rows) << c.limit;
+    }
 }
 
 // Beta parameters whose inverse fails to converge for some p near 1e-9

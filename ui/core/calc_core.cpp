@@ -113,7 +113,10 @@ TCalcOutcome TQuantivaCore::Calculate(TCalcProgress* Progress) {
                 AddPoint(FSeries, 0, t, x);
             }
             ++outcome.Rows;
-            if (Progress && !Progress->Continue(outcome.Rows, steps.Count())) {
+            // A cancel that comes with the last row has nothing left to stop:
+            // the block is complete and gets its closing rule.
+            if (Progress && !Progress->Continue(outcome.Rows, steps.Count()) &&
+                outcome.Rows < steps.Count()) {
                 outcome.Cancelled = true;
                 return outcome;
             }

@@ -39,7 +39,7 @@ public:
 };
 
 // Told after every row of a range; answering false cancels the calculation
-// after that row.
+// after that row, unless it was the last.
 class TCalcProgress {
 public:
     virtual ~TCalcProgress() = default;
