@@ -9,6 +9,7 @@
 #include "distrium/continuous_common.h"
 #include "distrium/discrete_walk.h"
 #include "distrium/distrium.h"
+#include "distrium/saddle_point.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -17,31 +18,33 @@ using detail::AnyNaN;
 using detail::TruncFitsInt32;
 using ext = long double;
 using numkern::IntPower;
-using numkern::Ln;
-using numkern::LnGamma;
 using numkern::NaN;
 
 namespace {
 
-// ln C(n, k) + k ln p + (n - k) ln(1 - p), for 0 < p < 1.
-ext MassInLogs(std::int32_t k, std::int32_t n, double p) {
-    const ext lnChoose = ext(LnGamma(n + 1.0)) - LnGamma(k + 1.0) - LnGamma(double(n - k) + 1);
-    const ext lnMass = lnChoose + k * Ln(p) + (n - k) * Ln(static_cast<double>(1 - ext(p)));
-    return numkern::Exp(static_cast<double>(lnMass));
+// The mass at 0 < k < n for 0 < p < 1 in saddle-point form:
+// e^-(deviances) sqrt(n / (2 pi k (n - k))) with Stirling's errors.
+ext MassBySaddlePoint(std::int32_t k, std::int32_t n, double p) {
+    const double q = static_cast<double>(1 - ext(p));
+    const ext lnMass = detail::StirlingError(n) - detail::StirlingError(k) - detail::StirlingError(n - k) -
+                       detail::Deviance(k, ext(n) * p) - detail::Deviance(n - k, ext(n) * q);
+    const ext spread = ext(numkern::InvTwoPi) * n / (ext(k) * (n - k));
+    return numkern::Exp(static_cast<double>(lnMass)) * std::sqrt(spread);
 }
 
 // The mass at 0 <= k < n as the product C(n, k) * p^k * (1-p)^(n-k), with
 // p^k stored. Past about n = 1030 the coefficient overflows to +Inf, and a
 // stored p^k can underflow while the mass does not: there the product would
 // give Inf, NaN (Inf * 0) or 0 for a mass of moderate size, so the same
-// mass is taken in logarithms. With p = 0 or 1 the mass inside the support
-// is exactly 0 (p = 0 at k = 0 has the whole mass and a finite product).
+// mass is taken in saddle-point form. With p = 0 or 1 the mass inside the
+// support is exactly 0 (p = 0 at k = 0 has the whole mass and a finite
+// product).
 ext MassTerm(std::int32_t k, std::int32_t n, double p) {
     const double t = static_cast<double>(IntPower(p, k));
     const ext product = ext(Binomial(n, k)) * t * IntPower(static_cast<double>(1 - ext(p)), n - k);
     if (std::isfinite(product) && (t >= DBL_MIN || p == 0)) return product;
     if (p == 0 || p == 1) return 0;
-    return MassInLogs(k, n, p);
+    return MassBySaddlePoint(k, n, p);
 }
 
 // The mass at a whole 0 <= k <= n as BinomPDF computes it: the two ends

@@ -10,6 +10,7 @@
 #include "distrium/continuous_common.h"
 #include "distrium/discrete_walk.h"
 #include "distrium/distrium.h"
+#include "distrium/saddle_point.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -27,8 +28,9 @@ bool NormalDouble(double v) { return v >= DBL_MIN && v <= DBL_MAX; }
 // as the formula keeps it, stored after each step, while every t from 1 to
 // k is a normal double; once it overflows (lambda above about 700) or
 // underflows, e^-lambda * t would be Inf, NaN or a crumbled subnormal, and
-// the mass comes from logarithms, k ln lambda - lambda - ln k!. Either way
-// the product runs at most a few thousand steps before it leaves the range.
+// the mass comes in saddle-point form, e^-(deviance) / sqrt(2 pi k) with
+// Stirling's error of k!. Either way the product runs at most a few
+// thousand steps before it leaves the range.
 // The product is carried from one call to the next, so walking k upward
 // costs one step per point.
 class PoissonMasses {
@@ -48,8 +50,8 @@ public:
             product_ = NormalDouble(t_);
         }
         if (product_) return expMinusLambda_ * t_;
-        const ext lnMass = k * numkern::Ln(lambda_) - lambda_ - numkern::LnGamma(k + 1);
-        return Exp(static_cast<double>(lnMass));
+        const ext lnMass = -detail::StirlingError(k) - detail::Deviance(k, lambda_);
+        return Exp(static_cast<double>(lnMass)) * std::sqrt(ext(numkern::InvTwoPi) / k);
     }
     ext Ratio(double k) const { return lambda_ / (ext(k) + 1); }
     double Mode() const { return std::floor(lambda_); }

@@ -118,23 +118,37 @@ TEST(BinomialDist, QuantileAtTheEnds) {
 }
 
 // Past n of about 1030 C(n, k) overflows, and a stored p^k underflows while
-// the mass does not: the formula's product would give Inf, NaN or 0. mpmath
-// at 40 digits; the logarithms carry the error of LnGamma(n + 1), 1e-16
-// relative to its size (1.3e4 for n = 2000, 1.3e7 for a million).
+// the mass does not: the formula's product would give Inf, NaN or 0. The
+// masses there keep about 1e-15 in the bulk and the rounding of an exponent
+// of several hundred (5e-14) far out; mpmath at 40 digits, with p whose
+// complement 1 - p is a double, so that the reference has the same law.
 TEST(BinomialDist, LargeTrialCountsGiveTheMass) {
     struct Case {
         double x;
         std::int32_t n;
-        double p, want, rel;
+        double p, want;
     };
     const Case cases[] = {
-        {1234, 2000, 0.6, 0.0054706341584559268, 1e-11},
-        {1080, 1100, 0.5, 1.7110871049042230e-289, 1e-12},
-        {500000, 1000000, 0.5, 0.00079788436133175009, 1e-8},
+        {1234, 2000, 0.6, 0.0054706341584559267725},
+        {1080, 1100, 0.5, 1.7110871049042229821e-289},
+        {500000, 1000000, 0.5, 0.00079788436133175008909},
+        {505732, 1000000, 0.5, 2.3074762485914484308e-32},
+        {481479, 1000000, 0.5, 7.659748288387023032e-302},
+        {900000, 1000000, 0.9, 0.0013298064808525465258},
+        {5000000, 10000000, 0.5, 0.00025231324589418477862},
     };
     for (const Case& c : cases)
-        EXPECT_NEAR_REL(BinomPDF(c.x, c.n, c.p), c.want, c.rel)
+        EXPECT_NEAR_REL(BinomPDF(c.x, c.n, c.p), c.want, 1e-13)
             << "BinomPDF(" << c.x << ", " << c.n << ", " << c.p << ")";
+}
+
+// A probability near 1 is reached only when the masses of a long walk add
+// up to 1 within the gap to it: masses off by 1e-9 stopped this walk below
+// 1 - 1e-10, and it answered n. The upper tails at the answer and at the
+// point before, summed at 40 digits, are 9.919e-11 and 1.0138e-10; the
+// double 0.9999999999 is 1 - 1.00000008e-10.
+TEST(BinomialDist, QuantileNearOneOverAMillionTrials) {
+    EXPECT_EQ(BinomCDFInv(0.9999999999, 1000000, 0.9), 901903);
 }
 
 // Supports of a million to two billion points: the walk skips the masses

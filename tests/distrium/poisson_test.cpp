@@ -1,7 +1,7 @@
 // Poisson distribution: domain answers, masses against direct products and
-// across the switch to logarithms (lambda about 700, where e^-lambda times
-// lambda^k / k! leaves the double range), the two branches of the CDF, and
-// the quantile walk up to lambda in the billions.
+// across the switch to the saddle-point form (lambda about 700, where
+// e^-lambda times lambda^k / k! leaves the double range), the two branches
+// of the CDF, and the quantile walk up to lambda in the billions.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -66,24 +66,50 @@ TEST(Poisson, MassesMatchDirectProducts) {
 }
 
 // Around lambda = 700 the product lambda^k / k! overflows and the masses
-// come from logarithms: both sides of the switch against the same mass in
-// long double logarithms. LnGamma's rounding (1e-16 relative to ln k!, a few
-// thousand here) bounds the agreement.
-TEST(Poisson, MassesAcrossTheSwitchToLogarithms) {
+// come in saddle-point form: both sides of the switch against the same mass
+// in long double logarithms, whose own rounding (1e-19 relative to ln k!, a
+// few thousand here) and that of an exponent of several hundred bound the
+// agreement.
+TEST(Poisson, MassesAcrossTheSwitchToSaddlePointForm) {
     for (double lambda : {650.0, 705.0, 712.0, 720.0, 800.0, 5000.0})
         for (std::int32_t k : {1, 100, 600, 700, 711, 712, 713, 750, 900, 2000}) {
             const long double want = std::exp(k * std::log(static_cast<long double>(lambda)) - lambda -
                                               std::lgamma(k + 1.0L));
             if (want < 1e-300) continue;
-            EXPECT_NEAR_REL(PoissonPDF(k, lambda), static_cast<double>(want), 5e-12)
+            EXPECT_NEAR_REL(PoissonPDF(k, lambda), static_cast<double>(want), 1e-13)
                 << "PoissonPDF(" << k << ", " << lambda << ")";
         }
 }
 
-// mpmath at 40 digits.
+// mpmath at 40 digits. ln k! from LnGamma would carry an ulp of its size
+// (2e-10 at k = 1e5) into every mass; these keep about 1e-15 in the bulk
+// and the rounding of an exponent of several hundred (5e-14) far out.
 TEST(Poisson, LargeMeanGivesTheMass) {
-    EXPECT_NEAR_REL(PoissonPDF(1000, 1000), 0.012614611348721500, 1e-12);
-    EXPECT_NEAR_REL(PoissonPDF(1000000, 1e6), 0.00039894224715624403, 1e-8);
+    struct Case {
+        std::int32_t k;
+        double lambda, want;
+    };
+    const Case cases[] = {
+        {1000, 1000, 0.012614611348721499718},
+        {5000, 5000, 0.005641801804664022574},
+        {100000, 1e5, 0.0012615652097053005629},
+        {88932, 1e5, 5.2932691400151482225e-280},
+        {111068, 1e5, 2.3755508145087963033e-260},
+        {1000000, 1e6, 0.0003989422471562440297},
+        {100000000, 1e8, 0.000039894228006898077774},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR_REL(PoissonPDF(c.k, c.lambda), c.want, 1e-13)
+            << "PoissonPDF(" << c.k << ", " << c.lambda << ")";
+}
+
+// A probability near 1 is reached only when the masses of a long walk add
+// up to 1 within the gap to it: masses off by 2e-10 made this walk stop at
+// 102005. The upper tails at the answer and at the point before, summed at
+// 40 digits, are 9.939e-11 and 1.0144e-10; the double 0.9999999999 is
+// 1 - 1.00000008e-10.
+TEST(Poisson, QuantileNearOneAtALargeMean) {
+    EXPECT_EQ(PoissonCDFInv(0.9999999999, 1e5), 102018);
 }
 
 // A point that is not whole adds the masses up to its truncation, bit for

@@ -1,0 +1,52 @@
+// Loader's saddle-point form of the binomial and Poisson masses, for the
+// points where the products of their formulas leave the double range. The
+// same masses from ln C(n, k) or ln k! by LnGamma would carry the rounding
+// of those logarithms, an ulp of their size (2e-9 for a million trials), as
+// a relative error of every mass, and a walk over many of them would sum to
+// a total visibly off 1. Here nothing large cancels: the masses keep about
+// 1e-15. (C. Loader, Fast and accurate computation of binomial
+// probabilities, 2000.) Internal to distrium.
+#pragma once
+
+#include <cmath>
+
+namespace distrium::detail {
+
+// ln n! - ln(sqrt(2 pi n) (n/e)^n) for a whole n >= 1. Up to 20, where n! is
+// exact in extended precision, from n! itself; beyond, the Stirling series,
+// whose first term left out is below 1e-17 there.
+inline long double StirlingError(long double n) {
+    constexpr long double lnSqrt2Pi = 0.918938533204672741780329736406L;
+    if (n <= 20) {
+        long double factorial = 1;
+        for (long double i = 2; i <= n; ++i) factorial *= i;
+        return std::log(factorial) - (n + 0.5L) * std::log(n) + n - lnSqrt2Pi;
+    }
+    const long double nn = n * n;
+    return (1.0L / 12 - (1.0L / 360 - (1.0L / 1260 - (1.0L / 1680 - 1.0L / 1188 / nn) / nn) / nn) / nn) / n;
+}
+
+// x ln(x / m) + m - x for x, m > 0. Near x = m the two parts cancel, so
+// there it is the series d v + 2x (v^3/3 + v^5/5 + ...) in d = x - m and
+// v = d / (x + m).
+inline long double Deviance(long double x, long double m) {
+    const long double d = x - m;
+    if (std::fabs(d) < 0.1L * (x + m)) {
+        const long double v = d / (x + m);
+        const long double vv = v * v;
+        long double s = d * v;
+        long double term = 2 * x * v;
+        // |v| < 0.1: each term is below a hundredth of the one before, so the
+        // sum settles within a dozen terms.
+        for (int j = 3; j < 100; j += 2) {
+            term *= vv;
+            const long double next = s + term / j;
+            if (next == s) break;
+            s = next;
+        }
+        return s;
+    }
+    return x * std::log(x / m) + m - x;
+}
+
+}  // namespace distrium::detail
