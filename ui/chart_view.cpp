@@ -142,10 +142,13 @@ QImage TriangleMarker(const QColor& Colour, bool PointingDown) {
     return Image;
 }
 
+// The chart goes in at construction: a chart given later by setChart
+// leaves the view's own default chart to its caller, which would leak it.
 TChartView::TChartView(const model::TProbDistribution& Distribution, char DecimalSeparator,
                        QWidget* Parent)
-    : QChartView(Parent), FDistribution(Distribution), FDecimalSeparator(DecimalSeparator) {
-    auto* Chart1 = new QChart;
+    : QChartView(new QChart, Parent), FDistribution(Distribution),
+      FDecimalSeparator(DecimalSeparator) {
+    QChart* Chart1 = chart();
     Chart1->setBackgroundBrush(Qt::white);
     Chart1->setBackgroundRoundness(0);
     Chart1->setPlotAreaBackgroundVisible(false);
@@ -159,7 +162,6 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     // Axis labels in the user's locale, as the results text is written.
     Chart1->setLocale(QLocale::system());
     Chart1->setLocalizeNumbers(true);
-    setChart(Chart1);
     setRenderHint(QPainter::Antialiasing, false);
 
     FAxisBottom = ValueAxis(Chart1, QString(), Qt::AlignBottom);

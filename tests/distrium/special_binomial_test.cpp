@@ -19,7 +19,8 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 TEST(Binomial, ExactAgainstPascalsTriangle) {
     // Every C(n, k) with n <= 50 is below 2^53 and must come out exactly.
     constexpr int kRows = 51;
-    std::uint64_t row[kRows] = {1};
+    // One entry more than the last row: stepping to the next row writes it.
+    std::uint64_t row[kRows + 1] = {1};
     for (int n = 0; n < kRows; ++n) {
         for (int k = 0; k <= n; ++k) {
             SCOPED_TRACE(::testing::Message() << "C(" << n << ", " << k << ")");
