@@ -13,7 +13,7 @@ namespace {
 constexpr auto R = TProbParamType::ptReal;
 constexpr auto I = TProbParamType::ptInteger;
 
-struct TParamSpec {
+struct TParamEntry {
     const char* Name;
     TProbParamType Kind;
     double Default;
@@ -22,13 +22,13 @@ struct TParamSpec {
 
 constexpr int MaxParams = 4;
 
-struct TDistSpec {
+struct TDistEntry {
     const char* Caption;
-    TParamSpec Params[MaxParams];  // the unused tail has no name
+    TParamEntry Params[MaxParams];  // the unused tail has no name
 };
 
 // Indexed by TDistType ordinal.
-constexpr std::array<TDistSpec, DistTypeCount> Catalogue = {{
+constexpr std::array<TDistEntry, DistTypeCount> Catalogue = {{
     {"Beta", {{"x", R, 0.3, "0=<x<=1"}, {"a", R, 1, "a>0"}, {"b", R, 0.2, "b>0"}}},
     {"Binomial", {{"x", R, 2.5, ""}, {"n", I, 6, "n>0"}, {"p", R, 0.56, "0<=p<=1"}}},
     {"Bose-Einstein", {{"x", R, 2.5, ""}, {"mu", R, 1, ""}, {"s", R, 0.1, "s>0"}}},
@@ -78,9 +78,9 @@ void TProbDistribution::SetupParameters() {
         FCaption.clear();
         return;
     }
-    const TDistSpec& spec = Catalogue[ordinal];
-    FCaption = spec.Caption;
-    for (const TParamSpec& p : spec.Params)
+    const TDistEntry& entry = Catalogue[ordinal];
+    FCaption = entry.Caption;
+    for (const TParamEntry& p : entry.Params)
         if (p.Name) FDistParams.AddParameter(p.Name, p.Kind, p.Range, p.Default);
 }
 
