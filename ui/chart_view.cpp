@@ -16,6 +16,7 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 #include "ui/core/annotation.h"
 #include "ui/locale_text.h"
@@ -112,7 +113,7 @@ void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added) {
     // Nothing new left of the last shown point: new points of equal x go
     // after the shown ones anyway.
     if (!(Added.front().x() < Shown.back().x())) {
-        Shown.append(Added);
+        Shown.append(std::move(Added));
         return;
     }
     QList<QPointF> Merged;

@@ -7,10 +7,10 @@
 #include <QChartView>
 #include <QList>
 #include <QPointF>
-#include <array>
-#include <limits>
 #include <QLineSeries>
 #include <QValueAxis>
+#include <array>
+#include <limits>
 
 #include "model/prob_distribution.h"
 
@@ -92,8 +92,9 @@ private:
 void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added);
 
 // The points (ascending in x) that draw the same picture at Columns pixel
-// columns between XMin and XMax: per column the first, the lowest, the highest and the
-// last point, in x order. Up to 4 x Columns points are kept unchanged.
+// columns between XMin and XMax: per column the first, the lowest, the
+// highest and the last point, in x order. Up to 4 x Columns points are kept
+// unchanged.
 QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns);
 
 // Point markers as images: Qt Charts' line series draw no triangles of
