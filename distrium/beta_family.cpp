@@ -5,14 +5,15 @@
 // and F quantiles are built on this solver.
 #include <cmath>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Exp;
 using numkern::Inf;
 using numkern::Ln;
@@ -34,14 +35,14 @@ double BetaPDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (a <= 0 || b <= 0 || x < 0 || x > 1) return NaN;
     if ((x == 0 && a < 1) || (x == 1 && b < 1)) return Inf;
-    double G = LnGamma(static_cast<double>(ext(a) + b));
-    G = static_cast<double>(G - ext(LnGamma(a)) - LnGamma(b));
+    double G = LnGamma(Stored(ext(a) + b));
+    G = Stored(G - ext(LnGamma(a)) - LnGamma(b));
     if (x == 0 || x == 1) {
         const double exponent = x == 0 ? a : b;
-        return exponent == 1 ? static_cast<double>(Exp(G)) : 0.0;
+        return exponent == 1 ? Stored(Exp(G)) : 0.0;
     }
-    const ext tail = Ln(static_cast<double>(1 - ext(x))) * (ext(b) - 1);
-    return static_cast<double>(Exp(static_cast<double>(Ln(x) * (ext(a) - 1) + G + tail)));
+    const ext tail = Ln(Stored(1 - ext(x))) * (ext(b) - 1);
+    return Stored(Exp(Stored(Ln(x) * (ext(a) - 1) + G + tail)));
 }
 
 double BetaCDF(double x, double a, double b) {
@@ -59,18 +60,18 @@ double BetaCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
     if (p < 0 || p > 1 || a <= 0 || b <= 0) return NaN;
     if (p == 0 || p == 1) return p;
-    const double tol = static_cast<double>(std::sqrt(ext(numkern::Eps)));  // 2^-26
-    double x = static_cast<double>(ext(a) / (ext(a) + b));
+    const double tol = Stored(std::sqrt(ext(numkern::Eps)));  // 2^-26
+    double x = Stored(ext(a) / (ext(a) + b));
     if (x == 0) x = tol;
-    if (x == 1) x = static_cast<double>(1 - ext(tol));
+    if (x == 1) x = Stored(1 - ext(tol));
     double dx = 1;
     int i = 0;
     while (std::fabs(dx) > std::fabs(x) * ext(tol) && std::fabs(dx) > tol && i < kMaxIterations) {
         ++i;
-        dx = static_cast<double>((ext(BetaCDF(x, a, b)) - p) / BetaPDF(x, a, b));
-        double next = static_cast<double>(x - ext(dx));
-        if (next < 0) next = static_cast<double>(0.1L * x);
-        if (next > 1) next = static_cast<double>(1 - 0.1L * (1 - ext(x)));
+        dx = Stored((ext(BetaCDF(x, a, b)) - p) / BetaPDF(x, a, b));
+        double next = Stored(x - ext(dx));
+        if (next < 0) next = Stored(0.1L * x);
+        if (next > 1) next = Stored(1 - 0.1L * (1 - ext(x)));
         x = next;
     }
     if (i == kMaxIterations) numkern::RaiseOrlenError("Failed to converge!");

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "distrium/distrium.h"
-#include "distrium/iteration.h"
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium {

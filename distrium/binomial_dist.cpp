@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/discrete_walk.h"
 #include "distrium/distrium.h"
 #include "distrium/saddle_point.h"
@@ -16,7 +16,8 @@ namespace distrium {
 
 using detail::AnyNaN;
 using detail::TruncFitsInt32;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::IntPower;
 using numkern::NaN;
 
@@ -25,11 +26,11 @@ namespace {
 // The mass at 0 < k < n for 0 < p < 1 in saddle-point form:
 // e^-(deviances) sqrt(n / (2 pi k (n - k))) with Stirling's errors.
 ext MassBySaddlePoint(std::int32_t k, std::int32_t n, double p) {
-    const double q = static_cast<double>(1 - ext(p));
+    const double q = Stored(1 - ext(p));
     const ext lnMass = detail::StirlingError(n) - detail::StirlingError(k) - detail::StirlingError(n - k) -
                        detail::Deviance(k, ext(n) * p) - detail::Deviance(n - k, ext(n) * q);
     const ext spread = ext(numkern::InvTwoPi) * n / (ext(k) * (n - k));
-    return numkern::Exp(static_cast<double>(lnMass)) * std::sqrt(spread);
+    return numkern::Exp(Stored(lnMass)) * std::sqrt(spread);
 }
 
 // The mass at 0 <= k < n as the product C(n, k) * p^k * (1-p)^(n-k), with
@@ -40,8 +41,8 @@ ext MassBySaddlePoint(std::int32_t k, std::int32_t n, double p) {
 // support is exactly 0 (p = 0 at k = 0 has the whole mass and a finite
 // product).
 ext MassTerm(std::int32_t k, std::int32_t n, double p) {
-    const double t = static_cast<double>(IntPower(p, k));
-    const ext product = ext(Binomial(n, k)) * t * IntPower(static_cast<double>(1 - ext(p)), n - k);
+    const double t = Stored(IntPower(p, k));
+    const ext product = ext(Binomial(n, k)) * t * IntPower(Stored(1 - ext(p)), n - k);
     if (std::isfinite(product) && (t >= DBL_MIN || p == 0)) return product;
     if (p == 0 || p == 1) return 0;
     return MassBySaddlePoint(k, n, p);
@@ -50,7 +51,7 @@ ext MassTerm(std::int32_t k, std::int32_t n, double p) {
 // The mass at a whole 0 <= k <= n as BinomPDF computes it: the two ends
 // through Power, the points between through MassTerm.
 ext MassAt(double k, std::int32_t n, double p) {
-    if (k == 0) return numkern::Power(static_cast<double>(1 - ext(p)), n);
+    if (k == 0) return numkern::Power(Stored(1 - ext(p)), n);
     if (k == n) return numkern::Power(p, n);
     return MassTerm(static_cast<std::int32_t>(k), n, p);
 }
@@ -76,22 +77,22 @@ private:
 double BinomPDF(double x, std::int32_t n, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (p < 0 || p > 1 || n <= 0 || x > n) return NaN;
-    if (x == 0 || x == n) return static_cast<double>(MassAt(x, n, p));
+    if (x == 0 || x == n) return Stored(MassAt(x, n, p));
     if (!TruncFitsInt32(x)) return 0;
     const auto k = static_cast<std::int32_t>(x);
     if (k < 0) return p > 0 ? 0 : NaN;
-    return static_cast<double>(MassTerm(k, n, p));
+    return Stored(MassTerm(k, n, p));
 }
 
 double BinomCDF(double x, std::int32_t n, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (p < 0 || p > 1 || n <= 0 || x > n) return NaN;
-    if (x == 0) return static_cast<double>(IntPower(static_cast<double>(1 - ext(p)), n));
+    if (x == 0) return Stored(IntPower(Stored(1 - ext(p)), n));
     if (x == n) return 1;
     if (!TruncFitsInt32(x)) return 0;
     const auto k = static_cast<std::int32_t>(x);
     if (k < 0) return 0;
-    return static_cast<double>(1 - ext(BetaI(p, k + 1.0, double(n - k))));
+    return Stored(1 - ext(BetaI(p, k + 1.0, double(n - k))));
 }
 
 // n = 0 is accepted and answers 0 (its mass at 0 has no value, so the

@@ -3,14 +3,15 @@
 // NaN, the uniform ones 0 or 1.
 #include <cmath>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::NaN;
 
 // ---- Triangular: lower end a, upper end b, mode c ------------------------------
@@ -26,8 +27,8 @@ bool BadTriangle(double a, double b, double c) { return b <= a || a > c || c > b
 double TriangularPDF(double x, double a, double b, double c) {
     if (AnyNaN(x, a, b, c)) return NaN;
     if (BadTriangle(a, b, c)) return NaN;
-    if (a <= x && x <= c) return static_cast<double>(2 * (ext(x) - a) / ((ext(b) - a) * (ext(c) - a)));
-    if (c < x && x <= b) return static_cast<double>(2 * (ext(b) - x) / ((ext(b) - a) * (ext(b) - c)));
+    if (a <= x && x <= c) return Stored(2 * (ext(x) - a) / ((ext(b) - a) * (ext(c) - a)));
+    if (c < x && x <= b) return Stored(2 * (ext(b) - x) / ((ext(b) - a) * (ext(b) - c)));
     return NaN;
 }
 
@@ -36,11 +37,11 @@ double TriangularCDF(double x, double a, double b, double c) {
     if (BadTriangle(a, b, c)) return NaN;
     if (a <= x && x <= c) {
         const ext d = ext(x) - a;
-        return static_cast<double>(d * d / ((ext(b) - a) * (ext(c) - a)));
+        return Stored(d * d / ((ext(b) - a) * (ext(c) - a)));
     }
     if (c < x && x <= b) {
         const ext d = ext(b) - x;
-        return static_cast<double>(1 - d * d / ((ext(b) - a) * (ext(b) - c)));
+        return Stored(1 - d * d / ((ext(b) - a) * (ext(b) - c)));
     }
     return NaN;
 }
@@ -50,8 +51,8 @@ double TriangularCDFInv(double p, double a, double b, double c) {
     if (BadTriangle(a, b, c)) return NaN;
     // Outside [0, 1] the falling-side formula would still give a number.
     if (p < 0 || p > 1) return NaN;
-    const double x1 = static_cast<double>(std::sqrt((ext(b) - a) * p * (ext(c) - a)) + a);
-    const double x2 = static_cast<double>(b - std::sqrt((1 - ext(p)) * (ext(b) - a) * (ext(b) - c)));
+    const double x1 = Stored(std::sqrt((ext(b) - a) * p * (ext(c) - a)) + a);
+    const double x2 = Stored(b - std::sqrt((1 - ext(p)) * (ext(b) - a) * (ext(b) - c)));
     // F is NaN when x1 rounds out of [a, b] or when a = c leaves no rising side.
     const double F = TriangularCDF(x1, a, b, c);
     if (numkern::IsNaN(F)) return x2;
@@ -67,7 +68,7 @@ double UniformPDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (a >= b) return NaN;
     if (x < a || x > b) return 0;
-    return static_cast<double>(1 / (ext(b) - a));
+    return Stored(1 / (ext(b) - a));
 }
 
 double UniformCDF(double x, double a, double b) {
@@ -75,13 +76,13 @@ double UniformCDF(double x, double a, double b) {
     if (a >= b) return NaN;
     if (x >= b) return 1;
     if (x <= a) return 0;
-    return static_cast<double>((ext(x) - a) / (ext(b) - a));
+    return Stored((ext(x) - a) / (ext(b) - a));
 }
 
 double UniformCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
     if (a >= b || p < 0 || p > 1) return NaN;
-    return static_cast<double>((ext(b) - a) * p + a);
+    return Stored((ext(b) - a) * p + a);
 }
 
 }  // namespace distrium

@@ -3,7 +3,7 @@
 // inverse is one formula in the kernel's elementary functions.
 #include <cmath>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
@@ -11,7 +11,8 @@ namespace distrium {
 
 using detail::AnyNaN;
 using detail::ExpLimit;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Inf;
 using numkern::Ln;
 using numkern::NaN;
@@ -22,14 +23,14 @@ double CauchyPDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
     const ext d = ext(x) - m;
-    return static_cast<double>((2 * ext(numkern::InvTwoPi) * b) / (ext(b) * b + d * d));
+    return Stored((2 * ext(numkern::InvTwoPi) * b) / (ext(b) * b + d * d));
 }
 
 double CauchyCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
-    return static_cast<double>((2 * ext(numkern::InvTwoPi)) *
-                                   numkern::ArcTan2(static_cast<double>(ext(x) - m), b) +
+    return Stored((2 * ext(numkern::InvTwoPi)) *
+                                   numkern::ArcTan2(Stored(ext(x) - m), b) +
                                0.5L);
 }
 
@@ -38,8 +39,8 @@ double CauchyCDF(double x, double m, double b) {
 double CauchyCDFInv(double p, double m, double b) {
     if (AnyNaN(p, m, b)) return NaN;
     if (b <= 0 || p < 0 || p > 1) return NaN;
-    return static_cast<double>(
-        numkern::Tan(static_cast<double>((ext(p) - 0.5L) * numkern::Pi)) * b + m);
+    return Stored(
+        numkern::Tan(Stored((ext(p) - 0.5L) * numkern::Pi)) * b + m);
 }
 
 // ---- Laplace: density e^(-|x - m| / b) / (2 b) ---------------------------------
@@ -47,7 +48,7 @@ double CauchyCDFInv(double p, double m, double b) {
 double LaplacePDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
-    return static_cast<double>(ExpLimit(static_cast<double>(-std::fabs(ext(x) - m) / b)) *
+    return Stored(ExpLimit(Stored(-std::fabs(ext(x) - m) / b)) *
                                0.5L / b);
 }
 
@@ -56,9 +57,9 @@ double LaplaceCDF(double x, double m, double b) {
     if (b <= 0) return NaN;
     // The sign is 0 at x = m, which gives 0.5 there.
     const ext d = ext(x) - m;
-    const int s = numkern::Sign(static_cast<double>(d));
-    return static_cast<double>(
-        (s * (1 - ExpLimit(static_cast<double>(-std::fabs(d) / b))) + 1) * 0.5L);
+    const int s = numkern::Sign(Stored(d));
+    return Stored(
+        (s * (1 - ExpLimit(Stored(-std::fabs(d) / b))) + 1) * 0.5L);
 }
 
 double LaplaceCDFInv(double p, double m, double b) {
@@ -66,8 +67,8 @@ double LaplaceCDFInv(double p, double m, double b) {
     if (b <= 0 || p < 0 || p > 1) return NaN;
     if (p == 0.5) return m;
     // Ln(0) = -Inf gives the infinite ends at p = 0 and p = 1.
-    if (p > 0.5) return static_cast<double>(-Ln(static_cast<double>(2 - 2 * ext(p))) * b + m);
-    return static_cast<double>(Ln(static_cast<double>(2 * ext(p))) * b + m);
+    if (p > 0.5) return Stored(-Ln(Stored(2 - 2 * ext(p))) * b + m);
+    return Stored(Ln(Stored(2 * ext(p))) * b + m);
 }
 
 // ---- Logistic: CDF 1 / (1 + e^(-(x - m) / b)), with m > 0 ----------------------
@@ -75,17 +76,17 @@ double LaplaceCDFInv(double p, double m, double b) {
 double LogisticPDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0 || m <= 0) return NaN;
-    const double e = static_cast<double>(ExpLimit(static_cast<double>(-(ext(x) - m) / b)));
+    const double e = Stored(ExpLimit(Stored(-(ext(x) - m) / b)));
     // Far below m the stored e overflows, and Inf / Inf would hide the limit 0.
     if (numkern::IsInf(e)) return 0;
     const ext onePlusE = 1 + ext(e);
-    return static_cast<double>(e / (onePlusE * onePlusE * b));
+    return Stored(e / (onePlusE * onePlusE * b));
 }
 
 double LogisticCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0 || m <= 0) return NaN;
-    return static_cast<double>(1 / (1 + ExpLimit(static_cast<double>(-(ext(x) - m) / b))));
+    return Stored(1 / (1 + ExpLimit(Stored(-(ext(x) - m) / b))));
 }
 
 // p is not range-tested: outside [0, 1] the logarithm's argument is
@@ -95,7 +96,7 @@ double LogisticCDFInv(double p, double m, double b) {
     if (b <= 0 || m <= 0) return NaN;
     if (p == 1) return Inf;
     if (p == 0) return -Inf;
-    return static_cast<double>(m - b * Ln(static_cast<double>(1 / ext(p) - 1)));
+    return Stored(m - b * Ln(Stored(1 / ext(p) - 1)));
 }
 
 // ---- Log-Weibull (Gumbel): CDF exp(-exp((a - x) / b)), any b but 0 -------------
@@ -105,25 +106,25 @@ double LogisticCDFInv(double p, double m, double b) {
 double LogWeibullPDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (b == 0) return NaN;
-    const double z = static_cast<double>((ext(a) - x) / b);
+    const double z = Stored((ext(a) - x) / b);
     const ext ez = ExpLimit(z);
     // Once e^z overflows the density is 0; z - e^z would be Inf - Inf at z = Inf.
     if (std::isinf(ez)) return 0;
-    return static_cast<double>(ExpLimit(static_cast<double>(z - ez)) / b);
+    return Stored(ExpLimit(Stored(z - ez)) / b);
 }
 
 double LogWeibullCDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (b == 0) return NaN;
-    return static_cast<double>(
-        ExpLimit(static_cast<double>(-ExpLimit(static_cast<double>((ext(a) - x) / b)))));
+    return Stored(
+        ExpLimit(Stored(-ExpLimit(Stored((ext(a) - x) / b)))));
 }
 
 double LogWeibullCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
     if (b == 0 || p < 0 || p > 1) return NaN;
     // For b > 0 the ends are -Inf at p = 0 and +Inf at p = 1, through Ln(0).
-    return static_cast<double>(a - Ln(static_cast<double>(-Ln(p))) * b);
+    return Stored(a - Ln(Stored(-Ln(p))) * b);
 }
 
 }  // namespace distrium

@@ -4,7 +4,7 @@
 // elementary functions.
 #include <cmath>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
@@ -13,7 +13,8 @@ namespace distrium {
 using detail::AnyNaN;
 using detail::ExpLimit;
 using detail::ExpTimes;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Inf;
 using numkern::Ln;
 using numkern::NaN;
@@ -25,13 +26,13 @@ using numkern::Power;
 double ParetoPDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (x < b) return NaN;
-    return static_cast<double>(Power(b, a) * a * Power(x, static_cast<double>(-ext(a) - 1)));
+    return Stored(Power(b, a) * a * Power(x, Stored(-ext(a) - 1)));
 }
 
 double ParetoCDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (x < b) return NaN;
-    return static_cast<double>(1 - Power(static_cast<double>(ext(b) / x), a));
+    return Stored(1 - Power(Stored(ext(b) / x), a));
 }
 
 double ParetoCDFInv(double p, double a, double b) {
@@ -39,8 +40,8 @@ double ParetoCDFInv(double p, double a, double b) {
     if (p < 0) return NaN;
     if (p == 1) return Inf;
     if (p > 1) return NaN;
-    return static_cast<double>(
-        Power(static_cast<double>(1 - ext(p)), static_cast<double>(-1 / ext(a))) * b);
+    return Stored(
+        Power(Stored(1 - ext(p)), Stored(-1 / ext(a))) * b);
 }
 
 // ---- Rayleigh: density (x / b^2) e^(-x^2 / (2 b^2)) -----------------------------
@@ -48,18 +49,18 @@ double ParetoCDFInv(double p, double a, double b) {
 double RayleighPDF(double x, double b) {
     if (AnyNaN(x, b)) return NaN;
     if (b <= 0 || x < 0) return NaN;
-    const double q = static_cast<double>(1 / (ext(b) * b));
-    const ext e = ExpLimit(static_cast<double>(-(ext(x) * x) * 0.5L * q));
+    const double q = Stored(1 / (ext(b) * b));
+    const ext e = ExpLimit(Stored(-(ext(x) * x) * 0.5L * q));
     // e * x * q from the left; once e is 0 so is the density, even where x q
     // is infinite.
-    return e == 0 ? 0.0 : static_cast<double>(e * x * q);
+    return e == 0 ? 0.0 : Stored(e * x * q);
 }
 
 double RayleighCDF(double x, double b) {
     if (AnyNaN(x, b)) return NaN;
     if (b <= 0 || x < 0) return NaN;
     const ext r = ext(x) / b;
-    return static_cast<double>(1 - ExpLimit(static_cast<double>(r * r * (-0.5L))));
+    return Stored(1 - ExpLimit(Stored(r * r * (-0.5L))));
 }
 
 double RayleighCDFInv(double p, double b) {
@@ -67,7 +68,7 @@ double RayleighCDFInv(double p, double b) {
     if (b <= 0 || p > 1 || p < 0) return NaN;
     if (p == 1) return Inf;
     // At p = 0 this is sqrt(-0) * b, a zero with the sign bit set.
-    return static_cast<double>(std::sqrt(Ln(static_cast<double>(1 - ext(p))) * (-2)) * b);
+    return Stored(std::sqrt(Ln(Stored(1 - ext(p))) * (-2)) * b);
 }
 
 // ---- Weibull: density a b x^(b-1) e^(-a x^b) --------------------------------------
@@ -76,8 +77,8 @@ double WeibullPDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (a <= 0 || b <= 0) return NaN;
     if (x > 0) {
-        const double t = static_cast<double>(Power(x, static_cast<double>(ext(b) - 1)) * (ext(a) * b));
-        return static_cast<double>(ExpTimes(t, static_cast<double>(-a * Power(x, b))));
+        const double t = Stored(Power(x, Stored(ext(b) - 1)) * (ext(a) * b));
+        return Stored(ExpTimes(t, Stored(-a * Power(x, b))));
     }
     if (x == 0) {
         if (b < 1) return Inf;
@@ -90,15 +91,15 @@ double WeibullCDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (a <= 0 || b <= 0) return NaN;
     if (x < 0) return 0;
-    return static_cast<double>(1 - ExpLimit(static_cast<double>(-a * Power(x, b))));
+    return Stored(1 - ExpLimit(Stored(-a * Power(x, b))));
 }
 
 double WeibullCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
     if (a <= 0 || b <= 0 || p < 0 || p > 1) return NaN;
     if (p > 0 && p < 1)
-        return static_cast<double>(Power(static_cast<double>(-Ln(static_cast<double>(1 - ext(p))) / a),
-                                         static_cast<double>(1 / ext(b))));
+        return Stored(Power(Stored(-Ln(Stored(1 - ext(p))) / a),
+                                         Stored(1 / ext(b))));
     return p == 1 ? Inf : 0.0;
 }
 

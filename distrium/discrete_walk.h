@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium::detail {
@@ -46,7 +47,7 @@ public:
     MassWalk(const Dist& d, double k) : d_(d), k_(k), m_(d.Mass(k)) {}
 
     double K() const { return k_; }
-    double Mass() const { return static_cast<double>(m_); }
+    double Mass() const { return Stored(m_); }
 
     // Moves to the next point; false once the step budget is spent.
     bool Next() {
@@ -74,14 +75,14 @@ private:
 template <class Dist>
 double FirstNonZero(const Dist& d, double lo, double hi) {
     if (!(lo <= hi)) return -1;
-    if (static_cast<double>(d.Mass(lo)) != 0) return lo;
-    if (static_cast<double>(d.Mass(hi)) == 0) return -1;
+    if (Stored(d.Mass(lo)) != 0) return lo;
+    if (Stored(d.Mass(hi)) == 0) return -1;
     double zero = lo;
     double nonzero = hi;
     while (nonzero - zero > 1) {
         const double mid = std::floor(zero + (nonzero - zero) / 2);
         if (mid <= zero || mid >= nonzero) break;
-        (static_cast<double>(d.Mass(mid)) != 0 ? nonzero : zero) = mid;
+        (Stored(d.Mass(mid)) != 0 ? nonzero : zero) = mid;
     }
     return nonzero;
 }
@@ -155,7 +156,7 @@ WalkStop WalkMasses(const Dist& d, double lo, double last, double target, Reache
         if (!walk.Next()) return {walk.K(), s, WalkEnd::Failed};
         const double m = walk.Mass();
         if (!std::isfinite(m)) return {walk.K(), s, WalkEnd::Failed};
-        const double t = static_cast<double>(static_cast<long double>(s) + m);
+        const double t = Stored(static_cast<long double>(s) + m);
         if (t == s && walk.K() > mode) return {walk.K(), s, WalkEnd::Settled};
         s = t;
         if (reached(s)) return {walk.K(), s, WalkEnd::Reached};

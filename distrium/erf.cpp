@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "distrium/distrium.h"
-#include "distrium/iteration.h"
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium {

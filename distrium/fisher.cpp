@@ -6,14 +6,15 @@
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Inf;
 using numkern::Ln;
 using numkern::LnGamma;
@@ -31,11 +32,11 @@ double FPDFInLogs(double x, std::int32_t nu1, std::int32_t nu2) {
     const ext a = nu1 * 0.5L;
     const ext b = nu2 * 0.5L;
     const ext ratio = ext(nu1) / nu2;
-    const ext lnBeta = ext(LnGamma(static_cast<double>(a))) + LnGamma(static_cast<double>(b)) -
-                       LnGamma(static_cast<double>(a + b));
-    const ext lnDensity = a * Ln(static_cast<double>(ratio)) + (a - 1) * Ln(x) -
+    const ext lnBeta = ext(LnGamma(Stored(a))) + LnGamma(Stored(b)) -
+                       LnGamma(Stored(a + b));
+    const ext lnDensity = a * Ln(Stored(ratio)) + (a - 1) * Ln(x) -
                           (a + b) * std::log1p(ratio * x) - lnBeta;
-    return static_cast<double>(numkern::Exp(static_cast<double>(lnDensity)));
+    return Stored(numkern::Exp(Stored(lnDensity)));
 }
 
 bool NormalDouble(double v) { return v >= DBL_MIN && v <= DBL_MAX; }
@@ -47,14 +48,14 @@ double FPDF(double x, std::int32_t nu1, std::int32_t nu2) {
     if (nu1 < 1 || nu2 < 1) return NaN;
     if (x <= 0) return 0;
     const ext ratio = ext(nu1) / nu2;
-    const double A = static_cast<double>(Power(static_cast<double>(ratio), nu1 * 0.5));
+    const double A = Stored(Power(Stored(ratio), nu1 * 0.5));
     const ext E = Power(x, (nu1 - 2) * 0.5) * A;
-    const double Q = static_cast<double>(E / BetaFn(nu1 * 0.5, nu2 * 0.5));
+    const double Q = Stored(E / BetaFn(nu1 * 0.5, nu2 * 0.5));
     // The sum of two 32-bit degrees of freedom may exceed the 32-bit range.
     const double exponent = -(std::int64_t{nu1} + nu2) * 0.5;
-    const ext density = Power(static_cast<double>(ratio * x + 1), exponent) * Q;
+    const ext density = Power(Stored(ratio * x + 1), exponent) * Q;
     if (NormalDouble(A) && NormalDouble(Q) && std::isfinite(density))
-        return static_cast<double>(density);
+        return Stored(density);
     return FPDFInLogs(x, nu1, nu2);
 }
 
@@ -62,8 +63,8 @@ double FCDF(double x, std::int32_t nu1, std::int32_t nu2) {
     if (AnyNaN(x)) return NaN;
     if (nu1 <= 0 || nu2 <= 0) return NaN;
     if (x <= 0) return 0;
-    const double w = static_cast<double>(nu2 / (ext(nu1) * x + nu2));
-    return static_cast<double>(1 - ext(BetaI(w, nu2 * 0.5, nu1 * 0.5)));
+    const double w = Stored(nu2 / (ext(nu1) * x + nu2));
+    return Stored(1 - ext(BetaI(w, nu2 * 0.5, nu1 * 0.5)));
 }
 
 // A probability outside [0, 1] answers 0 here, not NaN.
@@ -72,8 +73,8 @@ double FCDFInv(double p, std::int32_t nu1, std::int32_t nu2) {
     if (nu1 <= 0 || nu2 <= 0) return NaN;
     if (p <= 0) return 0;
     if (p >= 1) return p == 1 ? Inf : 0;
-    const double y = BetaCDFInv(static_cast<double>(1 - ext(p)), nu2 * 0.5, nu1 * 0.5);
-    return static_cast<double>((nu2 / ext(y) - nu2) / nu1);
+    const double y = BetaCDFInv(Stored(1 - ext(p)), nu2 * 0.5, nu1 * 0.5);
+    return Stored((nu2 / ext(y) - nu2) / nu1);
 }
 
 }  // namespace distrium

@@ -6,7 +6,7 @@
 // variance.
 #include <cmath>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
@@ -15,7 +15,8 @@ namespace distrium {
 using detail::AnyNaN;
 using detail::ExpLimit;
 using detail::ExpTimes;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Inf;
 using numkern::Ln;
 using numkern::NaN;
@@ -32,12 +33,12 @@ constexpr int kMaxIterations = 100;
 // log-normal X with the gamma's mean a b and variance a b^2. The variance of
 // the logarithm goes where the normal's sigma would.
 double LogNormalStartValue(double p, double a, double b) {
-    const double m = static_cast<double>(ext(a) * b);
-    const double v = static_cast<double>(ext(m) * b);
-    const double L = static_cast<double>(Ln(static_cast<double>(ext(m) * m + v)));
-    const double mu = static_cast<double>(Ln(m) * 2 - 0.5L * L);
-    const double s = static_cast<double>(Ln(m) * (-2) + L);
-    return static_cast<double>(ExpLimit(NormalCDFInv(p, mu, s)));
+    const double m = Stored(ext(a) * b);
+    const double v = Stored(ext(m) * b);
+    const double L = Stored(Ln(Stored(ext(m) * m + v)));
+    const double mu = Stored(Ln(m) * 2 - 0.5L * L);
+    const double s = Stored(Ln(m) * (-2) + L);
+    return Stored(ExpLimit(NormalCDFInv(p, mu, s)));
 }
 
 // Start value for the far lower tail, where P(a, x/b) ~ (x/b)^a / Gamma(a+1).
@@ -48,8 +49,8 @@ double LogNormalStartValue(double p, double a, double b) {
 // answer, so 0 stays the start there.
 double LowerTailStartValue(double p, double a, double b) {
     const double exponent =
-        static_cast<double>((Ln(p) + numkern::LnGamma(static_cast<double>(ext(a) + 1))) / a);
-    return static_cast<double>(ExpLimit(exponent) * b);
+        Stored((Ln(p) + numkern::LnGamma(Stored(ext(a) + 1))) / a);
+    return Stored(ExpLimit(exponent) * b);
 }
 
 }  // namespace
@@ -62,18 +63,18 @@ double GammaPDF(double x, double a, double b) {
     if (x > 0) {
         ext E = Ln(x) * (ext(a) - 1) - ext(x) / b;
         E = E - numkern::LnGamma(a);
-        const double stored = static_cast<double>(E - Ln(b) * ext(a));
-        return static_cast<double>(ExpLimit(stored));
+        const double stored = Stored(E - Ln(b) * ext(a));
+        return Stored(ExpLimit(stored));
     }
     if (x < 0) return 0;
-    return a == 1 ? static_cast<double>(1.0L / b) : 0.0;
+    return a == 1 ? Stored(1.0L / b) : 0.0;
 }
 
 double GammaCDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (a <= 0 || b <= 0) return NaN;
     if (x <= 0) return 0;
-    return numkern::Min(GammaP(a, static_cast<double>(ext(x) / b)), 1);
+    return numkern::Min(GammaP(a, Stored(ext(x) / b)), 1);
 }
 
 double GammaCDFInv(double p, double a, double b) {
@@ -90,12 +91,12 @@ double GammaCDFInv(double p, double a, double b) {
     while (std::fabs(dx) > std::fabs(x) * kRelTolerance && std::fabs(dx) > kAbsTolerance &&
            i < kMaxIterations) {
         ++i;
-        dx = static_cast<double>((ext(GammaCDF(x, a, b)) - p) / GammaPDF(x, a, b));
-        double next = static_cast<double>(ext(x) - dx);
+        dx = Stored((ext(GammaCDF(x, a, b)) - p) / GammaPDF(x, a, b));
+        double next = Stored(ext(x) - dx);
         if (next < 0) {
             // Cut back towards 0 instead of leaving the support.
-            next = static_cast<double>(0.1L * x);
-            dx = static_cast<double>(ext(x) - next);
+            next = Stored(0.1L * x);
+            dx = Stored(ext(x) - next);
         }
         x = next;
     }
@@ -131,14 +132,14 @@ double ExpPDF(double x, double lambda) {
     if (lambda <= 0) return NaN;
     // The density at 0 itself is 0, not 1 / lambda.
     if (x <= 0) return 0;
-    return static_cast<double>(ExpTimes(1.0L / lambda, static_cast<double>((-1.0L / lambda) * x)));
+    return Stored(ExpTimes(1.0L / lambda, Stored((-1.0L / lambda) * x)));
 }
 
 double ExpCDF(double x, double lambda) {
     if (AnyNaN(x, lambda)) return NaN;
     if (lambda <= 0) return NaN;
     if (x <= 0) return 0;
-    return static_cast<double>(1 - ExpLimit(static_cast<double>(-ext(x) / lambda)));
+    return Stored(1 - ExpLimit(Stored(-ext(x) / lambda)));
 }
 
 double ExpCDFInv(double p, double lambda) {
@@ -146,7 +147,7 @@ double ExpCDFInv(double p, double lambda) {
     if (lambda <= 0 || p < 0 || p > 1) return NaN;
     if (p == 0) return 0;
     // At p = 1, Ln(0) = -Inf gives +Inf.
-    return static_cast<double>(-ext(lambda) * Ln(static_cast<double>(1 - ext(p))));
+    return Stored(-ext(lambda) * Ln(Stored(1 - ext(p))));
 }
 
 }  // namespace distrium

@@ -5,14 +5,15 @@
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Inf;
 using numkern::Ln;
 using numkern::NaN;
@@ -23,7 +24,7 @@ namespace {
 // beyond it (where the 32-bit exponent cannot hold k), and the limit at
 // k = +Inf.
 ext FailurePower(double p, double k) {
-    const double q = static_cast<double>(1 - ext(p));
+    const double q = Stored(1 - ext(p));
     if (k <= INT32_MAX) return numkern::IntPower(q, static_cast<std::int32_t>(k));
     if (numkern::IsInf(k)) return q < 1 ? 0 : 1;
     return numkern::Power(q, k);
@@ -38,7 +39,7 @@ double GeometricPDF(double x, double p) {
     const double k = std::nearbyint(x);
     if (k != x) return 0;
     if (x < 0) return 0;
-    return static_cast<double>(FailurePower(p, k) * p);
+    return Stored(FailurePower(p, k) * p);
 }
 
 // A negative point is outside the domain here. With p = 1 the formula gives
@@ -47,7 +48,7 @@ double GeometricCDF(double x, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (x < 0 || p <= 0 || p > 1) return NaN;
     const double k = std::nearbyint(x);
-    return static_cast<double>(1 - FailurePower(p, k + 1));
+    return Stored(1 - FailurePower(p, k + 1));
 }
 
 // With p = 0 a success never comes: the quantile is +Inf. The count is
@@ -59,8 +60,8 @@ double GeometricCDFInv(double prob, double p) {
     if (prob == 1) return Inf;
     if (prob == 0) return 0;
     if (p == 0) return Inf;
-    const double L = static_cast<double>(Ln(static_cast<double>(1 - ext(prob))));
-    return std::ceil(static_cast<double>(L / Ln(static_cast<double>(1 - ext(p))))) + 0.0;
+    const double L = Stored(Ln(Stored(1 - ext(prob))));
+    return std::ceil(Stored(L / Ln(Stored(1 - ext(p))))) + 0.0;
 }
 
 }  // namespace distrium

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/discrete_walk.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
@@ -14,7 +14,8 @@
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::LnGamma;
 using numkern::NaN;
 
@@ -23,7 +24,7 @@ namespace {
 // LnGamma(a) - LnGamma(b) - LnGamma(c), the first term stored, the whole
 // stored: the logarithm of a binomial coefficient as the mass forms it.
 double LnGammaDifference(double a, double b, double c) {
-    return static_cast<double>(ext(LnGamma(a)) - LnGamma(b) - LnGamma(c));
+    return Stored(ext(LnGamma(a)) - LnGamma(b) - LnGamma(c));
 }
 
 // Every "+ 1" of the formula is taken in floating point: K + 1 or M - K + 1
@@ -42,14 +43,14 @@ public:
 
     ext Mass(double x) const {
         if (BelowSupport(x)) return 0;
-        const double T1 = LnGammaDifference(K_ + 1.0, static_cast<double>(ext(x) + 1),
-                                            static_cast<double>((K_ - ext(x)) + 1));
-        const double T3 = LnGammaDifference(double(M_ - K_) + 1, static_cast<double>((N_ - ext(x)) + 1),
-                                            static_cast<double>(rest_ + ext(x) + 1));
-        return numkern::Exp(static_cast<double>(ext(T1) + T3 - lnChooseMN_));
+        const double T1 = LnGammaDifference(K_ + 1.0, Stored(ext(x) + 1),
+                                            Stored((K_ - ext(x)) + 1));
+        const double T3 = LnGammaDifference(double(M_ - K_) + 1, Stored((N_ - ext(x)) + 1),
+                                            Stored(rest_ + ext(x) + 1));
+        return numkern::Exp(Stored(ext(T1) + T3 - lnChooseMN_));
     }
     ext Ratio(double k) const { return (K_ - ext(k)) * (N_ - ext(k)) / ((ext(k) + 1) * (rest_ + ext(k) + 1)); }
-    double Mode() const { return static_cast<double>(std::floor((N_ + 1.0L) * (K_ + 1.0L) / (M_ + 2.0L))); }
+    double Mode() const { return Stored(std::floor((N_ + 1.0L) * (K_ + 1.0L) / (M_ + 2.0L))); }
 
 private:
     std::int32_t M_;
@@ -71,7 +72,7 @@ double HypGeometricPDF(double x, std::int32_t M, std::int32_t K, std::int32_t N)
     const HypGeometricMasses masses(M, K, N);
     if (masses.BelowSupport(x)) return 0;
     if (x < 0) return 0;
-    return static_cast<double>(masses.Mass(x));
+    return Stored(masses.Mass(x));
 }
 
 // The sum stops at min(trunc(x), N, K), which is trunc(x) once x <= N, K.

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/discrete_walk.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
@@ -15,7 +15,8 @@
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Inf;
 using numkern::IntPower;
 using numkern::Ln;
@@ -39,27 +40,27 @@ bool NormalExtended(ext v) { return v >= LDBL_MIN && v <= LDBL_MAX; }
 // the 32-bit range. p = 0 and p = 1 put all mass out of reach or at 0.
 ext MassAt(double k, std::int32_t R, double p) {
     if (p == 0 || p == 1) return p == 1 && k == 0 ? 1 : 0;
-    const double q = static_cast<double>(1 - ext(p));
-    const double G = static_cast<double>(ext(LnGamma(static_cast<double>(R + ext(k)))) -
-                                         LnGamma(static_cast<double>(k + 1.0L)) - LnGamma(R));
+    const double q = Stored(1 - ext(p));
+    const double G = Stored(ext(LnGamma(Stored(R + ext(k)))) -
+                                         LnGamma(Stored(k + 1.0L)) - LnGamma(R));
     if (k <= INT32_MAX) {
         const ext e = numkern::Exp(G);
-        const double w = static_cast<double>(e < kRoundedCoefficientBound ? std::rint(e) : e);
+        const double w = Stored(e < kRoundedCoefficientBound ? std::rint(e) : e);
         const ext pR = IntPower(p, R);
         const ext qk = IntPower(q, static_cast<std::int32_t>(k));
         const ext product = pR * w * qk;
         if (NormalExtended(pR) && NormalExtended(qk) && NormalExtended(w) && std::isfinite(product))
             return product;
     }
-    return numkern::Exp(static_cast<double>(G + R * Ln(p) + k * Ln(q)));
+    return numkern::Exp(Stored(G + R * Ln(p) + k * Ln(q)));
 }
 
 class NegBinomMasses {
 public:
-    NegBinomMasses(std::int32_t R, double p) : R_(R), p_(p), q_(static_cast<double>(1 - ext(p))) {}
+    NegBinomMasses(std::int32_t R, double p) : R_(R), p_(p), q_(Stored(1 - ext(p))) {}
     ext Mass(double k) const { return MassAt(k, R_, p_); }
     ext Ratio(double k) const { return (R_ + ext(k)) / (k + 1) * q_; }
-    double Mode() const { return R_ > 1 ? static_cast<double>(std::floor((R_ - 1) * ext(q_) / p_)) : 0; }
+    double Mode() const { return R_ > 1 ? Stored(std::floor((R_ - 1) * ext(q_) / p_)) : 0; }
 
 private:
     std::int32_t R_;
@@ -76,7 +77,7 @@ double NegBinomPDF(double x, std::int32_t R, double p) {
     if (p > 1 || p < 0 || R < 1) return NaN;
     if (x < 0) return 0;
     if (!detail::TruncFitsInt32(x) || x != std::trunc(x)) return 0;
-    return static_cast<double>(MassAt(x, R, p));
+    return Stored(MassAt(x, R, p));
 }
 
 // The masses at 0..trunc(x); an infinite x adds them all. If the walk is too
@@ -88,7 +89,7 @@ double NegBinomCDF(double x, std::int32_t R, double p) {
     if (p == 0) return 0;
     const double last = std::trunc(x);
     double s = detail::SumMasses(NegBinomMasses(R, p), 0, last);
-    if (numkern::IsNaN(s)) s = numkern::IsInf(last) ? 1 : BetaI(p, R, static_cast<double>(last + 1.0L));
+    if (numkern::IsNaN(s)) s = numkern::IsInf(last) ? 1 : BetaI(p, R, Stored(last + 1.0L));
     return s > 1 ? 1 : s;
 }
 

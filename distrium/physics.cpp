@@ -5,7 +5,7 @@
 // test nothing and let IEEE arithmetic decide.
 #include <cmath>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
@@ -14,7 +14,8 @@ namespace distrium {
 using detail::AnyNaN;
 using detail::ExpLimit;
 using detail::ExpTimes;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::NaN;
 
 namespace {
@@ -22,7 +23,7 @@ namespace {
 // t = (x / a)^2 / 2, stored: the gamma variable of the Maxwell law.
 double MaxwellGammaVariable(double x, double a) {
     const ext r = ext(x) / a;
-    return static_cast<double>(r * r * 0.5L);
+    return Stored(r * r * 0.5L);
 }
 
 }  // namespace
@@ -33,7 +34,7 @@ double MaxwellPDF(double x, double a) {
     // x^2 / a^3 = 2t / a, so the density is sqrt(2/pi) 2t e^(-t) / a.
     const double t = MaxwellGammaVariable(x, a);
     const ext factor = std::sqrt(4 * ext(numkern::InvTwoPi)) * (2 * ext(t)) / a;
-    return static_cast<double>(ExpTimes(factor, -t));
+    return Stored(ExpTimes(factor, -t));
 }
 
 double MaxwellCDF(double x, double a) {
@@ -47,20 +48,20 @@ double MaxwellCDFInv(double p, double a) {
     if (p > 1 || p < 0 || a <= 0) return NaN;
     // "Failed to converge!" from the gamma inverse passes on to the caller.
     const double g = GammaCDFInv(p, 1.5, 1.0);
-    return static_cast<double>(std::sqrt(ext(g) * 2) * a);
+    return Stored(std::sqrt(ext(g) * 2) * a);
 }
 
 double BoseEinsteinPDF(double x, double mu, double s) {
     if (AnyNaN(x, mu, s)) return NaN;
     // At x = mu the denominator is +0 and the value +Inf.
-    const ext D = ExpLimit(static_cast<double>(ext(x) - mu)) - 1;
-    return static_cast<double>(numkern::Power(x, s) / D);
+    const ext D = ExpLimit(Stored(ext(x) - mu)) - 1;
+    return Stored(numkern::Power(x, s) / D);
 }
 
 double FermiDiracPDF(double x, double mu, double s) {
     if (AnyNaN(x, mu, s)) return NaN;
-    const ext D = ExpLimit(static_cast<double>(ext(x) - mu)) + 1;
-    return static_cast<double>(numkern::Power(x, s) / D);
+    const ext D = ExpLimit(Stored(ext(x) - mu)) + 1;
+    return Stored(numkern::Power(x, s) / D);
 }
 
 }  // namespace distrium

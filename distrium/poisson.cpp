@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/discrete_walk.h"
 #include "distrium/distrium.h"
 #include "distrium/saddle_point.h"
@@ -16,7 +16,8 @@
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Exp;
 using numkern::NaN;
 
@@ -46,12 +47,12 @@ public:
         }
         while (product_ && k_ < k) {
             k_ += 1;
-            t_ = static_cast<double>(t_ * ext(lambda_) / k_);
+            t_ = Stored(t_ * ext(lambda_) / k_);
             product_ = NormalDouble(t_);
         }
         if (product_) return expMinusLambda_ * t_;
         const ext lnMass = -detail::StirlingError(k) - detail::Deviance(k, lambda_);
-        return Exp(static_cast<double>(lnMass)) * std::sqrt(ext(numkern::InvTwoPi) / k);
+        return Exp(Stored(lnMass)) * std::sqrt(ext(numkern::InvTwoPi) / k);
     }
     ext Ratio(double k) const { return lambda_ / (ext(k) + 1); }
     double Mode() const { return std::floor(lambda_); }
@@ -72,7 +73,7 @@ double PoissonPDF(std::int32_t x, double lambda) {
     if (AnyNaN(lambda)) return NaN;
     if (lambda <= 0) return NaN;
     if (x < 0) return 0;
-    return static_cast<double>(PoissonMasses(lambda).Mass(x));
+    return Stored(PoissonMasses(lambda).Mass(x));
 }
 
 // A negative point is 0, not NaN. The sum at a non-whole point also covers
@@ -83,9 +84,9 @@ double PoissonCDF(double x, double lambda) {
     if (AnyNaN(x, lambda)) return NaN;
     if (lambda <= 0) return NaN;
     if (x < 0) return 0;
-    if (x == 0) return static_cast<double>(Exp(-lambda));
+    if (x == 0) return Stored(Exp(-lambda));
     const double k = std::trunc(x);
-    const auto byGamma = [&] { return numkern::IsInf(k) ? 1 : GammaQ(static_cast<double>(ext(k) + 1), lambda); };
+    const auto byGamma = [&] { return numkern::IsInf(k) ? 1 : GammaQ(Stored(ext(k) + 1), lambda); };
     const auto bySum = [&] { return detail::SumMasses(PoissonMasses(lambda), 0, k); };
     double s;
     if (std::isfinite(x) && x == k) {

@@ -5,14 +5,15 @@
 // Cauchy law, computed in closed form with the arctangent and tangent.
 #include <cmath>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::Inf;
 using numkern::Ln;
 using numkern::LnGamma;
@@ -26,22 +27,22 @@ using numkern::Pi;
 double StudentPDF(double x, double nu) {
     if (AnyNaN(x, nu)) return NaN;
     if (nu < 1) return NaN;
-    const double h = static_cast<double>((ext(nu) + 1) * 0.5L);
-    const double g = static_cast<double>(0.5L * nu);
-    const ext norm = ext(LnGamma(h)) - LnGamma(g) - Ln(static_cast<double>(ext(nu) * Pi)) * 0.5L;
-    const ext tail = Ln(static_cast<double>(ext(x) * x / nu + 1)) * h;
-    return static_cast<double>(detail::ExpLimit(static_cast<double>(norm - tail)));
+    const double h = Stored((ext(nu) + 1) * 0.5L);
+    const double g = Stored(0.5L * nu);
+    const ext norm = ext(LnGamma(h)) - LnGamma(g) - Ln(Stored(ext(nu) * Pi)) * 0.5L;
+    const ext tail = Ln(Stored(ext(x) * x / nu + 1)) * h;
+    return Stored(detail::ExpLimit(Stored(norm - tail)));
 }
 
 double StudentCDF(double x, double nu) {
     if (AnyNaN(x, nu)) return NaN;
     if (nu < 1) return NaN;
-    if (nu == 1) return static_cast<double>(numkern::ArcTan(x) / Pi + 0.5L);
+    if (nu == 1) return Stored(numkern::ArcTan(x) / Pi + 0.5L);
     if (x == 0) return 0.5;
-    const double t = static_cast<double>(nu / (ext(x) * x + nu));
-    const double u = static_cast<double>(1 - ext(BetaI(t, static_cast<double>(0.5L * nu), 0.5)));
+    const double t = Stored(nu / (ext(x) * x + nu));
+    const double u = Stored(1 - ext(BetaI(t, Stored(0.5L * nu), 0.5)));
     const ext half = (1 - ext(u)) * 0.5L;
-    return static_cast<double>(x > 0 ? 1 - half : half);
+    return Stored(x > 0 ? 1 - half : half);
 }
 
 // Both tails go through the upper tail probability 2 min(p, 1 - p) of |T|.
@@ -50,12 +51,12 @@ double StudentCDF(double x, double nu) {
 double StudentCDFInv(double p, double nu) {
     if (AnyNaN(p, nu)) return NaN;
     if (nu < 1 || p > 1 || p < 0) return NaN;
-    if (nu == 1) return static_cast<double>(numkern::Tan(static_cast<double>((ext(p) - 0.5L) * Pi)));
+    if (nu == 1) return Stored(numkern::Tan(Stored((ext(p) - 0.5L) * Pi)));
     if (p == 0) return -Inf;
     if (p == 1) return Inf;
-    const double tail = static_cast<double>(p >= 0.5 ? 2 * (1 - ext(p)) : 2 * ext(p));
-    const double y = BetaCDFInv(tail, static_cast<double>(0.5L * nu), 0.5);
-    const double t = static_cast<double>(std::sqrt(nu / ext(y) - nu));
+    const double tail = Stored(p >= 0.5 ? 2 * (1 - ext(p)) : 2 * ext(p));
+    const double y = BetaCDFInv(tail, Stored(0.5L * nu), 0.5);
+    const double t = Stored(std::sqrt(nu / ext(y) - nu));
     return p >= 0.5 ? t : -t;
 }
 

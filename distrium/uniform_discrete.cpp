@@ -3,14 +3,15 @@
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/continuous_common.h"
+#include "distrium/internal.h"
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
 
 using detail::AnyNaN;
-using ext = long double;
+using detail::ext;
+using detail::Stored;
 using numkern::NaN;
 
 // A point is whole when it equals its rounding to nearest; every double
@@ -19,7 +20,7 @@ double UniformDPDF(double x, std::int32_t N) {
     if (AnyNaN(x)) return NaN;
     if (N < 1) return NaN;
     if (std::nearbyint(x) != x || x < 1 || x > N) return 0;
-    return static_cast<double>(1.0L / N);
+    return Stored(1.0L / N);
 }
 
 // The kernel's Floor answers -2147483648 beyond the 32-bit range, which
@@ -28,7 +29,7 @@ double UniformDCDF(double x, std::int32_t N) {
     if (AnyNaN(x)) return NaN;
     if (N < 1) return NaN;
     const std::int32_t k = numkern::Floor(x);
-    if (1 <= k && k <= N) return static_cast<double>(ext(k) / N);
+    if (1 <= k && k <= N) return Stored(ext(k) / N);
     return x > N ? 1 : 0;
 }
 
@@ -36,7 +37,7 @@ double UniformDCDF(double x, std::int32_t N) {
 double UniformDCDFInv(double p, std::int32_t N) {
     if (AnyNaN(p)) return NaN;
     if (N < 1 || p <= 0 || p > 1) return NaN;
-    return numkern::Ceil(static_cast<double>(ext(N) * p));
+    return numkern::Ceil(Stored(ext(N) * p));
 }
 
 }  // namespace distrium
