@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "distrium/distrium.h"
+#include "distrium/incomplete_beta.h"
 #include "distrium/internal.h"
 #include "numkern/numkern.h"
 
@@ -85,3 +86,13 @@ double BetaI(double X, double A, double B) {
 }
 
 }  // namespace distrium
+
+namespace distrium::detail {
+
+// Interim: through BetaI on whichever argument is given, until the
+// two-tailed evaluation replaces it.
+double IncBeta(double x, double y, double a, double b, bool Upper) {
+    return Upper ? BetaI(y, b, a) : BetaI(x, a, b);
+}
+
+}  // namespace distrium::detail
