@@ -187,6 +187,7 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     connect(Chart1, &QChart::plotAreaChanged, this, [this](const QRectF& Area) {
         if (!FFitting && static_cast<int>(Area.width()) != FShownColumns) ShowPoints();
     });
+    FOverlay = new TChartOverlay(*this);
 }
 
 void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
@@ -234,6 +235,7 @@ void TChartView::ShowPoints() {
     const qreal XMax = FAxisBottom->max();
     FSeries1->replace(Decimated(FPoints[0], XMin, XMax, FShownColumns));
     FSeries2->replace(Decimated(FPoints[1], XMin, XMax, FShownColumns));
+    FOverlay->PointsShown();
 }
 
 QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns) {
@@ -276,6 +278,7 @@ void TChartView::SetAnnotationShown(bool Shown) {
 void TChartView::drawForeground(QPainter* Painter, const QRectF& Rect) {
     QChartView::drawForeground(Painter, Rect);
     Painter->save();
+    FOverlay->Paint(*Painter);
     Chart1AfterDraw(*Painter);
     Painter->restore();
 }
