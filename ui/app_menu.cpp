@@ -115,12 +115,12 @@ void TAppMenu::BuildMenus() {
     Edit->addAction(aSelectAll);
     Edit->addSeparator();
     Edit->addAction(FWindow.aClear);
-    QMenu* Calculate = Bar->addMenu(QStringLiteral("&Calculate"));
+    QMenu* Calculate = Bar->addMenu(QStringLiteral("Ca&lculate"));
     Calculate->addAction(FWindow.aCalculate);
     Calculate->addSeparator();
     Calculate->addAction(aPdfCdf);
     Calculate->addAction(aIcdf);
-    QMenu* Chart = Bar->addMenu(QStringLiteral("C&hart"));
+    QMenu* Chart = Bar->addMenu(QStringLiteral("Cha&rt"));
     Chart->addAction(FWindow.aShowPDF);
     Chart->addAction(FWindow.aShowCDF);
     Chart->addAction(FWindow.aAdditionalInfo);

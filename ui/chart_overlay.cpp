@@ -65,9 +65,16 @@ TChartOverlay::TChartOverlay(TChartView& View)
 void TChartOverlay::SetDiscrete(bool Discrete) {
     if (Discrete == FDiscrete) return;
     FDiscrete = Discrete;
-    // Markers would sit on the sticks' feet too.
-    FView.Series1()->setPointsVisible(!Discrete);
-    FView.Series2()->setPointsVisible(!Discrete);
+    // Markers would sit on the sticks' feet and the steps' corners too.
+    QLineSeries* Series[] = {FView.Series1(), FView.Series2()};
+    for (std::size_t I = 0; I < 2; ++I) {
+        if (Discrete) FMarkers[I] = Series[I]->lightMarker();
+        Series[I]->setLightMarker(Discrete ? QImage() : FMarkers[I]);
+        Series[I]->setPointsVisible(!Discrete);
+    }
+    QPen Sticks = FView.Series1()->pen();
+    Sticks.setWidth(Discrete ? 2 : 1);
+    FView.Series1()->setPen(Sticks);
     FView.ShowPoints();
 }
 

@@ -6,6 +6,7 @@
 // it draws its foreground; everything else it learns by watching the view.
 #pragma once
 
+#include <QImage>
 #include <QLogValueAxis>
 #include <QObject>
 #include <QPainter>
@@ -82,6 +83,7 @@ private:
     std::optional<TMarkedPoint> FMarked;
     std::optional<QPointF> FMouse;
     QList<QPointF> FSticks;  // stick tops of all points, for the readout
+    QImage FMarkers[2];      // the curves' markers while sticks are shown
 };
 
 }  // namespace quantiva
