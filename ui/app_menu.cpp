@@ -75,7 +75,7 @@ TAppMenu::TAppMenu(TfrmQuantiva& Window, uicore::TErrorBox& ErrorBox)
     : QObject(&Window), FWindow(Window), FErrorBox(ErrorBox) {
     aSaveResults = Command(QStringLiteral("&Save results…"), QKeySequence::Save);
     aExportChart = Command(QStringLiteral("&Export chart…"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    aQuit = Command(QStringLiteral("&Quit"), QKeySequence::Quit);
+    aQuit = Command(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     aCopy = Command(QStringLiteral("&Copy"), QKeySequence::Copy);
     aCopyChart = Command(QStringLiteral("Copy c&hart as image"),
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
