@@ -89,6 +89,8 @@ void TChartOverlay::SetLogPdfAxis(bool Log) {
     QLineSeries* Pdf = FView.Series1();
     QAbstractAxis* Off = Log ? static_cast<QAbstractAxis*>(FView.AxisLeft()) : FAxisLeftLog;
     QAbstractAxis* On = Log ? static_cast<QAbstractAxis*>(FAxisLeftLog) : FView.AxisLeft();
+    // Zeros would reach the logarithmic axis before the points are reshaped.
+    Pdf->clear();
     Pdf->detachAxis(Off);
     Off->setVisible(false);
     Pdf->attachAxis(On);
