@@ -8,6 +8,7 @@
 //   quantiva-screenshot OUTDIR [LIST-INDEX [LB UB]]
 //   quantiva-screenshot OUTDIR progress
 //   quantiva-screenshot OUTDIR desktop
+//   quantiva-screenshot OUTDIR dark       (a large window in a dark palette)
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
@@ -46,6 +47,29 @@ int main(int argc, char** argv) {
         Window.SpeedButtonCalc->click();
         QTest::qWait(200);
         return Saved && Window.grab().save(Out.filePath(QStringLiteral("cancelled.png"))) ? 0 : 1;
+    }
+    if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("dark")) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QPalette Dark;
+        Dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        Dark.setColor(QPalette::WindowText, QColor(220, 220, 220));
+        Dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        Dark.setColor(QPalette::Text, QColor(220, 220, 220));
+        Dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        Dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
+        Dark.setColor(QPalette::Mid, QColor(120, 120, 120));
+        Dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+        Dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        QApplication::setPalette(Dark);
+        Window.resize(1500, 950);
+        Window.FrameDist1->ListBoxDist->setCurrentRow(17);
+        Window.FrameDist1->EditLB->setText(QStringLiteral("-4"));
+        Window.FrameDist1->EditUB->setText(QStringLiteral("4"));
+        Window.FrameDist1->EditNumPoints->setText(QStringLiteral("200"));
+        Window.SpeedButtonCalc->click();
+        Window.PageControl1->setCurrentWidget(Window.TabSheetChart);
+        QTest::qWait(300);
+        return Window.grab().save(Out.filePath(QStringLiteral("dark.png"))) ? 0 : 1;
     }
     if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("desktop")) {
         // Poisson with lambda 2.3 over 0..12 in steps of a quarter: the
