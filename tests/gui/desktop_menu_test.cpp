@@ -3,6 +3,7 @@
 // the discrete laws' sticks and staircase.
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -164,6 +165,47 @@ TEST_F(WindowTest, LogPdfAxisShowsOnlyPositiveValues) {
     for (const QPointF& P : Chart.Series1()->points()) EXPECT_GE(P.y(), Base);
     Window->Menu1->aLogPdfAxis->setChecked(false);
     EXPECT_TRUE(Chart.Series1()->attachedAxes().contains(Chart.AxisLeft()));
+}
+
+void SendMouse(QWidget* Viewport, QEvent::Type Type, QPointF At, Qt::MouseButtons Held) {
+    QMouseEvent Event(Type, At, Viewport->mapToGlobal(At),
+                      Type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Held, {});
+    QApplication::sendEvent(Viewport, &Event);
+}
+
+qsizetype ShownBetween(const QLineSeries& Series, qreal Min, qreal Max) {
+    const QList<QPointF> Points = Series.points();
+    return std::count_if(Points.cbegin(), Points.cend(),
+                         [&](const QPointF& P) { return P.x() >= Min && P.x() <= Max; });
+}
+
+TEST_F(WindowTest, RubberBandZoomsInWithDetailAndDoubleClickShowsAll) {
+    SetRange(*Window, 17, "-4", "4", 100000);
+    Window->SpeedButtonCalc->click();
+    Window->PageControl1->setCurrentWidget(Window->TabSheetChart);
+    QApplication::processEvents();
+    quantiva::TChartView& Chart = *Window->Chart1;
+    const QRectF Plot = Chart.chart()->plotArea();
+    const qreal FullMin = Chart.AxisBottom()->min();
+    const qreal FullMax = Chart.AxisBottom()->max();
+    const QPointF From(Plot.left() + 0.4 * Plot.width(), Plot.top() + 5);
+    const QPointF To(Plot.left() + 0.6 * Plot.width(), Plot.bottom() - 5);
+    const qreal Min = Chart.chart()->mapToValue(From, Chart.Series1()).x();
+    const qreal Max = Chart.chart()->mapToValue(To, Chart.Series1()).x();
+    const qsizetype Before = ShownBetween(*Chart.Series1(), Min, Max);
+
+    QWidget* Viewport = Chart.viewport();
+    SendMouse(Viewport, QEvent::MouseButtonPress, From, Qt::LeftButton);
+    SendMouse(Viewport, QEvent::MouseMove, To, Qt::LeftButton);
+    SendMouse(Viewport, QEvent::MouseButtonRelease, To, Qt::NoButton);
+    EXPECT_NEAR(Chart.AxisBottom()->min(), Min, (Max - Min) / 50);
+    EXPECT_NEAR(Chart.AxisBottom()->max(), Max, (Max - Min) / 50);
+    // The zoomed range gets the plot's columns' worth of points anew.
+    EXPECT_GT(ShownBetween(*Chart.Series1(), Min, Max), 3 * Before);
+
+    QTest::mouseDClick(Viewport, Qt::LeftButton, {}, Plot.center().toPoint());
+    EXPECT_EQ(Chart.AxisBottom()->min(), FullMin);
+    EXPECT_EQ(Chart.AxisBottom()->max(), FullMax);
 }
 
 TEST_F(WindowTest, SingleValueIsMarkedUntilCleared) {
