@@ -1,6 +1,7 @@
 // The application around the calculator: the menu's keys, results saved
 // and read back, chart export, the kept state through a settings file, and
 // the discrete laws' sticks and staircase.
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -118,6 +119,9 @@ TEST_F(WindowTest, ChartExportsAsPngAtTheSizeAskedAndAsSvg) {
     const QImage Png(Dir.filePath("c.png"));
     EXPECT_EQ(Png.size(), QSize(1200, 700));
     EXPECT_TRUE(QSvgRenderer(Dir.filePath("c.svg")).isValid());
+    Window->Menu1->aCopyChart->trigger();
+    const QImage Copied = QApplication::clipboard()->image();
+    EXPECT_EQ(Copied.deviceIndependentSize().toSize(), Window->Chart1->viewport()->size());
 }
 
 TEST(DiscreteSeries, SticksAtWholeNumbersAndARightContinuousStaircase) {
