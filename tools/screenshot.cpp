@@ -2,9 +2,10 @@
 // calculation and the Chart page with its annotation; or, with "progress",
 // the window in the middle of a long range (progress bar and Cancel) and
 // after Cancel; or, with "desktop", a Poisson range drawn as sticks and a
-// staircase with the readout under the mouse, and the window with its File
-// menu open (a screen grab: needs Xvfb, not offscreen). Runs the real
-// window on the current platform and saves what it shows.
+// staircase with the readout under the mouse, the chart exported as SVG and
+// as a 1600 x 1000 PNG, and the window with its File menu open (a screen
+// grab: needs Xvfb, not offscreen). Runs the real window on the current
+// platform and saves what it shows.
 //   quantiva-screenshot OUTDIR [LIST-INDEX [LB UB]]
 //   quantiva-screenshot OUTDIR progress
 //   quantiva-screenshot OUTDIR desktop
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
                          Window.Chart1->chart()->mapToPosition(QPointF(3, 0.15), Window.Chart1->Series1()).toPoint());
         QTest::qWait(200);
         if (!Plot.isValid() || !Window.grab().save(Out.filePath(QStringLiteral("poisson.png")))) return 1;
+        // The chart as File > Export chart writes it.
+        Window.Menu1->ExportChart(Out.filePath(QStringLiteral("poisson-export.svg")), {});
+        Window.Menu1->ExportChart(Out.filePath(QStringLiteral("poisson-export.png")), QSize(1600, 1000));
         QMenu* File = Window.menuBar()->actions().first()->menu();
         QTimer::singleShot(300, &Window, [&] {
             const QRect Area = Window.frameGeometry().united(File->geometry());

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSpinBox>
+#include <optional>
 
 #include "ui/export.h"
 #include "ui/main_window.h"

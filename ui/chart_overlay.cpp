@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "ui/chart_view.h"
 #include "ui/core/number_text.h"

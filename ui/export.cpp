@@ -2,10 +2,10 @@
 // renames it on commit; a failed write or commit discards the temporary.
 #include "ui/export.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <QDir>
 #include <stdexcept>
 
 #include "ui/locale_text.h"
