@@ -139,11 +139,10 @@ void TAppMenu::Connect() {
     connect(aQuit, &QAction::triggered, &FWindow, &QWidget::close);
     connect(aCopy, &QAction::triggered, this, [this] { CopyResults(); });
     connect(aCopyChart, &QAction::triggered, this, [this] {
+        // As the screen shows it, at the screen's pixel density.
         TChartView& Chart = *FWindow.Chart1;
-        const qreal Ratio = Chart.devicePixelRatioF();
-        QImage Image = ChartImage(Chart, Chart.viewport()->size() * Ratio);
-        Image.setDevicePixelRatio(Ratio);
-        QApplication::clipboard()->setImage(Image);
+        Chart.Overlay().SetMouse(std::nullopt);
+        QApplication::clipboard()->setImage(Chart.grab().toImage());
     });
     connect(aSelectAll, &QAction::triggered, FWindow.MemoResults, &TResultsView::SelectAll);
     connect(aPdfCdf, &QAction::triggered, FWindow.SpeedButtonPDFCDF, &QToolButton::click);

@@ -3,6 +3,7 @@
 #include "ui/export.h"
 
 #include <QDir>
+#include <QGraphicsLayout>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -44,6 +45,20 @@ private:
     bool FFailed = false;
 };
 
+// Draws the chart laid out at Size, as a chart view of that size would
+// show it (same text sizes, more room), without the mouse's readout.
+void RenderChart(TChartView& Chart, QPainter& Painter, QSize Size) {
+    Chart.Overlay().SetMouse(std::nullopt);
+    QChart& Drawn = *Chart.chart();
+    const QSizeF Shown = Drawn.size();
+    Drawn.resize(Size);
+    Drawn.layout()->activate();
+    const QRect Area(QPoint(0, 0), Size);
+    Chart.render(&Painter, Area, Area, Qt::IgnoreAspectRatio);
+    Drawn.resize(Shown);
+    Drawn.layout()->activate();
+}
+
 }  // namespace
 
 void SaveResultsText(const TResultsView& Results, const QString& Path) {
@@ -67,7 +82,7 @@ QImage ChartImage(TChartView& Chart, QSize Size) {
     QPainter Painter(&Image);
     Painter.setRenderHint(QPainter::Antialiasing);
     Painter.setRenderHint(QPainter::TextAntialiasing);
-    Chart.render(&Painter, QRectF(QPointF(0, 0), Size), Chart.viewport()->rect());
+    RenderChart(Chart, Painter, Size);
     return Image;
 }
 
@@ -87,7 +102,7 @@ void ExportChartSvg(TChartView& Chart, const QString& Path) {
         Svg.setViewBox(QRect(QPoint(0, 0), Size));
         Svg.setTitle(QStringLiteral("Quantiva chart"));
         QPainter Painter(&Svg);
-        Chart.render(&Painter, QRectF(QPointF(0, 0), Size), Chart.viewport()->rect());
+        RenderChart(Chart, Painter, Size);
     });
 }
 

@@ -19,7 +19,7 @@ namespace quantiva {
 void SaveResultsText(const TResultsView& Results, const QString& Path);
 void SaveResultsCsv(const uicore::TCalcLog& Log, const QString& Path);
 
-// The chart drawn into an image of Size pixels (its contents scaled).
+// The chart laid out and drawn at Size pixels, without the mouse's readout.
 QImage ChartImage(TChartView& Chart, QSize Size);
 void ExportChartPng(TChartView& Chart, const QString& Path, QSize Size);
 void ExportChartSvg(TChartView& Chart, const QString& Path);
