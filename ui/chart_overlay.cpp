@@ -61,6 +61,8 @@ TChartOverlay::TChartOverlay(TChartView& View)
         if (FZoomed) FView.ShowPoints();
     });
     ApplyPalette();
+    FMarkers[0] = View.Series1()->lightMarker();
+    FMarkers[1] = View.Series2()->lightMarker();
 }
 
 void TChartOverlay::SetDiscrete(bool Discrete) {
@@ -69,7 +71,6 @@ void TChartOverlay::SetDiscrete(bool Discrete) {
     // Markers would sit on the sticks' feet and the steps' corners too.
     QLineSeries* Series[] = {FView.Series1(), FView.Series2()};
     for (std::size_t I = 0; I < 2; ++I) {
-        if (Discrete) FMarkers[I] = Series[I]->lightMarker();
         Series[I]->setLightMarker(Discrete ? QImage() : FMarkers[I]);
         Series[I]->setPointsVisible(!Discrete);
     }
@@ -176,6 +177,7 @@ void TChartOverlay::SetMouse(std::optional<QPointF> Position) {
 bool TChartOverlay::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == &FView) {
         if (Event->type() == QEvent::PaletteChange) ApplyPalette();
+        if (Event->type() == QEvent::Show) ApplyPixelRatio();
         return false;
     }
     switch (Event->type()) {
@@ -208,6 +210,17 @@ void TChartOverlay::ApplyPalette() {
         Axis->setLabelsColor(Text);
         Axis->setTitleBrush(Text);
         Axis->setLinePenColor(Palette.color(QPalette::Mid));
+    }
+}
+
+void TChartOverlay::ApplyPixelRatio() {
+    const qreal Ratio = FView.devicePixelRatioF();
+    if (Ratio == FMarkerRatio) return;
+    FMarkerRatio = Ratio;
+    QLineSeries* Series[] = {FView.Series1(), FView.Series2()};
+    for (std::size_t I = 0; I < 2; ++I) {
+        FMarkers[I] = TriangleMarker(Series[I]->color(), I == 1, Ratio);
+        if (!FDiscrete) Series[I]->setLightMarker(FMarkers[I]);
     }
 }
 

@@ -68,6 +68,8 @@ protected:
 
 private:
     void ApplyPalette();
+    // Markers drawn anew for the screen's pixel density when shown.
+    void ApplyPixelRatio();
     void AttachPdfAxis();
     void FitLogAxis();
     void PaintSticks(QPainter& Painter) const;
@@ -83,7 +85,8 @@ private:
     std::optional<TMarkedPoint> FMarked;
     std::optional<QPointF> FMouse;
     QList<QPointF> FSticks;  // stick tops of all points, for the readout
-    QImage FMarkers[2];      // the curves' markers while sticks are shown
+    QImage FMarkers[2];      // the curves' markers, also while sticks are shown
+    qreal FMarkerRatio = 1;  // the device pixel ratio they were drawn for
 };
 
 }  // namespace quantiva

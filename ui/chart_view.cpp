@@ -125,12 +125,13 @@ void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added) {
     Shown = std::move(Merged);
 }
 
-QImage TriangleMarker(const QColor& Colour, bool PointingDown) {
-    QImage Image(MarkerPixels, MarkerPixels, QImage::Format_ARGB32_Premultiplied);
+QImage TriangleMarker(const QColor& Colour, bool PointingDown, qreal Ratio) {
+    const int Pixels = std::max(MarkerPixels, static_cast<int>(std::lround(MarkerPixels * Ratio)));
+    QImage Image(Pixels, Pixels, QImage::Format_ARGB32_Premultiplied);
     Image.fill(Qt::transparent);
     // Corners on the image's outer edges so that the apex and the base
     // rows are covered by the fill.
-    const qreal Size = MarkerPixels;
+    const qreal Size = Pixels;
     const qreal Apex = PointingDown ? Size : 0;
     const qreal Base = PointingDown ? 0 : Size;
     QPainterPath Path;

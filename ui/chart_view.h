@@ -103,7 +103,8 @@ void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added);
 QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns);
 
 // Point markers as images: Qt Charts' line series draw no triangles of
-// their own.
-QImage TriangleMarker(const QColor& Colour, bool PointingDown);
+// their own. Ratio is the screen's device pixel ratio: the image has that
+// many pixels per logical one, so the marker stays sharp.
+QImage TriangleMarker(const QColor& Colour, bool PointingDown, qreal Ratio = 1);
 
 }  // namespace quantiva

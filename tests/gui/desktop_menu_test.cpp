@@ -135,6 +135,12 @@ TEST(DiscreteSeries, SticksAtWholeNumbersAndARightContinuousStaircase) {
     EXPECT_TRUE(quantiva::Staircase({}).isEmpty());
 }
 
+TEST(TriangleMarker, HasTheScreensPixelsPerLogicalPixel) {
+    const std::pair<qreal, int> Cases[] = {{1, 7}, {1.25, 9}, {2, 14}, {0.5, 7}};
+    for (const auto& [Ratio, Pixels] : Cases)
+        EXPECT_EQ(quantiva::TriangleMarker(Qt::black, false, Ratio).width(), Pixels) << Ratio;
+}
+
 TEST_F(WindowTest, PoissonRangeDrawsSticksAndSteps) {
     SetRange(*Window, 19, "0", "12", 48);
     Window->SpeedButtonCalc->click();
