@@ -7,7 +7,7 @@ set -euo pipefail
 
 cd "$(dirname "$0")"
 BUILD_DIR=${BUILD_DIR:-build}
-PACKAGES=(cmake g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 fonts-dejavu-core)
+PACKAGES=(cmake g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libqt6svg6 fonts-dejavu-core)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

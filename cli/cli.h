@@ -14,6 +14,7 @@
 
 #include "model/prob_distribution.h"
 #include "ui/core/calc_core.h"
+#include "ui/core/csv_table.h"
 
 namespace cli {
 
@@ -58,16 +59,16 @@ std::string HelpText();
 std::string ListText();
 
 // Buffered writing of lines to a stream; remembers a failed write.
-class TLineWriter {
+class TLineWriter : public uicore::TLineOut {
 public:
     explicit TLineWriter(std::FILE* Stream) : FStream(Stream) {}
     TLineWriter(const TLineWriter&) = delete;
     TLineWriter& operator=(const TLineWriter&) = delete;
-    ~TLineWriter() { Flush(); }
+    ~TLineWriter() override { Flush(); }
 
-    void WriteLine(std::string_view Line);
+    void WriteLine(std::string_view Line) override;
     void Flush();
-    bool Failed() const { return FFailed; }
+    bool Failed() const override { return FFailed; }
 
 private:
     std::FILE* FStream;
@@ -75,16 +76,6 @@ private:
     bool FFailed = false;
     char FBuffer[1 << 16];
 };
-
-// A CSV number: what printf's "%.17g" writes (17 significant digits, no
-// trailing zeros), and NaN, Inf, -Inf. Out holds at least 32 chars.
-std::size_t CsvNumber(char* Out, double Value);
-
-// The rows of the configured calculation as CSV: a header row, then one row
-// per point with every number at 17 significant digits (NaN, Inf, -Inf).
-// Stops early when the writer fails; library exceptions pass through.
-void WriteCsv(const model::TProbDistribution& Distribution, uicore::TCalcMode Mode, double P,
-              TLineWriter& Out);
 
 // Runs the request. Returns the exit status: 0 done, 1 the calculation
 // failed (message on Err), 2 bad input (message on Err, nothing on Out).

@@ -1,16 +1,11 @@
 // quantiva-cli's output: a buffered line writer, the results text through
-// the window's calculation core, the CSV table at full precision, and Run,
-// which turns a command line into output and an exit status.
-#include <algorithm>
-#include <charconv>
-#include <cmath>
+// the window's calculation core or the CSV table at full precision, and
+// Run, which turns a command line into output and an exit status.
 #include <cstring>
 #include <string>
 
 #include "cli/cli.h"
-#include "ui/core/decimal_digits.h"
-#include "ui/core/number_text.h"
-#include "ui/core/range_steps.h"
+#include "ui/core/csv_table.h"
 
 namespace cli {
 
@@ -35,59 +30,7 @@ void TLineWriter::Flush() {
     if (!FFailed && std::fflush(FStream) != 0) FFailed = true;
 }
 
-std::size_t CsvNumber(char* Out, double Value) {
-    if (std::isnan(Value)) return std::strlen(std::strcpy(Out, "NaN"));
-    if (std::isinf(Value)) return std::strlen(std::strcpy(Out, Value > 0 ? "Inf" : "-Inf"));
-    char* p = Out;
-    if (std::signbit(Value)) *p++ = '-';
-    if (Value == 0) {
-        *p++ = '0';
-        return static_cast<std::size_t>(p - Out);
-    }
-    constexpr int Digits = 17;
-    const uicore::TDecimalDigits d = uicore::DecimalDigits(std::fabs(Value), Digits);
-    int n = Digits;
-    while (n > 1 && d.D[n - 1] == '0') --n;
-    const int x = d.E - 1;  // the scientific exponent
-    if (x < -4 || x >= Digits) {
-        *p++ = d.D[0];
-        if (n > 1) {
-            *p++ = '.';
-            p = std::copy(d.D + 1, d.D + n, p);
-        }
-        *p++ = 'e';
-        *p++ = x < 0 ? '-' : '+';
-        const int ax = x < 0 ? -x : x;
-        if (ax < 10) *p++ = '0';
-        return static_cast<std::size_t>(std::to_chars(p, p + 4, ax).ptr - Out);
-    }
-    if (x < 0) {
-        *p++ = '0';
-        *p++ = '.';
-        p = std::fill_n(p, -x - 1, '0');
-        return static_cast<std::size_t>(std::copy(d.D, d.D + n, p) - Out);
-    }
-    const int whole = x + 1;
-    p = std::copy(d.D, d.D + std::min(n, whole), p);
-    p = std::fill_n(p, std::max(0, whole - n), '0');
-    if (n > whole) {
-        *p++ = '.';
-        p = std::copy(d.D + whole, d.D + n, p);
-    }
-    return static_cast<std::size_t>(p - Out);
-}
-
 namespace {
-
-void CsvRow(TLineWriter& Out, std::initializer_list<double> Values) {
-    char row[3 * 33];
-    std::size_t len = 0;
-    for (const double v : Values) {
-        if (len > 0) row[len++] = ',';
-        len += CsvNumber(row + len, v);
-    }
-    Out.WriteLine(std::string_view(row, len));
-}
 
 // The results text goes straight to the writer; the chart points are not
 // needed without a display.
@@ -112,33 +55,6 @@ void Report(std::FILE* Err, const std::string& Message) {
 
 }  // namespace
 
-void WriteCsv(const model::TProbDistribution& Distribution, uicore::TCalcMode Mode, double P,
-              TLineWriter& Out) {
-    const bool icdf = Mode == uicore::TCalcMode::Icdf;
-    Out.WriteLine(icdf ? "p,x(p)" : "x,PDF,CDF");
-    model::TProbParameter& x = Distribution.DistParams().Items(0);
-    if (Distribution.CalculateSinglePoint()) {
-        if (icdf) {
-            CsvRow(Out, {P, Distribution.ICDF(P)});
-        } else {
-            const double pdf = Distribution.PDF();
-            CsvRow(Out, {x.Value(), pdf, Distribution.CDF()});
-        }
-        return;
-    }
-    const uicore::TRangeSteps steps(Distribution.LB(), Distribution.UB(), Distribution.NumPoints());
-    for (std::int32_t i = 0; i < steps.Count() && !Out.Failed(); ++i) {
-        const double t = steps.At(i);
-        if (icdf) {
-            CsvRow(Out, {t, Distribution.ICDF(t)});
-        } else {
-            x.SetValue(t);
-            const double pdf = Distribution.PDF();
-            CsvRow(Out, {t, pdf, Distribution.CDF()});
-        }
-    }
-}
-
 int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Err) {
     TLineWriter writer(Out);
     TStreamSinks sinks(writer);
@@ -158,7 +74,7 @@ int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Er
         } else if (request.Action == TAction::List) {
             writer.WriteLine(ListText());
         } else if (request.Csv) {
-            WriteCsv(distribution, core.Mode(), core.PValue(), writer);
+            uicore::WriteCsv(distribution, core.Mode(), core.PValue(), writer);
         } else {
             core.Calculate(&sinks);
         }

@@ -125,12 +125,13 @@ void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added) {
     Shown = std::move(Merged);
 }
 
-QImage TriangleMarker(const QColor& Colour, bool PointingDown) {
-    QImage Image(MarkerPixels, MarkerPixels, QImage::Format_ARGB32_Premultiplied);
+QImage TriangleMarker(const QColor& Colour, bool PointingDown, qreal Ratio) {
+    const int Pixels = std::max(MarkerPixels, static_cast<int>(std::lround(MarkerPixels * Ratio)));
+    QImage Image(Pixels, Pixels, QImage::Format_ARGB32_Premultiplied);
     Image.fill(Qt::transparent);
     // Corners on the image's outer edges so that the apex and the base
     // rows are covered by the fill.
-    const qreal Size = MarkerPixels;
+    const qreal Size = Pixels;
     const qreal Apex = PointingDown ? Size : 0;
     const qreal Base = PointingDown ? 0 : Size;
     QPainterPath Path;
@@ -187,6 +188,7 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     connect(Chart1, &QChart::plotAreaChanged, this, [this](const QRectF& Area) {
         if (!FFitting && static_cast<int>(Area.width()) != FShownColumns) ShowPoints();
     });
+    FOverlay = new TChartOverlay(*this);
 }
 
 void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
@@ -234,6 +236,7 @@ void TChartView::ShowPoints() {
     const qreal XMax = FAxisBottom->max();
     FSeries1->replace(Decimated(FPoints[0], XMin, XMax, FShownColumns));
     FSeries2->replace(Decimated(FPoints[1], XMin, XMax, FShownColumns));
+    FOverlay->PointsShown();
 }
 
 QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns) {
@@ -276,6 +279,7 @@ void TChartView::SetAnnotationShown(bool Shown) {
 void TChartView::drawForeground(QPainter* Painter, const QRectF& Rect) {
     QChartView::drawForeground(Painter, Rect);
     Painter->save();
+    FOverlay->Paint(*Painter);
     Chart1AfterDraw(*Painter);
     Painter->restore();
 }

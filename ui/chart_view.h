@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "model/prob_distribution.h"
+#include "ui/chart_overlay.h"
 
 namespace quantiva {
 
@@ -57,6 +58,8 @@ public:
     void SetAnnotationShown(bool Shown);
     // Fits each axis to the points of its series (the bottom axis to both).
     void FitAxes();
+    // Sticks, marked point, readout, zoom and logarithmic axis.
+    TChartOverlay& Overlay() const { return *FOverlay; }
 
 protected:
     void showEvent(QShowEvent* Event) override;
@@ -64,6 +67,7 @@ protected:
     void drawForeground(QPainter* Painter, const QRectF& Rect) override;
 
 private:
+    friend class TChartOverlay;
     void Chart1AfterDraw(QPainter& Painter) const;
     // Fits the axes to the points, then shows them.
     void Redisplay();
@@ -83,6 +87,7 @@ private:
     int FShownColumns = -1;  // plot width the series were reduced for
     bool FFitting = false;
     bool FUndisplayed = false;  // points added but not yet drawn
+    TChartOverlay* FOverlay;    // a child of the view
 };
 
 // Inserts Added into Shown (ascending x) as point-by-point insertion would:
@@ -98,7 +103,8 @@ void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added);
 QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns);
 
 // Point markers as images: Qt Charts' line series draw no triangles of
-// their own.
-QImage TriangleMarker(const QColor& Colour, bool PointingDown);
+// their own. Ratio is the screen's device pixel ratio: the image has that
+// many pixels per logical one, so the marker stays sharp.
+QImage TriangleMarker(const QColor& Colour, bool PointingDown, qreal Ratio = 1);
 
 }  // namespace quantiva

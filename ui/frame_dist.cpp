@@ -204,6 +204,11 @@ void TFrameDist::SetItemIndex(std::int32_t Index) {
     ShowState();
 }
 
+void TFrameDist::ParameterValuesChanged() {
+    FCore.ParameterValuesChanged();
+    ShowState();
+}
+
 void TFrameDist::ListViewParamsDblClick() {
     const QList<QTreeWidgetItem*> Selected = ListViewParams->selectedItems();
     const int Row = Selected.isEmpty() ? -1 : ListViewParams->indexOfTopLevelItem(Selected.first());

@@ -42,6 +42,8 @@ public:
     }
 
     const uicore::TFrameDistCore& Core() const { return FCore; }
+    // Shows parameter values the model was given from outside.
+    void ParameterValuesChanged();
 
     QListWidget* ListBoxDist;
     QPushButton* Button1;

@@ -1,10 +1,14 @@
 // Program entry: the kernel's floating-point start-up first, then the
-// application with its title, then the main window; the event loop runs
-// until the window closes, and the window frees the model as it goes.
+// application with its title, then the main window in the state it was
+// last closed in (unless --reset asks for the defaults); the event loop
+// runs until the window closes, its state is kept, and the window frees
+// the model as it goes.
 #include <QApplication>
+#include <QSettings>
 
 #include "numkern/numkern.h"
 #include "ui/main_window.h"
+#include "ui/settings_store.h"
 
 int main(int argc, char** argv) {
     numkern::KernelStartup();
@@ -14,7 +18,13 @@ int main(int argc, char** argv) {
     // the window's own caption.
     QApplication::setApplicationName(QStringLiteral("Quantiva"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quantiva"));
+    QSettings Settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tarn Research"),
+                       QStringLiteral("Quantiva"));
     quantiva::TfrmQuantiva frmQuantiva;
+    if (!QApplication::arguments().contains(QStringLiteral("--reset")))
+        frmQuantiva.Restore(uicore::ReadWindowState(quantiva::ReadSettingsItems(Settings)));
     frmQuantiva.show();
-    return App.exec();
+    const int Status = App.exec();
+    quantiva::WriteSettingsItems(Settings, uicore::WindowStateItems(frmQuantiva.State()));
+    return Status;
 }

@@ -86,7 +86,7 @@ void TfrmQuantiva::FormCreate() {
 
     FrameDist1 = new TFrameDist(FDialog, FErrorBox, FDecimalSeparator);
     FrameDist1->setObjectName(QStringLiteral("FrameDist1"));
-    FrameDist1->setFixedWidth(FrameWidth);
+    FrameDist1->setMinimumWidth(FrameWidth);
     PageControl1 = new QTabWidget;
     PageControl1->setTabPosition(QTabWidget::South);
     PageControl1->setFocusPolicy(Qt::NoFocus);
@@ -96,15 +96,16 @@ void TfrmQuantiva::FormCreate() {
     PageControl1->setCurrentWidget(TabSheetResults);
 
     auto* Central = new QWidget(this);
-    auto* Upper = new QHBoxLayout;
-    Upper->setContentsMargins(0, 0, 0, 0);
-    Upper->setSpacing(0);
-    Upper->addWidget(FrameDist1);
-    Upper->addWidget(PageControl1, 1);
+    // The pages take what a larger window adds.
+    Splitter1 = new QSplitter(Qt::Horizontal, Central);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(FrameDist1);
+    Splitter1->addWidget(PageControl1);
+    Splitter1->setStretchFactor(1, 1);
     auto* Column = new QVBoxLayout(Central);
     Column->setContentsMargins(0, 0, 0, 0);
     Column->setSpacing(0);
-    Column->addLayout(Upper, 1);
+    Column->addWidget(Splitter1, 1);
     Column->addWidget(BuildBottomPanel());
     setCentralWidget(Central);
     move(DesignedPosition);
@@ -117,6 +118,7 @@ void TfrmQuantiva::FormCreate() {
     FrameDist1->SetDistribution(*FDistribution);
     FrameDist1->SetItemIndex(static_cast<std::int32_t>(FDistribution->DistType()));
     Connect();
+    Menu1 = new TAppMenu(*this, FErrorBox);
 }
 
 void TfrmQuantiva::FormDestroy() {
@@ -263,6 +265,8 @@ void TfrmQuantiva::aCalculateExecute() {
         if (!RangeConfirmed()) return;
         BeginRun();
         uicore::TCalcOutcome Outcome;
+        FCalcLog.Begin(*FDistribution, FCore->Mode(), FCore->PValue(),
+                       FCore->ClearAfterEachCalculation());
         try {
             Outcome = FCore->Calculate(FPaceTiming ? this : nullptr);
         } catch (...) {
@@ -270,7 +274,9 @@ void TfrmQuantiva::aCalculateExecute() {
             EndRun();
             throw;
         }
+        FCalcLog.End(Outcome.Rows);
         EndRun();
+        Calculated();
         if (Outcome.Cancelled)
             LabelStatus->setText(ToQString(
                 uicore::CancelledText(Outcome.Rows, FDistribution->NumPoints())));
@@ -316,6 +322,7 @@ void TfrmQuantiva::SetCommandsEnabled(bool Enabled) {
              SpeedButtonPDFCDF, SpeedButtonICDF, SpeedButtonCalc, SpeedButton1, FrameDist1,
              CheckBox1, CheckBox2, CheckBox3})
         Control->setEnabled(Enabled);
+    Menu1->SetCommandsEnabled(Enabled);
 }
 
 bool TfrmQuantiva::Continue(std::int64_t Done, std::int64_t Total) {
@@ -381,6 +388,8 @@ void TfrmQuantiva::closeEvent(QCloseEvent* Event) {
 
 void TfrmQuantiva::aClearExecute() {
     LabelStatus->clear();
+    FCalcLog.Clear();
+    Chart1->Overlay().SetMarkedPoint(std::nullopt);
     Run([this] { FCore->Clear(); });
 }
 

@@ -16,17 +16,21 @@
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
 #include <memory>
 #include <optional>
 
 #include "model/prob_distribution.h"
+#include "ui/app_menu.h"
 #include "ui/chart_view.h"
 #include "ui/core/calc_core.h"
+#include "ui/core/csv_table.h"
 #include "ui/core/error_path.h"
 #include "ui/core/progress_pacer.h"
 #include "ui/core/range_budget.h"
+#include "ui/core/window_state.h"
 #include "ui/frame_dist.h"
 #include "ui/results_sink.h"
 #include "ui/results_view.h"
@@ -53,11 +57,20 @@ public:
     void SetPaceTiming(std::optional<uicore::TPaceTiming> Timing) { FPaceTiming = Timing; }
     bool Calculating() const { return FCalculating; }
 
+    // The calculations whose rows stand in the results pane.
+    const uicore::TCalcLog& CalcLog() const { return FCalcLog; }
+    // The state kept between runs, read from the widgets and applied to
+    // them as the user would set it.
+    uicore::TWindowState State() const;
+    void Restore(const uicore::TWindowState& State);
+
     TFrameDist* FrameDist1;
     QToolButton* SpeedButtonPDFCDF;
     QToolButton* SpeedButtonICDF;
     QToolButton* SpeedButtonCalc;
     QToolButton* SpeedButton1;
+    QSplitter* Splitter1;       // the frame beside the pages
+    TAppMenu* Menu1;
     QLabel* LabelStatus;        // says that a range was cancelled, and where
     QProgressBar* ProgressBar;  // points done of n, while a long range runs
     QPushButton* ButtonCancel;
@@ -106,6 +119,9 @@ private:
         uicore::RunHandler(FErrorBox, std::forward<THandler>(Handler));
     }
     void FlushOutputs();
+    // After a calculation: the chart's picture of the law and the marked
+    // single value.
+    void Calculated();
     void ApplyChartTab();
 
     // Asks before a range that would hold more than the memory budget.
@@ -129,6 +145,7 @@ private:
     std::unique_ptr<TMemoResultsSink> FResults;
     std::unique_ptr<TChartSeriesSink> FSeries;
     std::unique_ptr<uicore::TQuantivaCore> FCore;
+    uicore::TCalcLog FCalcLog;
 
     std::optional<uicore::TPaceTiming> FPaceTiming = uicore::TPaceTiming{};
     std::optional<uicore::TProgressPacer> FPacer;  // while a range runs

@@ -231,7 +231,7 @@ TEST(CsvNumber, WritesWhatPrintfG17Writes) {
     for (const double v : values) {
         if (std::isnan(v) || std::isinf(v)) continue;
         char got[32], want[32];
-        const std::string_view g(got, cli::CsvNumber(got, v));
+        const std::string_view g(got, uicore::CsvNumber(got, v));
         const std::string_view w(want, static_cast<std::size_t>(
                                            std::to_chars(want, want + 32, v, std::chars_format::general, 17).ptr - want));
         ASSERT_EQ(g, w) << std::hexfloat << v;
@@ -245,7 +245,7 @@ TEST(CsvNumber, SpecialValues) {
     } cases[] = {{std::numeric_limits<double>::quiet_NaN(), "NaN"}, {INFINITY, "Inf"}, {-INFINITY, "-Inf"}};
     for (const auto& c : cases) {
         char text[32];
-        EXPECT_EQ(std::string_view(text, cli::CsvNumber(text, c.value)), c.text);
+        EXPECT_EQ(std::string_view(text, uicore::CsvNumber(text, c.value)), c.text);
     }
 }
 

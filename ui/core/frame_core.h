@@ -43,6 +43,10 @@ public:
     // Attach the model (not owned); a different one rebuilds the rows.
     void SetDistribution(model::TProbDistribution& Distribution);
 
+    // The model's parameter values were set from outside (a restored
+    // state): the rows show them anew.
+    void ParameterValuesChanged() { UpdateParamList(); }
+
     // The list's selection: -1 before anything is chosen. Setting it by
     // program changes nothing else (no click event).
     std::int32_t ItemIndex() const { return FItemIndex; }
