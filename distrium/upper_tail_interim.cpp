@@ -49,9 +49,5 @@ double WeibullCCDF(double x, double a, double b) { return 1 - WeibullCDF(x, a, b
 double WeibullCCDFInv(double p, double a, double b) { return WeibullCDFInv(1 - p, a, b); }
 double MaxwellCCDF(double x, double a) { return 1 - MaxwellCDF(x, a); }
 double MaxwellCCDFInv(double p, double a) { return MaxwellCDFInv(1 - p, a); }
-double NormalCCDF(double x, double mu, double sigma) { return 1 - NormalCDF(x, mu, sigma); }
-double NormalCCDFInv(double p, double mu, double sigma) { return NormalCDFInv(1 - p, mu, sigma); }
-double LogNormalCCDF(double x, double mu, double sigma) { return 1 - LogNormalCDF(x, mu, sigma); }
-double LogNormalCCDFInv(double p, double mu, double sigma) { return LogNormalCDFInv(1 - p, mu, sigma); }
 
 }  // namespace distrium
