@@ -36,18 +36,41 @@ double TriangularPDF(double x, double a, double b, double c) {
     return NaN;
 }
 
+namespace {
+
+// P(X <= x) (Upper false) or P(X > x) (Upper true) for a <= x <= b. The
+// tail on the side of x is d^2 / ((b - a) w), d the distance to that side's
+// end and w its width; the other tail is 1 minus it where that is at most
+// 1/2, and otherwise, near the far end of a short side, the difference
+// written out: (b - a)(c - a) - (x - a)^2 = e (2 (b - a) - e) - (b - a)(b - c)
+// with e = b - x, and its mirror image, which do not cancel there.
+ext TriangularTail(double x, double a, double b, double c, bool Upper) {
+    const ext ba = ext(b) - a, d = ext(x) - a, e = ext(b) - x;
+    const bool rising = x <= c;
+    const ext width = rising ? ext(c) - a : ext(b) - c;
+    const ext near = rising ? d * d / (ba * width) : e * e / (ba * width);
+    if (rising != Upper) return near;
+    if (near <= 0.5L) return 1 - near;
+    const ext far = rising ? e : d;
+    const ext otherWidth = rising ? ext(b) - c : ext(c) - a;
+    return (far * (2 * ba - far) - ba * otherWidth) / (ba * width);
+}
+
+}  // namespace
+
+// With a = c, x = a gives 0 / 0 = NaN, as the density does.
 double TriangularCDF(double x, double a, double b, double c) {
     if (AnyNaN(x, a, b, c)) return NaN;
     if (BadTriangle(a, b, c)) return NaN;
-    if (a <= x && x <= c) {
-        const ext d = ext(x) - a;
-        return Stored(d * d / ((ext(b) - a) * (ext(c) - a)));
-    }
-    if (c < x && x <= b) {
-        const ext d = ext(b) - x;
-        return Stored(1 - d * d / ((ext(b) - a) * (ext(b) - c)));
-    }
-    return NaN;
+    if (x < a || x > b) return NaN;
+    return Stored(TriangularTail(x, a, b, c, false));
+}
+
+double TriangularCCDF(double x, double a, double b, double c) {
+    if (AnyNaN(x, a, b, c)) return NaN;
+    if (BadTriangle(a, b, c)) return NaN;
+    if (x < a || x > b) return NaN;
+    return Stored(TriangularTail(x, a, b, c, true));
 }
 
 namespace {
@@ -75,20 +98,6 @@ ext FallingPoint(ext q, ext p, double a, double b, double c) {
 ext BelowMode(double a, double b, double c) { return (ext(c) - a) / (ext(b) - a); }
 
 }  // namespace
-
-double TriangularCCDF(double x, double a, double b, double c) {
-    if (AnyNaN(x, a, b, c)) return NaN;
-    if (BadTriangle(a, b, c)) return NaN;
-    if (a <= x && x <= c) {
-        const ext d = ext(x) - a;
-        return Stored(1 - d * d / ((ext(b) - a) * (ext(c) - a)));
-    }
-    if (c < x && x <= b) {
-        const ext d = ext(b) - x;
-        return Stored(d * d / ((ext(b) - a) * (ext(b) - c)));
-    }
-    return NaN;
-}
 
 // x on the rising side for p up to the probability below the mode, on the
 // falling side above it. p outside [0, 1] has no quantile on either side.

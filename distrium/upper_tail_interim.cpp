@@ -29,7 +29,5 @@ double HypGeometricCCDF(double x, std::int32_t M, std::int32_t K, std::int32_t N
 double HypGeometricCCDFInv(double p, std::int32_t M, std::int32_t K, std::int32_t N) { return HypGeometricCDFInv(1 - p, M, K, N); }
 double UniformDCCDF(double x, std::int32_t N) { return 1 - UniformDCDF(x, N); }
 double UniformDCCDFInv(double p, std::int32_t N) { return UniformDCDFInv(1 - p, N); }
-double MaxwellCCDF(double x, double a) { return 1 - MaxwellCDF(x, a); }
-double MaxwellCCDFInv(double p, double a) { return MaxwellCDFInv(1 - p, a); }
 
 }  // namespace distrium
