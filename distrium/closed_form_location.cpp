@@ -3,7 +3,7 @@
 // formula, arranged so that no tail is formed as 1 minus something close to
 // 1: the Cauchy CDF as an angle atan2(b, -(x - m)) / pi that is small in the
 // lower tail, the quantiles through 1 / tan(pi p) near the ends, the
-// complements through expm1 and log1p, exponents and logarithms in extended
+// complements through expm1 and log1p, exponents kept in extended
 // precision. Upper tails are the same formulas mirrored.
 #include <cmath>
 
@@ -30,15 +30,15 @@ constexpr ext Pi = 3.14159265358979323846264338327950288L;
 
 // P(X <= m + d) for scale b: the angle at which the point is seen, small
 // and exact in relative terms far below m.
-ext CauchyLower(ext d, double b) { return std::atan2(ext(b), -d) / Pi; }
+ext CauchyLower(ext d, double b) { return std::atan2(b, Stored(-d)) / Pi; }
 
 // The standard Cauchy quantile tan(pi (p - 1/2)) for 0 < p < 1, through
 // -1 / tan(pi p) below 1/4 and 1 / tan(pi (1 - p)) above 3/4, where the
 // angle itself would lose its relative accuracy next to pi/2.
 ext CauchyQuantile(double p) {
-    if (p < 0.25) return -1 / std::tan(Pi * p);
-    if (p > 0.75) return 1 / std::tan(Pi * (1 - ext(p)));
-    return std::tan(Pi * (ext(p) - 0.5L));
+    if (p < 0.25) return -1 / ext(std::tan(Stored(Pi * p)));
+    if (p > 0.75) return 1 / ext(std::tan(Stored(Pi * (1 - ext(p)))));
+    return std::tan(Stored(Pi * (ext(p) - 0.5L)));
 }
 
 // At p = 0 and 1 the answer is the tangent next to -pi/2 and pi/2: large
@@ -54,8 +54,8 @@ ext LaplaceLower(ext d, double b) { return 0.5L * ExpOf(d / b); }
 
 // The standard Laplace quantile: ln(2p) below 1/2, -ln(2(1 - p)) above.
 ext LaplaceQuantile(double p) {
-    if (p < 0.5) return numkern::Ln(2 * p);
-    return -numkern::Ln(Stored(2 * (1 - ext(p))));
+    if (p < 0.5) return std::log(2 * p);
+    return -std::log(Stored(2 * (1 - ext(p))));
 }
 
 // ---- Logistic ----
@@ -70,16 +70,20 @@ ext LogisticLower(ext d, double b) {
 // quotient is close to 1 and its rounding would swamp the small logarithm.
 ext Logit(double p) {
     const ext q = 1 - ext(p);
-    if (p < 0.25 || p > 0.75) return std::log(ext(p) / q);
-    return std::log1p((2 * ext(p) - 1) / q);
+    if (p < 0.25 || p > 0.75) return std::log(Stored(p / q));
+    return std::log1p(Stored((2 * ext(p) - 1) / q));
 }
 
 // ---- Log-Weibull ----
 
-// e^(-z) for z = (x - a) / b, the inner exponential, in extended precision:
-// far below a it is large, and its relative error becomes the absolute
-// error of the exponent of the CDF.
-ext LogWeibullInner(double x, double a, double b) { return std::exp(-(ext(x) - a) / b); }
+// e^(-z) for z = (x - a) / b, the inner exponential. Far below a it is
+// large, and its relative error becomes the absolute error of the exponent
+// of the CDF: there it is taken to extended accuracy.
+ext LogWeibullInner(double x, double a, double b) {
+    const ext w = -(ext(x) - a) / b;
+    const ext E = ExpOf(w);
+    return E > 2 ? detail::ExpFine(w) : E;
+}
 
 }  // namespace
 
@@ -218,7 +222,7 @@ double LogWeibullCDF(double x, double a, double b) {
 double LogWeibullCCDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (b == 0) return NaN;
-    return Stored(-std::expm1(-LogWeibullInner(x, a, b)));
+    return Stored(-std::expm1(Stored(-LogWeibullInner(x, a, b))));
 }
 
 // For b > 0 the ends are -Inf at p = 0 and +Inf at p = 1, through ln(0).
@@ -226,15 +230,15 @@ double LogWeibullCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
     if (b == 0 || OutsideUnit(p)) return NaN;
     // -ln p as -log1p(p - 1) near 1, where p - 1 is exact.
-    const ext minusLnP = p > 0.5 ? -std::log1p(ext(p) - 1) : -numkern::Ln(p);
-    return Stored(a - b * std::log(minusLnP));
+    const double minusLnP = p > 0.5 ? -std::log1p(Stored(ext(p) - 1)) : -std::log(p);
+    return Stored(a - b * ext(std::log(minusLnP)));
 }
 
 double LogWeibullCCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
     if (b == 0 || OutsideUnit(p)) return NaN;
-    const ext minusLnQ = p < 0.5 ? -std::log1p(-ext(p)) : -numkern::Ln(Stored(1 - ext(p)));
-    return Stored(a - b * std::log(minusLnQ));
+    const double minusLnQ = p < 0.5 ? -std::log1p(-p) : -std::log(Stored(1 - ext(p)));
+    return Stored(a - b * ext(std::log(minusLnQ)));
 }
 
 }  // namespace distrium

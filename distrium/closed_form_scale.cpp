@@ -5,6 +5,7 @@
 // extended precision, the lower one -expm1(-H), and the quantiles solve
 // H = -log1p(-p) or H = -ln p. None is formed as 1 minus something close to 1.
 #include <cmath>
+#include <limits>
 
 #include "distrium/distrium.h"
 #include "distrium/extended_exp.h"
@@ -23,28 +24,45 @@ using numkern::NaN;
 
 namespace {
 
+// Past this size of an exponent, its double logarithms are exchanged for
+// the x87 unit's, whose 11 extra bits keep the exponential's result within
+// a few ulps: e^H moves by H ulps for each ulp of relative error in H.
+constexpr ext FineBound = 2;
+
 // -ln(1 - p) and -ln p, the cumulative hazard at the lower and the upper
-// quantile; exact arguments on both sides of 1/2.
-ext HazardOfLower(double p) {
-    return p < 0.5 ? -std::log1p(-ext(p)) : -numkern::Ln(Stored(1 - ext(p)));
+// quantile, with exact arguments on both sides of 1/2; Fine takes the
+// logarithm in extended precision.
+ext HazardOfLower(double p, bool Fine) {
+    if (p < 0.5) return Fine ? -std::log1p(-ext(p)) : -std::log1p(-p);
+    const double q = Stored(1 - ext(p));
+    return Fine ? -numkern::Ln(q) : -std::log(q);
 }
-ext HazardOfUpper(double p) { return p > 0.5 ? -std::log1p(ext(p) - 1) : -numkern::Ln(p); }
+ext HazardOfUpper(double p, bool Fine) {
+    if (p > 0.5) return Fine ? -std::log1p(ext(p) - 1) : -std::log1p(Stored(ext(p) - 1));
+    return Fine ? -numkern::Ln(p) : -std::log(p);
+}
 
 // 1 - e^(-H) and e^(-H).
-double LowerOfHazard(ext H) { return Stored(-std::expm1(-H)); }
+double LowerOfHazard(ext H) { return Stored(-std::expm1(Stored(-H))); }
 double UpperOfHazard(ext H) { return Stored(ExpOf(-H)); }
 
 // ---- Pareto ----
 
-// ln(x / b) for x >= b > 0, as log1p((x - b) / b) up to x = 2b, where x - b
-// is exact and the quotient near 1 would lose the small logarithm.
-ext LnRatio(double x, double b) {
-    if (x <= 2 * ext(b)) return std::log1p((ext(x) - b) / b);
-    return std::log(ext(x) / b);
+// The hazard a ln(x / b) for x >= b; up to x = 2b through log1p((x - b) / b),
+// where x - b is exact and the quotient near 1 would lose the small
+// logarithm.
+ext ParetoHazard(double x, double a, double b) {
+    const ext H = a * (x <= 2 * ext(b) ? std::log1p(Stored((ext(x) - b) / b)) : std::log(Stored(x / ext(b))));
+    if (H <= FineBound) return H;
+    return a * (numkern::Ln(x) - numkern::Ln(b));
 }
 
-// The Pareto hazard a ln(x / b).
-ext ParetoHazard(double x, double a, double b) { return a * LnRatio(x, b); }
+// b e^(H / a), the Pareto point of cumulative hazard H.
+template <typename Hazard>
+ext ParetoPoint(double p, double a, double b, Hazard hazard) {
+    const ext E = hazard(p, false) / a;
+    return b * ExpOf(E > FineBound ? hazard(p, true) / a : E);
+}
 
 // ---- Rayleigh ----
 
@@ -55,13 +73,22 @@ ext RayleighHazard(double x, double b) {
 
 // ---- Weibull ----
 
-// a x^b, through the exponent ln a + b ln x in extended precision.
+// a x^b; in the far upper tail, and where x^b leaves the double range, the
+// x87 power.
 ext WeibullHazard(double x, double a, double b) {
-    return std::exp(std::log(ext(a)) + b * std::log(ext(x)));
+    const double power = std::pow(x, b);
+    const ext H = a * ext(power);
+    if (H <= FineBound && power >= std::numeric_limits<double>::min()) return H;
+    return a * numkern::Power(x, b);
 }
 
-// (H / a)^(1/b), the Weibull point of cumulative hazard H.
-ext WeibullPoint(ext H, double a, double b) { return ExpOf((std::log(H) - std::log(ext(a))) / b); }
+// (H / a)^(1/b), the Weibull point of cumulative hazard H, as
+// e^(ln(H / a) / b); for a large exponent the logarithms are the x87's.
+ext WeibullPoint(ext H, double a, double b) {
+    const ext E = std::log(Stored(H / a)) / b;
+    if (std::fabs(E) <= FineBound) return ExpOf(E);
+    return ExpOf((numkern::Ln(Stored(H)) - numkern::Ln(a)) / b);
+}
 
 }  // namespace
 
@@ -91,14 +118,14 @@ double ParetoCDFInv(double p, double a, double b) {
     if (p < 0) return NaN;
     if (p == 1) return Inf;
     if (p > 1) return NaN;
-    return Stored(b * ExpOf(HazardOfLower(p) / a));
+    return Stored(ParetoPoint(p, a, b, HazardOfLower));
 }
 
 double ParetoCCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
     if (OutsideUnit(p)) return NaN;
     if (p == 0) return Inf;
-    return Stored(b * ExpOf(HazardOfUpper(p) / a));
+    return Stored(ParetoPoint(p, a, b, HazardOfUpper));
 }
 
 // ---- Rayleigh: density (x / b^2) e^(-x^2 / (2 b^2)) -----------------------------
@@ -130,14 +157,14 @@ double RayleighCDFInv(double p, double b) {
     // The plain formula sqrt(-2 ln(1 - p)) b gives sqrt(-0) b here, a zero
     // with the sign bit set; kept so.
     if (p == 0) return -0.0;
-    return Stored(std::sqrt(2 * HazardOfLower(p)) * b);
+    return Stored(std::sqrt(2 * HazardOfLower(p, false)) * b);
 }
 
 double RayleighCCDFInv(double p, double b) {
     if (AnyNaN(p, b)) return NaN;
     if (b <= 0 || OutsideUnit(p)) return NaN;
     if (p == 0) return Inf;
-    return Stored(std::sqrt(2 * HazardOfUpper(p)) * b);
+    return Stored(std::sqrt(2 * HazardOfUpper(p, false)) * b);
 }
 
 // ---- Weibull: density a b x^(b-1) e^(-a x^b) --------------------------------------
@@ -177,7 +204,7 @@ double WeibullCDFInv(double p, double a, double b) {
     if (a <= 0 || b <= 0 || OutsideUnit(p)) return NaN;
     if (p == 0) return 0;
     if (p == 1) return Inf;
-    return Stored(WeibullPoint(HazardOfLower(p), a, b));
+    return Stored(WeibullPoint(HazardOfLower(p, false), a, b));
 }
 
 double WeibullCCDFInv(double p, double a, double b) {
@@ -185,7 +212,7 @@ double WeibullCCDFInv(double p, double a, double b) {
     if (a <= 0 || b <= 0 || OutsideUnit(p)) return NaN;
     if (p == 0) return Inf;
     if (p == 1) return 0;
-    return Stored(WeibullPoint(HazardOfUpper(p), a, b));
+    return Stored(WeibullPoint(HazardOfUpper(p, false), a, b));
 }
 
 }  // namespace distrium

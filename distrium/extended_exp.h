@@ -1,17 +1,22 @@
-// e^A for an exponent held in extended precision, to double accuracy. The
-// exponent of a far tail is large (about -690 at 1e-300), and rounding it to
-// double first would cost |A| units in the last place of the result; the
-// part lost in that rounding is put back as the factor 1 + lo, since
-// e^(hi + lo) = e^hi (1 + lo) to double accuracy for |lo| below an ulp of hi.
+// Exponentials and logarithms a little beyond double accuracy, for the
+// places where a tail multiplies an error: e^A of a large exponent A loses
+// |A| ulps if A is rounded to double first, and an exponent formed from a
+// logarithm inherits that logarithm's absolute error. The double library
+// functions are fast; the x87 unit's own (numkern's Exp and Ln) carry 11
+// more bits and are kept for the far tails, where they are needed.
 // Internal to distrium.
 #pragma once
 
 #include <cmath>
 
 #include "distrium/internal.h"
+#include "numkern/numkern.h"
 
 namespace distrium::detail {
 
+// e^A for an extended A to double accuracy: the part lo = A - hi lost in
+// rounding A to double is put back as the factor 1 + lo, since
+// e^(hi + lo) = e^hi (1 + lo) for |lo| below an ulp of hi.
 inline ext ExpOf(ext A) {
     const double hi = Stored(A);
     const double e = std::exp(hi);
@@ -19,6 +24,29 @@ inline ext ExpOf(ext A) {
     // A - hi is no correction.
     if (e == 0 || std::isinf(e) || std::isnan(e)) return e;
     return e * (1 + (A - hi));
+}
+
+// e^A with about 19 digits, for a value that is itself exponentiated or
+// raised to a large power afterwards: the x87 exponential of hi, corrected
+// as above.
+inline ext ExpFine(ext A) {
+    const double hi = Stored(A);
+    if (!std::isfinite(hi)) return std::exp(hi);
+    return numkern::Exp(hi) * (1 + (A - hi));
+}
+
+// ln x for x > 0 with an absolute error of about 4e-17 whatever the size of
+// ln x: the binary exponent times ln 2 in extended precision plus the double
+// logarithm of a mantissa in [sqrt(1/2), sqrt(2)), where |ln m| < 0.35.
+inline ext LnSplit(double x) {
+    constexpr ext Ln2 = 0.693147180559945309417232121458176568L;
+    int e = 0;
+    double m = std::frexp(x, &e);
+    if (m < 0.70710678118654752) {
+        m *= 2;
+        --e;
+    }
+    return e * Ln2 + std::log(m);
 }
 
 }  // namespace distrium::detail

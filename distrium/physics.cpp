@@ -9,7 +9,7 @@
 // quantiles solve ln F(u) = ln p by Newton's method from the tails'
 // leading terms. Bose-Einstein and Fermi-Dirac: x^s / (e^(x-mu) -/+ 1),
 // unnormalised, with no CDF and no inverse; they test nothing and let IEEE
-// arithmetic decide, e^(x-mu) - 1 taken as expm1.
+// arithmetic decide, e^(x-mu) - 1 taken as expm1 near x = mu.
 #include <cmath>
 
 #include "distrium/distrium.h"
@@ -63,26 +63,38 @@ ext MaxwellDensity(ext u) { return TwoUPhi(u) * u; }
 
 // Start values from the leading terms: P ~ sqrt(2/pi) u^3 / 3 near 0, and
 // ln Q ~ ln(sqrt(2/pi) u) - u^2/2 far out (solved by one substitution).
-ext LowerStart(double p) { return std::cbrt(3 * ext(p) / SqrtTwoOverPi); }
+ext LowerStart(double p) { return std::cbrt(Stored(3 * ext(p) / SqrtTwoOverPi)); }
 ext UpperStart(double q) {
-    const ext w = -2 * numkern::Ln(q) + 2 * std::log(SqrtTwoOverPi);
-    const ext u = std::sqrt(std::fmax(w, 1.0L));
-    return std::sqrt(std::fmax(w + 2 * std::log(u), 1.0L));
+    constexpr double LnSqrtTwoOverPi = -0.22579135264472743;
+    const double w = -2 * std::log(q) + 2 * LnSqrtTwoOverPi;
+    const double u = std::sqrt(std::fmax(w, 1.0));
+    return std::sqrt(std::fmax(w + 2 * std::log(u), 1.0));
 }
 
 constexpr int MaxNewtonSteps = 60;
+
+// x^s with the kernel's conventions: 1 for s = 0, 0 or +Inf at x = 0, and
+// NaN for a negative x even where s is whole.
+ext PowerOf(double x, double s) {
+    if (s == 0) return 1;
+    if (x == 0) return s < 0 ? Inf : 0;
+    if (x < 0) return NaN;
+    return std::pow(x, s);
+}
 
 // The u with P(X <= a u) = p (Upper false) or P(X > a u) = p (Upper true),
 // 0 < p <= 1/2: Newton's method on ln F(u) - ln p, which is concave in u in
 // both tails, so the iterates close in from one side after the first step;
 // a step that would leave u > 0 is halved towards 0 instead.
 ext SolveMaxwell(double p, bool Upper) {
-    const ext lnP = numkern::Ln(p);
     ext u = Upper ? UpperStart(p) : LowerStart(p);
     for (int i = 0; i < MaxNewtonSteps; ++i) {
         const ext F = Upper ? MaxwellUpper(u) : MaxwellLower(u);
         const ext slope = (Upper ? -MaxwellDensity(u) : MaxwellDensity(u)) / F;
-        const ext step = (std::log(F) - lnP) / slope;
+        // ln F - ln p, through log1p near the root, where F / p is close to 1.
+        const ext r = F / p;
+        const ext gap = r > 0.5L && r < 2 ? ext(std::log1p(Stored(r - 1))) : std::log(r);
+        const ext step = gap / slope;
         // A NaN step (F or the density underflowed) ends the iteration.
         if (std::isnan(step)) break;
         const ext next = u - step > 0 ? u - step : u / 2;
@@ -137,12 +149,15 @@ double MaxwellCCDFInv(double p, double a) {
 // At x = mu the denominator is +0 and the value +Inf.
 double BoseEinsteinPDF(double x, double mu, double s) {
     if (AnyNaN(x, mu, s)) return NaN;
-    return Stored(numkern::Power(x, s) / std::expm1(ext(x) - mu));
+    const ext d = ext(x) - mu;
+    // expm1 near 0, where e^d - 1 cancels; beyond, e^d of the extended d.
+    const ext D = std::fabs(d) < 1 ? ext(std::expm1(Stored(d))) : ExpOf(d) - 1;
+    return Stored(PowerOf(x, s) / D);
 }
 
 double FermiDiracPDF(double x, double mu, double s) {
     if (AnyNaN(x, mu, s)) return NaN;
-    return Stored(numkern::Power(x, s) / (1 + std::exp(ext(x) - mu)));
+    return Stored(PowerOf(x, s) / (1 + ExpOf(ext(x) - mu)));
 }
 
 }  // namespace distrium
