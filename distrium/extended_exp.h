@@ -36,17 +36,19 @@ inline ext ExpFine(ext A) {
 }
 
 // ln x for x > 0 with an absolute error of about 4e-17 whatever the size of
-// ln x: the binary exponent times ln 2 in extended precision plus the double
-// logarithm of a mantissa in [sqrt(1/2), sqrt(2)), where |ln m| < 0.35.
+// ln x: x = 2^e m with m in [sqrt(1/2), sqrt(2)), where |ln m| < 0.35, and
+// ln x = e ln 2 + ln m, ln 2 split into a 32-bit head, whose product with e
+// is exact, and the rest.
 inline ext LnSplit(double x) {
-    constexpr ext Ln2 = 0.693147180559945309417232121458176568L;
+    constexpr ext Ln2Head = 0.693147180369123816490173339844L;
+    constexpr ext Ln2Tail = 1.90821492927058781614426568076e-10L;
     int e = 0;
     double m = std::frexp(x, &e);
     if (m < 0.70710678118654752) {
         m *= 2;
         --e;
     }
-    return e * Ln2 + std::log(m);
+    return e * Ln2Head + (e * Ln2Tail + std::log(m));
 }
 
 }  // namespace distrium::detail
