@@ -14,8 +14,8 @@ namespace distrium::detail {
 ext StdNormalCDF(ext z);
 
 // The z with Phi(z) = 1/2 + q, for |q| <= NormalCentralBound (Wichura's
-// AS 241, normal_quantile.cpp). q is taken exactly: ErfInv passes y / 2.
-ext NormalQuantileCentral(ext q);
+// AS 241, normal_quantile.cpp).
+ext NormalQuantileCentral(double q);
 
 // The z > 0 with P(Z > z) = r, for 0 < r <= 1/2 - NormalCentralBound.
 ext NormalQuantileTail(double r);
