@@ -6,8 +6,8 @@
 // side the probability belongs to.
 #include <cmath>
 
-#include "distrium/internal.h"
 #include "distrium/distrium.h"
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium {

@@ -52,7 +52,9 @@ double UpperOfHazard(ext H) { return Stored(ExpOf(-H)); }
 // where x - b is exact and the quotient near 1 would lose the small
 // logarithm.
 ext ParetoHazard(double x, double a, double b) {
-    const ext H = a * (x <= 2 * ext(b) ? std::log1p(Stored((ext(x) - b) / b)) : std::log(Stored(x / ext(b))));
+    const double lnRatio =
+        x <= 2 * ext(b) ? std::log1p(Stored((ext(x) - b) / b)) : std::log(Stored(x / ext(b)));
+    const ext H = a * ext(lnRatio);
     if (H <= FineBound) return H;
     return a * (numkern::Ln(x) - numkern::Ln(b));
 }

@@ -7,8 +7,9 @@
 // digits. The rational functions are evaluated in double (about an ulp of
 // rounding; extended arithmetic costs two and a half times as much), but
 // e^(-x^2) comes from an extended exponent, which keeps every result within
-// a few ulps far into the tails; no result is formed as 1 - erf. The inverse goes through the normal quantile
-// (Wichura's AS 241): erfinv(y) = z / sqrt 2 with Phi(z) = (1 + y) / 2.
+// a few ulps far into the tails; no result is formed as 1 - erf. The inverse
+// goes through the normal quantile (Wichura's AS 241): erfinv(y) = z / sqrt 2
+// with Phi(z) = (1 + y) / 2.
 #include <cmath>
 
 #include "distrium/distrium.h"
@@ -19,8 +20,8 @@
 
 namespace distrium {
 
-using detail::ext;
 using detail::ExpOf;
+using detail::ext;
 using detail::Stored;
 
 namespace {
@@ -32,19 +33,19 @@ constexpr ext InvSqrtPi = 0.564189583547756286948079451560772586L;
 constexpr ext ErfBound = 0.46875L;
 
 constexpr double ErfNum[] = {3.1611237438705656, 113.864154151050156, 377.485237685302021,
-                          3209.37758913846947, 0.185777706184603153};
+                             3209.37758913846947, 0.185777706184603153};
 constexpr double ErfDen[] = {23.6012909523441209, 244.024637934444173, 1282.61652607737228,
-                          2844.23683343917062};
+                             2844.23683343917062};
 constexpr double MidNum[] = {0.564188496988670089, 8.88314979438837594, 66.1191906371416295,
-                          298.635138197400131,  881.95222124176909,  1712.04761263407058,
-                          2051.07837782607147,  1230.33935479799725, 2.15311535474403846e-8};
+                             298.635138197400131,  881.95222124176909,  1712.04761263407058,
+                             2051.07837782607147,  1230.33935479799725, 2.15311535474403846e-8};
 constexpr double MidDen[] = {15.7449261107098347, 117.693950891312499, 537.181101862009858,
-                          1621.38957456669019, 3290.79923573345963, 4362.61909014324716,
-                          3439.36767414372164, 1230.33935480374942};
+                             1621.38957456669019, 3290.79923573345963, 4362.61909014324716,
+                             3439.36767414372164, 1230.33935480374942};
 constexpr double FarNum[] = {0.305326634961232344,  0.360344899949804439,   0.125781726111229246,
-                          0.0160837851487422766, 6.58749161529837803e-4, 0.0163153871373020978};
+                             0.0160837851487422766, 6.58749161529837803e-4, 0.0163153871373020978};
 constexpr double FarDen[] = {2.56852019228982242, 1.87295284992346047, 0.527905102951428412,
-                          0.0605183413124413191, 0.00233520497626869185};
+                             0.0605183413124413191, 0.00233520497626869185};
 
 // erf(x) for |x| <= ErfBound. The coefficients are listed as Cody gives
 // them: the leading one last.

@@ -38,7 +38,8 @@ TEST(ClosedFormReference, MatchesMpmath) {
     std::map<std::string, RefCall> calls;
     AddLaw(calls, "Cauchy", CauchyPDF, CauchyCDF, CauchyCCDF, CauchyCDFInv, CauchyCCDFInv);
     AddLaw(calls, "Laplace", LaplacePDF, LaplaceCDF, LaplaceCCDF, LaplaceCDFInv, LaplaceCCDFInv);
-    AddLaw(calls, "Logistic", LogisticPDF, LogisticCDF, LogisticCCDF, LogisticCDFInv, LogisticCCDFInv);
+    AddLaw(calls, "Logistic", LogisticPDF, LogisticCDF, LogisticCCDF, LogisticCDFInv,
+           LogisticCCDFInv);
     AddLaw(calls, "LogWeibull", LogWeibullPDF, LogWeibullCDF, LogWeibullCCDF, LogWeibullCDFInv,
            LogWeibullCCDFInv);
     AddLaw(calls, "Pareto", ParetoPDF, ParetoCDF, ParetoCCDF, ParetoCDFInv, ParetoCCDFInv);
@@ -52,8 +53,12 @@ TEST(ClosedFormReference, MatchesMpmath) {
     calls["TriangularPDF"] = [](const Args& a) { return TriangularPDF(a[0], a[1], a[2], a[3]); };
     calls["TriangularCDF"] = [](const Args& a) { return TriangularCDF(a[0], a[1], a[2], a[3]); };
     calls["TriangularCCDF"] = [](const Args& a) { return TriangularCCDF(a[0], a[1], a[2], a[3]); };
-    calls["TriangularCDFInv"] = [](const Args& a) { return TriangularCDFInv(a[0], a[1], a[2], a[3]); };
-    calls["TriangularCCDFInv"] = [](const Args& a) { return TriangularCCDFInv(a[0], a[1], a[2], a[3]); };
+    calls["TriangularCDFInv"] = [](const Args& a) {
+        return TriangularCDFInv(a[0], a[1], a[2], a[3]);
+    };
+    calls["TriangularCCDFInv"] = [](const Args& a) {
+        return TriangularCCDFInv(a[0], a[1], a[2], a[3]);
+    };
     testsupport::CheckReferenceTable(kClosedFormRows, calls, 8);
 }
 

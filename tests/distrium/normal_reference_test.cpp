@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <map>
 #include <string>
-#include <cmath>
 
 #include "distrium/distrium.h"
 #include "tests/distrium/value_table.h"
@@ -51,6 +51,8 @@ TEST(NormalReference, MatchesMpmath) { testsupport::CheckReferenceTable(Rows(fal
 
 // The quantile's ulp or two is multiplied by sigma |z| / |x| in mu + sigma z
 // and by sigma |z| in the log-normal's exponential.
-TEST(NormalReference, InversesMatchMpmath) { testsupport::CheckReferenceTable(Rows(true), kCalls, 64); }
+TEST(NormalReference, InversesMatchMpmath) {
+    testsupport::CheckReferenceTable(Rows(true), kCalls, 64);
+}
 
 }  // namespace
