@@ -1,46 +1,125 @@
 // Closed-form location-scale laws on the whole real line: Cauchy, Laplace,
-// logistic and log-Weibull (the Gumbel law of maxima). Each PDF, CDF and
-// inverse is one formula in the kernel's elementary functions.
+// logistic and log-Weibull (the Gumbel law of maxima). Each function is one
+// formula, arranged so that no tail is formed as 1 minus something close to
+// 1: the Cauchy CDF as an angle atan2(b, -(x - m)) / pi that is small in the
+// lower tail, the quantiles through 1 / tan(pi p) near the ends, the
+// complements through expm1 and log1p, exponents kept in extended
+// precision. Upper tails are the same formulas mirrored.
 #include <cmath>
 
-#include "distrium/internal.h"
 #include "distrium/distrium.h"
+#include "distrium/extended_exp.h"
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
 
 using detail::AnyNaN;
-using detail::ExpLimit;
+using detail::ExpOf;
 using detail::ext;
+using detail::OutsideUnit;
 using detail::Stored;
 using numkern::Inf;
-using numkern::Ln;
 using numkern::NaN;
+
+namespace {
+
+constexpr ext Pi = 3.14159265358979323846264338327950288L;
+
+// ---- Cauchy ----
+
+// P(X <= m + d) for scale b: the angle at which the point is seen, small
+// and exact in relative terms far below m.
+ext CauchyLower(ext d, double b) { return std::atan2(b, Stored(-d)) / Pi; }
+
+// The standard Cauchy quantile tan(pi (p - 1/2)) for 0 < p < 1, through
+// -1 / tan(pi p) below 1/4 and 1 / tan(pi (1 - p)) above 3/4, where the
+// angle itself would lose its relative accuracy next to pi/2.
+ext CauchyQuantile(double p) {
+    if (p < 0.25) return -1 / ext(std::tan(Stored(Pi * p)));
+    if (p > 0.75) return 1 / ext(std::tan(Stored(Pi * (1 - ext(p)))));
+    return std::tan(Stored(Pi * (ext(p) - 0.5L)));
+}
+
+// At p = 0 and 1 the answer is the tangent next to -pi/2 and pi/2: large
+// but finite, not an infinity.
+double CauchyEnd(double p, double m, double b) {
+    return Stored(numkern::Tan(Stored((ext(p) - 0.5L) * numkern::Pi)) * b + m);
+}
+
+// ---- Laplace ----
+
+// P(X <= m + d) for d <= 0: e^(d/b) / 2.
+ext LaplaceLower(ext d, double b) { return 0.5L * ExpOf(d / b); }
+
+// The standard Laplace quantile: ln(2p) below 1/2, -ln(2(1 - p)) above.
+ext LaplaceQuantile(double p) {
+    if (p < 0.5) return std::log(2 * p);
+    return -std::log(Stored(2 * (1 - ext(p))));
+}
+
+// ---- Logistic ----
+
+// P(X <= m + d) for d <= 0: e / (1 + e) with e = e^(d/b) at most 1.
+ext LogisticLower(ext d, double b) {
+    const ext e = ExpOf(d / b);
+    return e / (1 + e);
+}
+
+// ln(p / (1 - p)): as log1p((2p - 1) / (1 - p)) near p = 1/2, where the
+// quotient is close to 1 and its rounding would swamp the small logarithm.
+ext Logit(double p) {
+    const ext q = 1 - ext(p);
+    if (p < 0.25 || p > 0.75) return std::log(Stored(p / q));
+    return std::log1p(Stored((2 * ext(p) - 1) / q));
+}
+
+// ---- Log-Weibull ----
+
+// e^(-z) for z = (x - a) / b, the inner exponential. Far below a it is
+// large, and its relative error becomes the absolute error of the exponent
+// of the CDF: there it is taken to extended accuracy.
+ext LogWeibullInner(double x, double a, double b) {
+    const ext w = -(ext(x) - a) / b;
+    const ext E = ExpOf(w);
+    return E > 2 ? detail::ExpFine(w) : E;
+}
+
+}  // namespace
 
 // ---- Cauchy: density b / (pi (b^2 + (x - m)^2)) ------------------------------
 
 double CauchyPDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
-    const ext d = ext(x) - m;
-    return Stored((2 * ext(numkern::InvTwoPi) * b) / (ext(b) * b + d * d));
+    const ext r = (ext(x) - m) / b;
+    return Stored(1 / (Pi * b * (1 + r * r)));
 }
 
 double CauchyCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
-    return Stored((2 * ext(numkern::InvTwoPi)) *
-                                   numkern::ArcTan2(Stored(ext(x) - m), b) +
-                               0.5L);
+    return Stored(CauchyLower(ext(x) - m, b));
 }
 
-// No special case at p = 0 or 1: the tangent next to -pi/2 and pi/2 is large
-// but finite.
+double CauchyCCDF(double x, double m, double b) {
+    if (AnyNaN(x, m, b)) return NaN;
+    if (b <= 0) return NaN;
+    return Stored(CauchyLower(m - ext(x), b));
+}
+
 double CauchyCDFInv(double p, double m, double b) {
     if (AnyNaN(p, m, b)) return NaN;
-    if (b <= 0 || p < 0 || p > 1) return NaN;
-    return Stored(
-        numkern::Tan(Stored((ext(p) - 0.5L) * numkern::Pi)) * b + m);
+    if (b <= 0 || OutsideUnit(p)) return NaN;
+    if (p == 0 || p == 1) return CauchyEnd(p, m, b);
+    return Stored(m + b * CauchyQuantile(p));
+}
+
+double CauchyCCDFInv(double p, double m, double b) {
+    if (AnyNaN(p, m, b)) return NaN;
+    if (b <= 0 || OutsideUnit(p)) return NaN;
+    if (p == 0 || p == 1) return CauchyEnd(1 - p, m, b);
+    return Stored(m - b * CauchyQuantile(p));
 }
 
 // ---- Laplace: density e^(-|x - m| / b) / (2 b) ---------------------------------
@@ -48,83 +127,118 @@ double CauchyCDFInv(double p, double m, double b) {
 double LaplacePDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
-    return Stored(ExpLimit(Stored(-std::fabs(ext(x) - m) / b)) *
-                               0.5L / b);
+    return Stored(ExpOf(-std::fabs(ext(x) - m) / b) * 0.5L / b);
 }
 
 double LaplaceCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
-    // The sign is 0 at x = m, which gives 0.5 there.
     const ext d = ext(x) - m;
-    const int s = numkern::Sign(Stored(d));
-    return Stored(
-        (s * (1 - ExpLimit(Stored(-std::fabs(d) / b))) + 1) * 0.5L);
+    return Stored(d <= 0 ? LaplaceLower(d, b) : 1 - LaplaceLower(-d, b));
 }
 
+double LaplaceCCDF(double x, double m, double b) {
+    if (AnyNaN(x, m, b)) return NaN;
+    if (b <= 0) return NaN;
+    const ext d = m - ext(x);
+    return Stored(d <= 0 ? LaplaceLower(d, b) : 1 - LaplaceLower(-d, b));
+}
+
+// ln(0) = -Inf gives the infinite ends at p = 0 and p = 1.
 double LaplaceCDFInv(double p, double m, double b) {
     if (AnyNaN(p, m, b)) return NaN;
-    if (b <= 0 || p < 0 || p > 1) return NaN;
+    if (b <= 0 || OutsideUnit(p)) return NaN;
     if (p == 0.5) return m;
-    // Ln(0) = -Inf gives the infinite ends at p = 0 and p = 1.
-    if (p > 0.5) return Stored(-Ln(Stored(2 - 2 * ext(p))) * b + m);
-    return Stored(Ln(Stored(2 * ext(p))) * b + m);
+    return Stored(m + b * LaplaceQuantile(p));
 }
 
-// ---- Logistic: CDF 1 / (1 + e^(-(x - m) / b)), with m > 0 ----------------------
+double LaplaceCCDFInv(double p, double m, double b) {
+    if (AnyNaN(p, m, b)) return NaN;
+    if (b <= 0 || OutsideUnit(p)) return NaN;
+    if (p == 0.5) return m;
+    return Stored(m - b * LaplaceQuantile(p));
+}
+
+// ---- Logistic: CDF 1 / (1 + e^(-(x - m) / b)), any location m -------------------
 
 double LogisticPDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
-    if (b <= 0 || m <= 0) return NaN;
-    const double e = Stored(ExpLimit(Stored(-(ext(x) - m) / b)));
-    // Far below m the stored e overflows, and Inf / Inf would hide the limit 0.
-    if (numkern::IsInf(e)) return 0;
-    const ext onePlusE = 1 + ext(e);
-    return Stored(e / (onePlusE * onePlusE * b));
+    if (b <= 0) return NaN;
+    // Symmetric in x - m; e = e^(-|x - m| / b) <= 1 cannot overflow.
+    const ext e = ExpOf(-std::fabs(ext(x) - m) / b);
+    return Stored(e / ((1 + e) * (1 + e) * b));
 }
 
 double LogisticCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
-    if (b <= 0 || m <= 0) return NaN;
-    return Stored(1 / (1 + ExpLimit(Stored(-(ext(x) - m) / b))));
+    if (b <= 0) return NaN;
+    const ext d = ext(x) - m;
+    return Stored(d <= 0 ? LogisticLower(d, b) : 1 - LogisticLower(-d, b));
 }
 
-// p is not range-tested: outside [0, 1] the logarithm's argument is
-// negative and Ln answers NaN.
+double LogisticCCDF(double x, double m, double b) {
+    if (AnyNaN(x, m, b)) return NaN;
+    if (b <= 0) return NaN;
+    const ext d = m - ext(x);
+    return Stored(d <= 0 ? LogisticLower(d, b) : 1 - LogisticLower(-d, b));
+}
+
+// p outside [0, 1] has no quantile.
 double LogisticCDFInv(double p, double m, double b) {
     if (AnyNaN(p, m, b)) return NaN;
-    if (b <= 0 || m <= 0) return NaN;
+    if (b <= 0 || OutsideUnit(p)) return NaN;
     if (p == 1) return Inf;
     if (p == 0) return -Inf;
-    return Stored(m - b * Ln(Stored(1 / ext(p) - 1)));
+    return Stored(m + b * Logit(p));
 }
 
-// ---- Log-Weibull (Gumbel): CDF exp(-exp((a - x) / b)), any b but 0 -------------
+double LogisticCCDFInv(double p, double m, double b) {
+    if (AnyNaN(p, m, b)) return NaN;
+    if (b <= 0 || OutsideUnit(p)) return NaN;
+    if (p == 1) return -Inf;
+    if (p == 0) return Inf;
+    return Stored(m - b * Logit(p));
+}
+
+// ---- Log-Weibull (Gumbel): CDF exp(-exp(-(x - a) / b)), any b but 0 -------------
 // A negative b turns the CDF into a decreasing function and the PDF, its
 // derivative, negative; the catalogue accepts it.
 
 double LogWeibullPDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (b == 0) return NaN;
-    const double z = Stored((ext(a) - x) / b);
-    const ext ez = ExpLimit(z);
-    // Once e^z overflows the density is 0; z - e^z would be Inf - Inf at z = Inf.
-    if (std::isinf(ez)) return 0;
-    return Stored(ExpLimit(Stored(z - ez)) / b);
+    const ext E = LogWeibullInner(x, a, b);
+    // Once e^(-z) overflows the density is 0; E e^(-E) would be Inf * 0.
+    if (std::isinf(E)) return 0;
+    return Stored(E * ExpOf(-E) / b);
 }
 
 double LogWeibullCDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
     if (b == 0) return NaN;
-    return Stored(
-        ExpLimit(Stored(-ExpLimit(Stored((ext(a) - x) / b)))));
+    return Stored(ExpOf(-LogWeibullInner(x, a, b)));
 }
 
+double LogWeibullCCDF(double x, double a, double b) {
+    if (AnyNaN(x, a, b)) return NaN;
+    if (b == 0) return NaN;
+    return Stored(-std::expm1(Stored(-LogWeibullInner(x, a, b))));
+}
+
+// For b > 0 the ends are -Inf at p = 0 and +Inf at p = 1, through ln(0).
 double LogWeibullCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
-    if (b == 0 || p < 0 || p > 1) return NaN;
-    // For b > 0 the ends are -Inf at p = 0 and +Inf at p = 1, through Ln(0).
-    return Stored(a - Ln(Stored(-Ln(p))) * b);
+    if (b == 0 || OutsideUnit(p)) return NaN;
+    // -ln p as -log1p(p - 1) near 1, where p - 1 is exact.
+    const double minusLnP = p > 0.5 ? -std::log1p(Stored(ext(p) - 1)) : -std::log(p);
+    return Stored(a - b * ext(std::log(minusLnP)));
+}
+
+double LogWeibullCCDFInv(double p, double a, double b) {
+    if (AnyNaN(p, a, b)) return NaN;
+    if (b == 0 || OutsideUnit(p)) return NaN;
+    const double minusLnQ = p < 0.5 ? -std::log1p(-p) : -std::log(Stored(1 - ext(p)));
+    return Stored(a - b * ext(std::log(minusLnQ)));
 }
 
 }  // namespace distrium

@@ -29,29 +29,5 @@ double HypGeometricCCDF(double x, std::int32_t M, std::int32_t K, std::int32_t N
 double HypGeometricCCDFInv(double p, std::int32_t M, std::int32_t K, std::int32_t N) { return HypGeometricCDFInv(1 - p, M, K, N); }
 double UniformDCCDF(double x, std::int32_t N) { return 1 - UniformDCDF(x, N); }
 double UniformDCCDFInv(double p, std::int32_t N) { return UniformDCDFInv(1 - p, N); }
-double CauchyCCDF(double x, double m, double b) { return 1 - CauchyCDF(x, m, b); }
-double CauchyCCDFInv(double p, double m, double b) { return CauchyCDFInv(1 - p, m, b); }
-double LaplaceCCDF(double x, double m, double b) { return 1 - LaplaceCDF(x, m, b); }
-double LaplaceCCDFInv(double p, double m, double b) { return LaplaceCDFInv(1 - p, m, b); }
-double LogisticCCDF(double x, double m, double b) { return 1 - LogisticCDF(x, m, b); }
-double LogisticCCDFInv(double p, double m, double b) { return LogisticCDFInv(1 - p, m, b); }
-double LogWeibullCCDF(double x, double a, double b) { return 1 - LogWeibullCDF(x, a, b); }
-double LogWeibullCCDFInv(double p, double a, double b) { return LogWeibullCDFInv(1 - p, a, b); }
-double ParetoCCDF(double x, double a, double b) { return 1 - ParetoCDF(x, a, b); }
-double ParetoCCDFInv(double p, double a, double b) { return ParetoCDFInv(1 - p, a, b); }
-double RayleighCCDF(double x, double b) { return 1 - RayleighCDF(x, b); }
-double RayleighCCDFInv(double p, double b) { return RayleighCDFInv(1 - p, b); }
-double TriangularCCDF(double x, double a, double b, double c) { return 1 - TriangularCDF(x, a, b, c); }
-double TriangularCCDFInv(double p, double a, double b, double c) { return TriangularCDFInv(1 - p, a, b, c); }
-double UniformCCDF(double x, double a, double b) { return 1 - UniformCDF(x, a, b); }
-double UniformCCDFInv(double p, double a, double b) { return UniformCDFInv(1 - p, a, b); }
-double WeibullCCDF(double x, double a, double b) { return 1 - WeibullCDF(x, a, b); }
-double WeibullCCDFInv(double p, double a, double b) { return WeibullCDFInv(1 - p, a, b); }
-double MaxwellCCDF(double x, double a) { return 1 - MaxwellCDF(x, a); }
-double MaxwellCCDFInv(double p, double a) { return MaxwellCDFInv(1 - p, a); }
-double NormalCCDF(double x, double mu, double sigma) { return 1 - NormalCDF(x, mu, sigma); }
-double NormalCCDFInv(double p, double mu, double sigma) { return NormalCDFInv(1 - p, mu, sigma); }
-double LogNormalCCDF(double x, double mu, double sigma) { return 1 - LogNormalCDF(x, mu, sigma); }
-double LogNormalCCDFInv(double p, double mu, double sigma) { return LogNormalCDFInv(1 - p, mu, sigma); }
 
 }  // namespace distrium
