@@ -41,6 +41,6 @@ Rscript "$ours.R" "$ours" >"$ours.r"
 printf '%-44s %-34s %10s %10s %7s  %s\n' "call" "R" "ours ns" "R ns" "ratio" "within 2x"
 paste "$ours" "$ours.r" | awk -F'\t' '{
   ratio = ($4 == "raises" || $5 == 0) ? "-" : sprintf("%.2f", $4 / $5)
-  ok = (ratio != "-" && ratio <= 2) ? "yes" : "NO"
+  ok = (ratio != "-" && ratio + 0 <= 2) ? "yes" : "NO"
   printf "%-44s %-34s %10s %10s %7s  %s\n", $1, $2, $4, $5, ratio, ok
 }'
