@@ -70,11 +70,11 @@ double LaplaceCDFInv(double p, double m, double b) {
     return static_cast<double>(Ln(static_cast<double>(2 * ext(p))) * b + m);
 }
 
-// ---- Logistic: CDF 1 / (1 + e^(-(x - m) / b)), with m > 0 ----------------------
+// ---- Logistic: CDF 1 / (1 + e^(-(x - m) / b)), any location m ---------------
 
 double LogisticPDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
-    if (b <= 0 || m <= 0) return NaN;
+    if (b <= 0) return NaN;
     const double e = static_cast<double>(ExpLimit(static_cast<double>(-(ext(x) - m) / b)));
     // Far below m the stored e overflows, and Inf / Inf would hide the limit 0.
     if (numkern::IsInf(e)) return 0;
@@ -84,7 +84,7 @@ double LogisticPDF(double x, double m, double b) {
 
 double LogisticCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
-    if (b <= 0 || m <= 0) return NaN;
+    if (b <= 0) return NaN;
     return static_cast<double>(1 / (1 + ExpLimit(static_cast<double>(-(ext(x) - m) / b))));
 }
 
@@ -92,7 +92,7 @@ double LogisticCDF(double x, double m, double b) {
 // negative and Ln answers NaN.
 double LogisticCDFInv(double p, double m, double b) {
     if (AnyNaN(p, m, b)) return NaN;
-    if (b <= 0 || m <= 0) return NaN;
+    if (b <= 0) return NaN;
     if (p == 1) return Inf;
     if (p == 0) return -Inf;
     return static_cast<double>(m - b * Ln(static_cast<double>(1 / ext(p) - 1)));

@@ -90,6 +90,8 @@ private:
     QWidget* BuildResultsPage();
     QWidget* BuildChartPage();
     void Connect();
+    // F9, Enter in the edits, the Tab order.
+    void ConnectKeyboard();
     QCheckBox* BoundCheckBox(QAction* Action, QWidget* Parent);
 
     void aCalculateExecute();

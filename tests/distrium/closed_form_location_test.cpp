@@ -42,11 +42,11 @@ TEST(ClosedFormLocation, DomainAndBoundaryValues) {
         {"LaplacePDF(1e308, -1e308, 1)", LaplacePDF(1e308, -1e308, 1), 0},
         {"LaplaceCDF(1e308, -1e308, 1)", LaplaceCDF(1e308, -1e308, 1), 1},
         {"LaplaceCDF(-inf, 0, 1)", LaplaceCDF(-Inf, 0, 1), 0},
-        // The logistic location must be positive.
-        {"LogisticPDF(1, 0, 1)", LogisticPDF(1, 0, 1), NaN},
-        {"LogisticCDF(1, 0, 1)", LogisticCDF(1, 0, 1), NaN},
-        {"LogisticCDFInv(0.5, 0, 1)", LogisticCDFInv(0.5, 0, 1), NaN},
-        {"LogisticCDFInv(0.5, -1, 1)", LogisticCDFInv(0.5, -1, 1), NaN},
+        // The logistic location is any real number, zero and below included.
+        {"LogisticPDF(0, 0, 1)", LogisticPDF(0, 0, 1), 0.25},
+        {"LogisticCDF(-2, -2, 1)", LogisticCDF(-2, -2, 1), 0.5},
+        {"LogisticCDFInv(0.5, 0, 1)", LogisticCDFInv(0.5, 0, 1), 0},
+        {"LogisticCDFInv(0.5, -1, 1)", LogisticCDFInv(0.5, -1, 1), -1},
         {"LogisticPDF(1, 1, 0)", LogisticPDF(1, 1, 0), NaN},
         {"LogisticCDFInv(0.5, 1, -1)", LogisticCDFInv(0.5, 1, -1), NaN},
         {"LogisticCDFInv(1.5, 1, 1)", LogisticCDFInv(1.5, 1, 1), NaN},
@@ -99,7 +99,8 @@ struct Point {
 };
 
 const Point kPoints[] = {{0, 0.25, 1}, {1.5, 0.5, 2}, {-3, 1, 0.7},
-                         {10, 4, 2.5}, {0.2, 0.3, 0.01}, {-1e3, 2e3, 1e3}};
+                         {10, 4, 2.5}, {0.2, 0.3, 0.01}, {-1e3, 2e3, 1e3},
+                         {2, -1.5, 0.8}, {-7, -6, 3}};
 
 TEST(ClosedFormLocation, MatchesTheCLibrary) {
     for (const Point& c : kPoints) {
