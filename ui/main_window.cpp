@@ -91,7 +91,6 @@ void TfrmQuantiva::FormCreate() {
     FrameDist1->setFixedWidth(FrameWidth);
     PageControl1 = new QTabWidget;
     PageControl1->setTabPosition(QTabWidget::South);
-    PageControl1->setFocusPolicy(Qt::NoFocus);
     PageControl1->addTab(BuildResultsPage(), QStringLiteral("Results"));
     PageControl1->addTab(BuildChartPage(), QStringLiteral("Chart"));
     PageControl1->setCurrentWidget(TabSheetResults);
@@ -254,7 +253,7 @@ void TfrmQuantiva::ConnectKeyboard() {
     // Top to bottom, left to right: the editor, the page shown, its tabs,
     // then the command buttons.
     QList<QWidget*> Order = FrameDist1->TabOrder();
-    Order << MemoResults << CheckBox4 << CheckBox1 << CheckBox2 << CheckBox3 << PageControl1->tabBar()
+    Order << MemoResults << CheckBox4 << CheckBox1 << CheckBox2 << CheckBox3 << PageControl1
           << SpeedButtonPDFCDF << SpeedButtonICDF << SpeedButtonCalc << SpeedButton1;
     for (qsizetype I = 1; I < Order.size(); ++I) setTabOrder(Order[I - 1], Order[I]);
 }
