@@ -149,6 +149,25 @@ TEST(Distribution, OtherTypeAndBackRestoresDefaults) {
     ExpectCatalogueEntry(dist, Table()[0]);
 }
 
+// Every type's defaults give a proper law at its default point: finite
+// values, not a density and a CDF that are 0 everywhere.
+TEST(Catalogue, DefaultsGiveAValidLaw) {
+    TProbDistribution dist;
+    for (const Entry& e : Table()) {
+        dist.SetDistType(e.type);
+        const double pdf = dist.PDF();
+        const double cdf = dist.CDF();
+        EXPECT_TRUE(std::isfinite(pdf) && pdf >= 0) << e.caption << " PDF " << pdf;
+        // Bose-Einstein and Fermi-Dirac have a density only.
+        const bool densityOnly =
+            e.type == TDistType::distBOSEEINSTEIN || e.type == TDistType::distFERMIDIRAC;
+        if (densityOnly) continue;
+        EXPECT_TRUE(cdf >= 0 && cdf <= 1) << e.caption << " CDF " << cdf;
+        EXPECT_TRUE(pdf > 0 || (cdf > 0 && cdf < 1)) << e.caption;
+        EXPECT_TRUE(std::isfinite(dist.ICDF(0.5))) << e.caption;
+    }
+}
+
 TEST(Distribution, SettingsSurviveTypeChanges) {
     TProbDistribution dist;
     dist.SetDecimals(-3);
