@@ -120,7 +120,9 @@ QWidget* TFrameDist::BuildEditPanel() {
     Column->addWidget(ListViewParams);
     Column->addLayout(Decimals);
     Column->addWidget(BuildRadioGroup(), 0, Qt::AlignLeft);
-    Column->addWidget(BuildOptions(), 0, Qt::AlignLeft);
+    // No alignment: an aligned item gets its size hint, which leaves no
+    // room for a wrapped error message.
+    Column->addWidget(BuildOptions());
     Column->addStretch();
     return Panel1;
 }
