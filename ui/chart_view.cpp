@@ -6,7 +6,8 @@
 // which took seconds for a million). Points come in chunks while a long
 // range runs: each is merged in place and widens the kept bounds, so only
 // the reduction reads every point, and a chart out of view leaves even
-// that until it is shown.
+// that until it is shown. The annotation lies in the chart's top margin,
+// clear of the curves and axes, and every repaint draws the whole view.
 #include "ui/chart_view.h"
 
 #include <QFontMetrics>

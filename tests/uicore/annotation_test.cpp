@@ -49,31 +49,15 @@ TEST(AnnotationText, DescribesTheSubjectNotTheLaterModel) {
     EXPECT_EQ(Text.Range, "Plot range:0.0000 to 1.0000");
 }
 
-TEST(AnnotationText, EveryDistributionAtTheDecimalsOfTheMoment) {
-    model::TProbDistribution Model;
-    for (int Type = 0; Type < model::DistTypeCount; ++Type) {
-        Model.SetDistType(static_cast<model::TDistType>(Type));
-        const TCalcSubject Subject = CalcSubjectOf(Model, uicore::TCalcMode::Icdf);
-        EXPECT_EQ(Subject.Mode, uicore::TCalcMode::Icdf);
-        ASSERT_EQ(Subject.Parameters.size(), static_cast<std::size_t>(Model.DistParams().Count() - 1));
-        for (const std::int32_t D : {2, 16}) {
-            const TAnnotationText Text = AnnotationText(Subject, D, ',');
-            EXPECT_EQ(Text.Title, Model.Caption() + " distribution");
-            for (std::size_t I = 0; I < Text.Parameters.size(); ++I) {
-                const model::TProbParameter& P = Model.DistParams().Items(static_cast<std::int32_t>(I + 1));
-                EXPECT_EQ(Text.Parameters[I], P.Name() + ":" + uicore::FixedText(P.Value(), D, ','));
-            }
-        }
-    }
-}
-
 TEST(AnnotationText, NonFiniteValues) {
     model::TProbDistribution Model;
     Model.SetLB(-0.5);
     Model.SetUB(std::numeric_limits<double>::infinity());
     Model.DistParams().Items(1).SetValue(std::numeric_limits<double>::quiet_NaN());
     Model.DistParams().Items(2).SetValue(-std::numeric_limits<double>::infinity());
-    const TAnnotationText Text = AnnotationText(CalcSubjectOf(Model, uicore::TCalcMode::PdfCdf), 2, ',');
+    const TCalcSubject Subject = CalcSubjectOf(Model, uicore::TCalcMode::Icdf);
+    EXPECT_EQ(Subject.Mode, uicore::TCalcMode::Icdf);
+    const TAnnotationText Text = AnnotationText(Subject, 2, ',');
     EXPECT_EQ(Text.Parameters, (std::vector<std::string>{"a:NAN", "b:-INF"}));
     EXPECT_EQ(Text.Range, "Plot range:-0,50 to INF");
 }
