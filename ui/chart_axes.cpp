@@ -9,6 +9,9 @@
 
 namespace quantiva {
 
+// Qt Charts maps values through span x pixels and plot width / span: a
+// span near the top of the doubles, or one too small to divide by, gives
+// non-finite positions and labels, and drawing markers there crashes.
 TAxisScale NiceScale(qreal Min, qreal Max, int MaxIntervals) {
     constexpr qreal Limit = 1e300;
     Min = std::clamp(Min, -Limit, Limit);

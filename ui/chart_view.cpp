@@ -249,20 +249,19 @@ void TChartView::FitAxes() {
         All.XMin = std::min(All.XMin, B.XMin);
         All.XMax = std::max(All.XMax, B.XMax);
     }
-    ApplyScale(*FAxisBottom, All.XMin <= All.XMax ? NiceScale(All.XMin, All.XMax, Across) : TAxisScale{},
-               Plot.width(), MarkerRoom);
+    // No points (Min > Max): 0 to 1.
+    const auto Scale = [](qreal Min, qreal Max, int Intervals) {
+        return Min <= Max ? NiceScale(Min, Max, Intervals) : TAxisScale{};
+    };
+    ApplyScale(*FAxisBottom, Scale(All.XMin, All.XMax, Across), Plot.width(), MarkerRoom);
     // A density is never negative: its axis starts at 0 (and goes below
     // only for the odd law whose "density" does, log-Weibull with b < 0).
     const TPointBounds& Pdf = FBounds[0];
-    ApplyScale(*FAxisLeft,
-               Pdf.YMin <= Pdf.YMax ? NiceScale(std::min<qreal>(0, Pdf.YMin), Pdf.YMax, Up) : TAxisScale{},
-               Plot.height(), MarkerRoom);
-    ApplyScale(*FAxisRight, TAxisScale{0, 1, Up >= 10 ? 0.1 : Up >= 4 ? 0.2 : 0.5}, Plot.height(),
+    ApplyScale(*FAxisLeft, Scale(std::min<qreal>(0, Pdf.YMin), Pdf.YMax, Up), Plot.height(),
                MarkerRoom);
-    const TPointBounds& Inverse = FBounds[2];
-    ApplyScale(*FAxisInverse,
-               Inverse.YMin <= Inverse.YMax ? NiceScale(Inverse.YMin, Inverse.YMax, Up) : TAxisScale{},
-               Plot.height(), MarkerRoom);
+    const TAxisScale Probability{0, 1, Up >= 10 ? 0.1 : Up >= 4 ? 0.2 : 0.5};
+    ApplyScale(*FAxisRight, Probability, Plot.height(), MarkerRoom);
+    ApplyScale(*FAxisInverse, Scale(FBounds[2].YMin, FBounds[2].YMax, Up), Plot.height(), MarkerRoom);
     ShowSeriesKinds();
 }
 
@@ -272,7 +271,8 @@ void TChartView::ShowSeriesKinds() {
     FAxisLeft->setVisible(Direct);
     FAxisRight->setVisible(Direct);
     FAxisInverse->setVisible(Inverse);
-    const std::pair<QLineSeries*, bool> Entries[] = {{FSeries1, Direct}, {FSeries2, Direct}, {FSeries3, Inverse}};
+    const std::pair<QLineSeries*, bool> Entries[] = {
+        {FSeries1, Direct}, {FSeries2, Direct}, {FSeries3, Inverse}};
     for (const auto& [Series, Shown] : Entries)
         for (QLegendMarker* Marker : chart()->legend()->markers(Series)) Marker->setVisible(Shown);
     FAxisBottom->setTitleText(Inverse ? (Direct ? QStringLiteral("x, p") : QStringLiteral("p"))

@@ -72,7 +72,8 @@ public:
     // The annotation's rows as drawn, and the band that holds them.
     const QStringList& AnnotationRows() const { return FAnnotationRows; }
     QRectF AnnotationBand() const;
-    // Fits each axis to the points of its series (the bottom axis to both).
+    // Fits the axes: x to every series, PDF from 0, CDF 0 to 1, x(p) to its
+    // points; round ticks as many as the view has room for.
     void FitAxes();
 
 protected:

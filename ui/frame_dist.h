@@ -1,7 +1,8 @@
 // The distribution editor frame: the list of 26 distributions with "<" and
-// ">", the parameter list (double-click edits a value), the decimals track
-// bar, the "Calculation" radio group and the "Options" box with the point
-// count and the bounds, where a text that does not parse is marked in place. The widgets show TFrameDistCore's state and forward
+// ">", the parameter list (double-click, Enter or F2 edits a value), the
+// decimals track bar, the "Calculation" radio group and the "Options" box
+// with the point count and the bounds, where a text that does not parse is
+// marked in place. The widgets show TFrameDistCore's state and forward
 // every event to it through the window's error path.
 #pragma once
 

@@ -22,7 +22,9 @@ void TResultsColumns::Include(std::string_view Line) {
         if (FColumns.size() <= Index) FColumns.resize(Index + 1);
         return FColumns[Index];
     };
-    const auto Clamped = [](std::int64_t V) { return static_cast<std::int32_t>(std::min<std::int64_t>(V, INT32_MAX)); };
+    const auto Clamped = [](std::int64_t V) {
+        return static_cast<std::int32_t>(std::min<std::int64_t>(V, INT32_MAX));
+    };
     while (I < Line.size()) {
         if (Line[I] != '\t') {
             Width += ContinuationByte(Line[I]) ? 0 : 1;

@@ -24,7 +24,8 @@ TAnnotationText AnnotationText(const TCalcSubject& Subject, std::int32_t Decimal
     const auto F = [&](double V) { return FixedText(V, Decimals, DecimalSeparator); };
     TAnnotationText Text{Subject.Caption + " distribution", {},
                          "Plot range:" + F(Subject.LB) + " to " + F(Subject.UB)};
-    for (const auto& [Name, Value] : Subject.Parameters) Text.Parameters.push_back(Name + ":" + F(Value));
+    for (const auto& [Name, Value] : Subject.Parameters)
+        Text.Parameters.push_back(Name + ":" + F(Value));
     return Text;
 }
 
