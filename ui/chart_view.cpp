@@ -11,6 +11,7 @@
 #include "ui/chart_view.h"
 
 #include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLocale>
 #include <QPainter>
@@ -275,6 +276,9 @@ void TChartView::ShowSeriesKinds() {
         {FSeries1, Direct}, {FSeries2, Direct}, {FSeries3, Inverse}};
     for (const auto& [Series, Shown] : Entries)
         for (QLegendMarker* Marker : chart()->legend()->markers(Series)) Marker->setVisible(Shown);
+    // A marker shown again keeps the empty label of its hidden layout
+    // until the legend lays itself out anew.
+    chart()->legend()->layout()->invalidate();
     FAxisBottom->setTitleText(Inverse ? (Direct ? QStringLiteral("x, p") : QStringLiteral("p"))
                                       : QStringLiteral("x"));
 }
