@@ -6,9 +6,13 @@
 // which took seconds for a million). Points come in chunks while a long
 // range runs: each is merged in place and widens the kept bounds, so only
 // the reduction reads every point, and a chart out of view leaves even
-// that until it is shown.
+// that until it is shown. The annotation lies in the chart's top margin,
+// clear of the curves and axes, and every repaint draws the whole view.
 #include "ui/chart_view.h"
 
+#include <QFontMetrics>
+#include <QGraphicsLayout>
+#include <QLegendMarker>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,6 +22,8 @@
 #include <limits>
 #include <utility>
 
+#include "ui/chart_annotation.h"
+#include "ui/chart_axes.h"
 #include "ui/core/annotation.h"
 #include "ui/locale_text.h"
 
@@ -30,6 +36,15 @@ constexpr int MarkerPixels = 7;      // a triangle 2 pixels either side of a 3-p
 // the line height derived from it: 11 px text on 14 px lines.
 constexpr int TitleFontPixels = 11;
 const QColor PdfColour(128, 128, 255);
+// Room beyond the end ticks for half a marker and its outline.
+constexpr qreal MarkerRoom = MarkerPixels / 2 + 1;
+// Pixels per tick interval: labels across need more room than labels up.
+constexpr qreal TickSpacingAcross = 60;
+constexpr qreal TickSpacingUp = 40;
+// What the axes, their labels and titles and the legend take of the view.
+constexpr QSizeF AxesAllowance(130, 110);
+constexpr int BandInset = 8;  // annotation text from the chart's left edge
+constexpr int BandPad = 4;    // above and below the annotation's rows
 
 QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) {
     auto* Axis = new QValueAxis;
@@ -40,33 +55,11 @@ QValueAxis* ValueAxis(QChart* Chart, const QString& Title, Qt::Alignment Where) 
     return Axis;
 }
 
-// An axis spans its data with rounded ticks; a single value gets a unit
-// around it, and no data (Min > Max) leaves the axis as it was. Qt Charts
-// maps values through span × pixels and plot width / span: a span near the
-// top of the doubles, or one too small to divide by, gives non-finite
-// positions and labels, and drawing markers there crashes. Such axes end
-// at ±1e300, or get a unit around their centre.
-void FitAxis(QValueAxis& Axis, qreal Min, qreal Max) {
-    if (Min > Max) return;
-    constexpr qreal Limit = 1e300;
-    constexpr qreal Smallest = 1e-300;
-    Min = std::clamp(Min, -Limit, Limit);
-    Max = std::clamp(Max, -Limit, Limit);
-    if (!(Max - Min >= Smallest)) {
-        const qreal Centre = Min / 2 + Max / 2;
-        const qreal Half = std::max<qreal>(0.5, std::abs(Centre) * 0.05);
-        Min = Centre - Half;
-        Max = Centre + Half;
-    }
-    Axis.setRange(Min, Max);
-    Axis.applyNiceNumbers();
-    // Qt's own labels are fixed notation with the decimals the tick
-    // interval needs: right for everyday axes, but 1e300 would come out
-    // with all its digits and 1e-300 after 300 zeros, and labels that long
-    // squeeze the plot area to nothing.
-    const qreal Magnitude = std::max(std::abs(Axis.min()), std::abs(Axis.max()));
-    const bool Everyday = Magnitude < 1e7 && Axis.max() - Axis.min() > 1e-6;
-    Axis.setLabelFormat(Everyday ? QString() : QStringLiteral("%.6g"));
+// The hidden title's font, upright: the annotation's size follows it.
+QFont AnnotationFont(const QChart& Chart) {
+    QFont Font = Chart.titleFont();
+    Font.setBold(false);
+    return Font;
 }
 
 bool LessX(const QPointF& A, const QPointF& B) { return A.x() < B.x(); }
@@ -166,23 +159,35 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     Chart1->setLocalizeNumbers(true);
     setRenderHint(QPainter::Antialiasing, false);
 
-    FAxisBottom = ValueAxis(Chart1, QString(), Qt::AlignBottom);
+    // Every repaint draws the whole view: the annotation over the band is
+    // never left half old, half new.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+
+    FAxisBottom = ValueAxis(Chart1, QStringLiteral("x"), Qt::AlignBottom);
     FAxisLeft = ValueAxis(Chart1, QStringLiteral("PDF"), Qt::AlignLeft);
+    FAxisInverse = ValueAxis(Chart1, QStringLiteral("x(p)"), Qt::AlignLeft);
     FAxisRight = ValueAxis(Chart1, QStringLiteral("CDF"), Qt::AlignRight);
 
     FSeries1 = new QLineSeries;
     FSeries1->setName(QStringLiteral("PDF"));
     FSeries2 = new QLineSeries;
     FSeries2->setName(QStringLiteral("CDF"));
+    FSeries3 = new QLineSeries;
+    FSeries3->setName(QStringLiteral("x(p)"));
     Chart1->addSeries(FSeries1);
     Chart1->addSeries(FSeries2);
+    Chart1->addSeries(FSeries3);
     FSeries1->attachAxis(FAxisBottom);
     FSeries1->attachAxis(FAxisLeft);
     FSeries2->attachAxis(FAxisBottom);
     FSeries2->attachAxis(FAxisRight);
-    // The second series keeps the colour the theme gave it.
+    FSeries3->attachAxis(FAxisBottom);
+    FSeries3->attachAxis(FAxisInverse);
+    // The second and third series keep the colours the theme gave them.
     StyleSeries(FSeries1, PdfColour, false);
     StyleSeries(FSeries2, FSeries2->color(), true);
+    StyleSeries(FSeries3, FSeries3->color(), false);
+    FitAxes();
     // A new plot width needs a new reduction; while the axes are being
     // fitted, the reduction that follows them will do.
     connect(Chart1, &QChart::plotAreaChanged, this, [this](const QRectF& Area) {
@@ -195,10 +200,12 @@ void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
     FPoints.at(Series) = std::move(Points);
     FBounds[Series] = {};
     FBounds[Series].Include(FPoints[Series]);
+    if (std::all_of(FPoints.cbegin(), FPoints.cend(), [](const auto& P) { return P.isEmpty(); }))
+        SetSubject(std::nullopt);
     Redisplay();
 }
 
-void TChartView::AddPoints(std::array<QList<QPointF>, 2> Added, bool Display) {
+void TChartView::AddPoints(std::array<QList<QPointF>, SeriesCount> Added, bool Display) {
     for (std::size_t I = 0; I < Added.size(); ++I) {
         if (Added[I].isEmpty()) continue;
         FBounds[I].Include(Added[I]);
@@ -213,6 +220,14 @@ void TChartView::showEvent(QShowEvent* Event) {
     QChartView::showEvent(Event);
 }
 
+void TChartView::resizeEvent(QResizeEvent* Event) {
+    QChartView::resizeEvent(Event);
+    LayOutAnnotation();
+    FFitting = true;
+    FitAxes();
+    FFitting = false;
+}
+
 void TChartView::Redisplay() {
     FUndisplayed = false;
     // New axis labels can change the plot's width, which asks for a new
@@ -223,11 +238,51 @@ void TChartView::Redisplay() {
     ShowPoints();
 }
 
+QSizeF TChartView::PlotEstimate() const {
+    const QSizeF Rest = QSizeF(size()) - AxesAllowance - QSizeF(0, AnnotationBand().height());
+    return Rest.expandedTo(QSizeF(100, 100));
+}
+
 void TChartView::FitAxes() {
-    FitAxis(*FAxisBottom, std::min(FBounds[0].XMin, FBounds[1].XMin),
-            std::max(FBounds[0].XMax, FBounds[1].XMax));
-    FitAxis(*FAxisLeft, FBounds[0].YMin, FBounds[0].YMax);
-    FitAxis(*FAxisRight, FBounds[1].YMin, FBounds[1].YMax);
+    const QSizeF Plot = PlotEstimate();
+    const int Across = TickRoom(Plot.width(), TickSpacingAcross);
+    const int Up = TickRoom(Plot.height(), TickSpacingUp);
+    TPointBounds All;
+    for (const TPointBounds& B : FBounds) {
+        All.XMin = std::min(All.XMin, B.XMin);
+        All.XMax = std::max(All.XMax, B.XMax);
+    }
+    // No points (Min > Max): 0 to 1.
+    const auto Scale = [](qreal Min, qreal Max, int Intervals) {
+        return Min <= Max ? NiceScale(Min, Max, Intervals) : TAxisScale{};
+    };
+    ApplyScale(*FAxisBottom, Scale(All.XMin, All.XMax, Across), Plot.width(), MarkerRoom);
+    // A density is never negative: its axis starts at 0 (and goes below
+    // only for the odd law whose "density" does, log-Weibull with b < 0).
+    const TPointBounds& Pdf = FBounds[0];
+    ApplyScale(*FAxisLeft, Scale(std::min<qreal>(0, Pdf.YMin), Pdf.YMax, Up), Plot.height(),
+               MarkerRoom);
+    const TAxisScale Probability{0, 1, Up >= 10 ? 0.1 : Up >= 4 ? 0.2 : 0.5};
+    ApplyScale(*FAxisRight, Probability, Plot.height(), MarkerRoom);
+    ApplyScale(*FAxisInverse, Scale(FBounds[2].YMin, FBounds[2].YMax, Up), Plot.height(), MarkerRoom);
+    ShowSeriesKinds();
+}
+
+void TChartView::ShowSeriesKinds() {
+    const bool Inverse = !FPoints[2].isEmpty();
+    const bool Direct = !FPoints[0].isEmpty() || !FPoints[1].isEmpty() || !Inverse;
+    FAxisLeft->setVisible(Direct);
+    FAxisRight->setVisible(Direct);
+    FAxisInverse->setVisible(Inverse);
+    const std::pair<QLineSeries*, bool> Entries[] = {
+        {FSeries1, Direct}, {FSeries2, Direct}, {FSeries3, Inverse}};
+    for (const auto& [Series, Shown] : Entries)
+        for (QLegendMarker* Marker : chart()->legend()->markers(Series)) Marker->setVisible(Shown);
+    // A marker shown again keeps the empty label of its hidden layout
+    // until the legend lays itself out anew.
+    chart()->legend()->layout()->invalidate();
+    FAxisBottom->setTitleText(Inverse ? (Direct ? QStringLiteral("x, p") : QStringLiteral("p"))
+                                      : QStringLiteral("x"));
 }
 
 void TChartView::ShowPoints() {
@@ -236,6 +291,7 @@ void TChartView::ShowPoints() {
     const qreal XMax = FAxisBottom->max();
     FSeries1->replace(Decimated(FPoints[0], XMin, XMax, FShownColumns));
     FSeries2->replace(Decimated(FPoints[1], XMin, XMax, FShownColumns));
+    FSeries3->replace(Decimated(FPoints[2], XMin, XMax, FShownColumns));
     FOverlay->PointsShown();
 }
 
@@ -271,8 +327,36 @@ QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, i
     return Result;
 }
 
+void TChartView::SetSubject(std::optional<uicore::TCalcSubject> Subject) {
+    FSubject = std::move(Subject);
+    LayOutAnnotation();
+}
+
 void TChartView::SetAnnotationShown(bool Shown) {
     FAnnotationShown = Shown;
+    LayOutAnnotation();
+}
+
+void TChartView::AnnotationChanged() { LayOutAnnotation(); }
+
+QRectF TChartView::AnnotationBand() const {
+    if (FAnnotationRows.isEmpty()) return {};
+    const int Height = uicore::AnnotationLineHeight(chart()->titleFont().pixelSize());
+    return QRectF(chart()->geometry().topLeft(),
+                  QSizeF(chart()->geometry().width(), FAnnotationRows.size() * Height + 2 * BandPad));
+}
+
+// The band's height is the chart's top margin: the legend and the plot
+// lie below it.
+void TChartView::LayOutAnnotation() {
+    FAnnotationRows.clear();
+    if (FAnnotationShown && FSubject) {
+        const uicore::TAnnotationText Text =
+            uicore::AnnotationText(*FSubject, FDistribution.Decimals(), FDecimalSeparator);
+        FAnnotationRows = quantiva::AnnotationRows(Text, QFontMetrics(AnnotationFont(*chart())),
+                                                   width() - 2 * BandInset);
+    }
+    chart()->setMargins(QMargins(0, static_cast<int>(AnnotationBand().height()), 0, 0));
     viewport()->update();
 }
 
@@ -285,18 +369,16 @@ void TChartView::drawForeground(QPainter* Painter, const QRectF& Rect) {
 }
 
 void TChartView::Chart1AfterDraw(QPainter& Painter) const {
-    if (!FAnnotationShown) return;
-    const int FontSize = chart()->titleFont().pixelSize();
-    QFont Font = Painter.font();
-    Font.setPixelSize(FontSize);
-    Painter.setFont(Font);
-    const QRectF Plot = chart()->plotArea();
-    const auto Lines =
-        uicore::AnnotationLines(FDistribution, static_cast<std::int32_t>(Plot.left()),
-                                static_cast<std::int32_t>(Plot.top()), FontSize, FDecimalSeparator);
-    for (const uicore::TAnnotationLine& Line : Lines)
-        Painter.drawText(QRect(Line.X, Line.Y, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                         ToQString(Line.Text));
+    const QRectF Band = AnnotationBand();
+    if (Band.isEmpty()) return;
+    Painter.fillRect(Band, Qt::white);
+    Painter.setFont(AnnotationFont(*chart()));
+    Painter.setPen(Qt::black);
+    const int Height = uicore::AnnotationLineHeight(chart()->titleFont().pixelSize());
+    for (qsizetype I = 0; I < FAnnotationRows.size(); ++I)
+        Painter.drawText(QRectF(Band.left() + BandInset, Band.top() + BandPad + I * Height,
+                                Band.width() - 2 * BandInset, Height),
+                         Qt::AlignLeft | Qt::AlignVCenter, FAnnotationRows[I]);
 }
 
 }  // namespace quantiva

@@ -1,7 +1,8 @@
-// The "Chart" page's chart: series 0 "PDF" on the left axis, series 1 "CDF"
-// on the right axis, legend on top, white, no grid lines, and the annotation
-// (caption, parameters, plot range) drawn over the plot area after every
-// repaint, read from the model at drawing time.
+// The "Chart" page's chart: series 0 "PDF" on the left axis (from 0),
+// series 1 "CDF" on the right axis (0 to 1), series 2 "x(p)" (the inverse
+// over a range of p) on an axis of its own, legend on top, white, no grid
+// lines, and the annotation (caption, parameters, plot range of the
+// calculation whose points are drawn) in a band above the plot.
 #pragma once
 
 #include <QChartView>
@@ -9,11 +10,14 @@
 #include <QPointF>
 #include <QLineSeries>
 #include <QValueAxis>
+#include <QStringList>
 #include <array>
 #include <limits>
+#include <optional>
 
 #include "model/prob_distribution.h"
 #include "ui/chart_overlay.h"
+#include "ui/core/annotation.h"
 
 namespace quantiva {
 
@@ -38,31 +42,46 @@ public:
 
     QLineSeries* Series1() const { return FSeries1; }  // "PDF", series 0
     QLineSeries* Series2() const { return FSeries2; }  // "CDF", series 1
+    QLineSeries* Series3() const { return FSeries3; }  // "x(p)", series 2
+    static constexpr std::size_t SeriesCount = 3;
     QValueAxis* AxisBottom() const { return FAxisBottom; }
     QValueAxis* AxisLeft() const { return FAxisLeft; }
     QValueAxis* AxisRight() const { return FAxisRight; }
+    QValueAxis* AxisInverse() const { return FAxisInverse; }
 
     // The points of series 0 or 1, ascending in x. The line series draw a
     // reduction of them to what the plot's pixel columns can show.
     const QList<QPointF>& Points(std::size_t Series) const { return FPoints.at(Series); }
+    // With no points left in any series, the annotation has nothing to
+    // describe and goes too.
     void SetPoints(std::size_t Series, QList<QPointF> Points);
     // Adds points to both series, each placed by x as if inserted one by
     // one, then fits the axes and redraws once. With Display false the
     // axes and the line series wait until the chart is next shown or
     // displays: reducing millions of points for a chart out of view would
     // only delay the window.
-    void AddPoints(std::array<QList<QPointF>, 2> Added, bool Display = true);
+    void AddPoints(std::array<QList<QPointF>, SeriesCount> Added, bool Display = true);
 
+    // The calculation that the annotation describes; none before the first.
+    const std::optional<uicore::TCalcSubject>& Subject() const { return FSubject; }
+    void SetSubject(std::optional<uicore::TCalcSubject> Subject);
     bool AnnotationShown() const { return FAnnotationShown; }
     // Shows or leaves out the annotation and repaints.
     void SetAnnotationShown(bool Shown);
-    // Fits each axis to the points of its series (the bottom axis to both).
+    // Lays the annotation out anew (the decimals changed) and repaints.
+    void AnnotationChanged();
+    // The annotation's rows as drawn, and the band that holds them.
+    const QStringList& AnnotationRows() const { return FAnnotationRows; }
+    QRectF AnnotationBand() const;
+    // Fits the axes: x to every series, PDF from 0, CDF 0 to 1, x(p) to its
+    // points; round ticks as many as the view has room for.
     void FitAxes();
     // Sticks, marked point, readout, zoom and logarithmic axis.
     TChartOverlay& Overlay() const { return *FOverlay; }
 
 protected:
     void showEvent(QShowEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
     // The after-draw hook: runs after the chart has been drawn.
     void drawForeground(QPainter* Painter, const QRectF& Rect) override;
 
@@ -73,17 +92,28 @@ private:
     void Redisplay();
     // Hands each line series its points, reduced for the plot's width.
     void ShowPoints();
+    // Axes, legend entries and the bottom axis' title for the kinds of
+    // points held: PDF and CDF against x, or x(p) against p.
+    void ShowSeriesKinds();
+    void LayOutAnnotation();
+    // The plot's size estimated from the view's: the axes are scaled for
+    // it before Qt lays the plot out.
+    QSizeF PlotEstimate() const;
 
     const model::TProbDistribution& FDistribution;
     char FDecimalSeparator;
     QLineSeries* FSeries1;
     QLineSeries* FSeries2;
+    QLineSeries* FSeries3;
     QValueAxis* FAxisBottom;
     QValueAxis* FAxisLeft;
     QValueAxis* FAxisRight;
+    QValueAxis* FAxisInverse;
     bool FAnnotationShown = true;
-    std::array<QList<QPointF>, 2> FPoints;
-    std::array<TPointBounds, 2> FBounds;
+    std::optional<uicore::TCalcSubject> FSubject;
+    QStringList FAnnotationRows;
+    std::array<QList<QPointF>, SeriesCount> FPoints;
+    std::array<TPointBounds, SeriesCount> FBounds;
     int FShownColumns = -1;  // plot width the series were reduced for
     bool FFitting = false;
     bool FUndisplayed = false;  // points added but not yet drawn

@@ -4,6 +4,7 @@
 #include "ui/frame_dist.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include "ui/core/dist_list.h"
+#include "ui/core/number_text.h"
 #include "ui/locale_text.h"
 
 namespace quantiva {
@@ -28,7 +30,6 @@ constexpr int PointsAtStart = 50;
 QPushButton* ArrowButton(const QString& Caption, QWidget* Parent) {
     auto* Button = new QPushButton(Caption, Parent);
     Button->setFixedSize(17, 17);
-    Button->setFocusPolicy(Qt::NoFocus);
     return Button;
 }
 
@@ -62,7 +63,6 @@ QWidget* TFrameDist::BuildListPanel() {
     Panel2->setFixedWidth(ListPanelWidth);
     ListBoxDist = new QListWidget(Panel2);
     ListBoxDist->setObjectName(QStringLiteral("ListBoxDist"));
-    ListBoxDist->setFocusPolicy(Qt::ClickFocus);
     for (const char* Entry : uicore::DistListEntries) ListBoxDist->addItem(QString::fromUtf8(Entry));
     Button1 = ArrowButton(QStringLiteral("<"), Panel2);
     Button2 = ArrowButton(QStringLiteral(">"), Panel2);
@@ -90,7 +90,6 @@ QWidget* TFrameDist::BuildEditPanel() {
     ListViewParams->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListViewParams->setSelectionMode(QAbstractItemView::SingleSelection);
     ListViewParams->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListViewParams->setFocusPolicy(Qt::ClickFocus);
     ListViewParams->setFixedHeight(ParamListHeight);
     // Designed widths, narrowed to leave the "Value" column in view at this
     // toolkit's font sizes.
@@ -100,6 +99,7 @@ QWidget* TFrameDist::BuildEditPanel() {
     ListViewParams->setColumnWidth(3, 58);
     ListViewParams->header()->setStretchLastSection(true);
     ListViewParams->viewport()->installEventFilter(this);
+    ListViewParams->installEventFilter(this);
 
     LabelDec = new QLabel(QString::fromStdString(uicore::DecimalsLabelText(DecimalsAtStart)), Panel1);
     TrackBarDec = new QSlider(Qt::Horizontal, Panel1);
@@ -108,7 +108,7 @@ QWidget* TFrameDist::BuildEditPanel() {
     TrackBarDec->setPageStep(2);
     TrackBarDec->setTickInterval(1);
     TrackBarDec->setTickPosition(QSlider::TicksBelow);
-    TrackBarDec->setFocusPolicy(Qt::ClickFocus);
+    TrackBarDec->setFocusPolicy(Qt::StrongFocus);
     TrackBarDec->setFixedWidth(130);
     auto* Decimals = new QHBoxLayout;
     Decimals->addWidget(LabelDec);
@@ -120,7 +120,9 @@ QWidget* TFrameDist::BuildEditPanel() {
     Column->addWidget(ListViewParams);
     Column->addLayout(Decimals);
     Column->addWidget(BuildRadioGroup(), 0, Qt::AlignLeft);
-    Column->addWidget(BuildOptions(), 0, Qt::AlignLeft);
+    // No alignment: an aligned item gets its size hint, which leaves no
+    // room for a wrapped error message.
+    Column->addWidget(BuildOptions());
     Column->addStretch();
     return Panel1;
 }
@@ -163,6 +165,12 @@ QGroupBox* TFrameDist::BuildOptions() {
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Grid->addWidget(Label3, 2, 0);
     Grid->addWidget(EditUB, 2, 1);
+    LabelOptionsError = new QLabel(GroupBoxRange);
+    LabelOptionsError->setObjectName(QStringLiteral("LabelOptionsError"));
+    LabelOptionsError->setWordWrap(true);
+    LabelOptionsError->setStyleSheet(QStringLiteral("color: #c00000"));
+    LabelOptionsError->hide();
+    Grid->addWidget(LabelOptionsError, 3, 0, 1, 4);
     Grid->setColumnStretch(3, 1);
     return GroupBoxRange;
 }
@@ -220,6 +228,13 @@ bool TFrameDist::eventFilter(QObject* Watched, QEvent* Event) {
         ListViewParamsDblClick();
         return true;
     }
+    if (Watched == ListViewParams && Event->type() == QEvent::KeyPress) {
+        const int Key = static_cast<QKeyEvent*>(Event)->key();
+        if (Key == Qt::Key_Return || Key == Qt::Key_Enter || Key == Qt::Key_F2) {
+            ListViewParamsDblClick();
+            return true;
+        }
+    }
     return QWidget::eventFilter(Watched, Event);
 }
 
@@ -234,6 +249,32 @@ void TFrameDist::ShowState() {
     LabelDec->setText(QString::fromStdString(FCore.DecimalsLabel()));
     GroupBoxRange->setVisible(FCore.OptionsVisible());
     ShowRows();
+    ShowOptionErrors();
+}
+
+void TFrameDist::ShowOptionErrors() {
+    using uicore::TOptionEdit;
+    QStringList Messages;
+    const std::pair<QLineEdit*, TOptionEdit> Edits[] = {{EditNumPoints, TOptionEdit::NumPoints},
+                                                        {EditLB, TOptionEdit::LB},
+                                                        {EditUB, TOptionEdit::UB}};
+    for (const auto& [Edit, Which] : Edits) {
+        const QString Message = ToQString(FCore.OptionError(Which));
+        // An empty style sheet gives the edit its own frame back.
+        Edit->setStyleSheet(Message.isEmpty() ? QString()
+                                              : QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
+        Edit->setToolTip(Message);
+        if (!Message.isEmpty()) Messages << ToQString(uicore::ErrorBoxText(ToStdString(Message)));
+    }
+    LabelOptionsError->setText(Messages.join(QLatin1Char('\n')));
+    LabelOptionsError->setVisible(!Messages.isEmpty());
+}
+
+// The spin buttons take no focus: the arrow keys in the point count step it.
+QList<QWidget*> TFrameDist::TabOrder() const {
+    return {ListBoxDist, Button1, Button2, ListViewParams, TrackBarDec,
+            RadioGroupOutItems->button(0), RadioGroupOutItems->button(1),
+            EditNumPoints, EditLB, EditUB};
 }
 
 void TFrameDist::ShowRows() {

@@ -1,7 +1,8 @@
 // The distribution editor frame: the list of 26 distributions with "<" and
-// ">", the parameter list (double-click edits a value), the decimals track
-// bar, the "Calculation" radio group and the "Options" box with the point
-// count and the bounds. The widgets show TFrameDistCore's state and forward
+// ">", the parameter list (double-click, Enter or F2 edits a value), the
+// decimals track bar, the "Calculation" radio group and the "Options" box
+// with the point count and the bounds, where a text that does not parse is
+// marked in place. The widgets show TFrameDistCore's state and forward
 // every event to it through the window's error path.
 #pragma once
 
@@ -58,9 +59,12 @@ public:
     QLineEdit* EditLB;
     QLineEdit* EditUB;
     TUpDown* UpDown1;
+    QLabel* LabelOptionsError;  // the message of an option text that does not parse
 
-    // The parameter list's double-click: edits the selected row.
+    // The parameter list's double-click (or Enter, F2): edits the selected row.
     void ListViewParamsDblClick();
+    // The frame's controls in Tab order, top to bottom.
+    QList<QWidget*> TabOrder() const;
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -76,6 +80,8 @@ private:
     void Run(THandler&& Handler);
     void ShowState();
     void ShowRows();
+    // A red frame and the message for each option text that does not parse.
+    void ShowOptionErrors();
 
     uicore::TFrameDistCore FCore;
     uicore::TInputDialog& FDialog;

@@ -28,11 +28,13 @@ constexpr int PagePanelHeight = 41;
 constexpr QSize ClientSize(895, 528);
 constexpr QPoint DesignedPosition(84, 115);
 
+// Raised, with a frame, and reached by Tab: they read as buttons.
 QToolButton* SpeedButton(const QString& Caption, QWidget* Parent) {
     auto* Button = new QToolButton(Parent);
     Button->setText(Caption);
-    Button->setAutoRaise(true);
-    Button->setMinimumSize(57, 22);
+    Button->setAutoRaise(false);
+    Button->setFocusPolicy(Qt::StrongFocus);
+    Button->setMinimumSize(64, 24);
     return Button;
 }
 
@@ -89,8 +91,6 @@ void TfrmQuantiva::FormCreate() {
     FrameDist1->setMinimumWidth(FrameWidth);
     PageControl1 = new QTabWidget;
     PageControl1->setTabPosition(QTabWidget::South);
-    PageControl1->setFocusPolicy(Qt::NoFocus);
-    PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     PageControl1->addTab(BuildResultsPage(), QStringLiteral("Results"));
     PageControl1->addTab(BuildChartPage(), QStringLiteral("Chart"));
     PageControl1->setCurrentWidget(TabSheetResults);
@@ -119,6 +119,7 @@ void TfrmQuantiva::FormCreate() {
     FrameDist1->SetItemIndex(static_cast<std::int32_t>(FDistribution->DistType()));
     Connect();
     Menu1 = new TAppMenu(*this, FErrorBox);
+    ConnectKeyboard();
 }
 
 void TfrmQuantiva::FormDestroy() {
@@ -180,7 +181,7 @@ QWidget* TfrmQuantiva::BuildResultsPage() {
     TabSheetResults = new QWidget;
     MemoResults = new TResultsView(TabSheetResults);
     MemoResults->setObjectName(QStringLiteral("MemoResults"));
-    MemoResults->setFocusPolicy(Qt::ClickFocus);
+    MemoResults->setFocusPolicy(Qt::StrongFocus);
     MemoResults->setFont(ResultsFont());
     QWidget* Panel2 = Panel(PagePanelHeight, TabSheetResults);
     CheckBox4 = new QCheckBox(QStringLiteral("Clear after each calculation"), Panel2);
@@ -243,6 +244,22 @@ void TfrmQuantiva::Connect() {
         [this](std::int32_t ItemIndex) { FrameDist1RadioGroupOutClick(ItemIndex); });
 }
 
+void TfrmQuantiva::ConnectKeyboard() {
+    // F9 anywhere in the window, Enter in any of the frame's edits.
+    aCalculate->setShortcut(QKeySequence(Qt::Key_F9));
+    addAction(aCalculate);
+    for (QLineEdit* Edit : {FrameDist1->EditNumPoints, FrameDist1->EditLB, FrameDist1->EditUB})
+        connect(Edit, &QLineEdit::returnPressed, aCalculate, &QAction::trigger);
+    // The decimals change the annotation's numbers.
+    connect(FrameDist1->TrackBarDec, &QSlider::valueChanged, Chart1, &TChartView::AnnotationChanged);
+    // Top to bottom, left to right: the editor, the page shown, its tabs,
+    // then the command buttons.
+    QList<QWidget*> Order = FrameDist1->TabOrder();
+    Order << MemoResults << CheckBox4 << CheckBox1 << CheckBox2 << CheckBox3 << PageControl1
+          << SpeedButtonPDFCDF << SpeedButtonICDF << SpeedButtonCalc << SpeedButton1;
+    for (qsizetype I = 1; I < Order.size(); ++I) setTabOrder(Order[I - 1], Order[I]);
+}
+
 void TfrmQuantiva::FlushOutputs() {
     FResults->Flush();
     // A chart out of view is drawn when it comes into view.
@@ -262,7 +279,11 @@ void TfrmQuantiva::aCalculateExecute() {
     if (FCalculating) return;
     Run([this] {
         FCore->SetClearAfterEachCalculation(CheckBox4->isChecked());
+        const bool Range = !FDistribution->CalculateSinglePoint();
+        // A bound or point count left unparsable stops here with its message.
+        if (Range) FrameDist1->Core().CheckOptions();
         if (!RangeConfirmed()) return;
+        if (Range) FSeries->BeginRange(uicore::CalcSubjectOf(*FDistribution, FCore->Mode()));
         BeginRun();
         uicore::TCalcOutcome Outcome;
         FCalcLog.Begin(*FDistribution, FCore->Mode(), FCore->PValue(),

@@ -6,7 +6,8 @@
 // runs on the same thread but lets the event loop in between rows: after
 // half a second the bottom panel shows the points done and a Cancel
 // button, and every command that could start or change a calculation is
-// disabled until it ends.
+// disabled until it ends. Every control is reached by Tab; F9, or Enter
+// in an edit, calculates.
 #pragma once
 
 #include <QAction>
@@ -103,6 +104,8 @@ private:
     QWidget* BuildResultsPage();
     QWidget* BuildChartPage();
     void Connect();
+    // F9, Enter in the edits, the Tab order.
+    void ConnectKeyboard();
     QCheckBox* BoundCheckBox(QAction* Action, QWidget* Parent);
 
     void aCalculateExecute();

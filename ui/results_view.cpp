@@ -1,7 +1,6 @@
-// Wrapped rows are counted, not laid out: in a monospace font a line of c
-// display columns (tabs expanded) takes ceil(c / columns per row) rows. The
-// first row of every line is kept as a running sum, so the rows in view are
-// found by a binary search and only they are expanded and painted.
+// One screen row per line: the rows in view are found by index, expanded
+// with their cells at the columns' starts and painted, shifted by the
+// horizontal scroll.
 #include "ui/results_view.h"
 
 #include <QApplication>
@@ -20,57 +19,25 @@ namespace {
 
 constexpr int Margin = 4;  // pixels around the text
 
-bool ContinuationByte(char C) { return (static_cast<unsigned char>(C) & 0xC0) == 0x80; }
-
-// The line with its tabs replaced by blanks up to the next tab stop.
-QString Expanded(std::string_view Line) {
-    QString Text;
-    const QString Utf16 = QString::fromUtf8(Line.data(), static_cast<qsizetype>(Line.size()));
-    Text.reserve(Utf16.size());
-    for (const QChar C : Utf16) {
-        if (C == QLatin1Char('\t'))
-            do Text += QLatin1Char(' ');
-            while (Text.size() % TResultsView::TabColumns != 0);
-        else
-            Text += C;
-    }
-    return Text;
-}
-
 }  // namespace
 
-TResultsView::TResultsView(QWidget* Parent) : QAbstractScrollArea(Parent), FRowStart{0} {
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap instead
+TResultsView::TResultsView(QWidget* Parent) : QAbstractScrollArea(Parent) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);  // rows never wrap
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setCursor(Qt::IBeamCursor);
 }
 
-std::int32_t TResultsView::Columns(std::string_view Line) {
-    std::int64_t Count = 0;
-    for (const char C : Line) {
-        if (C == '\t')
-            Count += TabColumns - Count % TabColumns;
-        else if (!ContinuationByte(C))
-            ++Count;
-    }
-    return static_cast<std::int32_t>(std::min<std::int64_t>(Count, INT32_MAX));
-}
-
-std::int64_t TResultsView::RowsOf(std::int32_t LineColumns) const {
-    return std::max<std::int64_t>(1, (std::int64_t{LineColumns} + FRowColumns - 1) / FRowColumns);
-}
-
 void TResultsView::AppendLine(std::string_view Line) {
     FLineStart.push_back(FText.size());
-    FLineColumns.push_back(Columns(Line));
+    FColumns.Include(Line);
     FText.append(Line);
     FText.push_back('\n');
 }
 
 void TResultsView::LinesAdded() {
-    LayOutFrom(FRowStart.size() - 1);
-    UpdateScrollBar();
+    FShownCount = FLineStart.size();
+    UpdateScrollBars();
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
     viewport()->update();
 }
@@ -79,10 +46,10 @@ void TResultsView::Clear() {
     FText.clear();
     FText.shrink_to_fit();
     FLineStart = {};
-    FLineColumns = {};
-    FRowStart = {0};
+    FShownCount = 0;
+    FColumns.Clear();
     FHasSelection = false;
-    UpdateScrollBar();
+    UpdateScrollBars();
     viewport()->update();
 }
 
@@ -122,83 +89,79 @@ void TResultsView::Copy() const {
     if (FHasSelection) QApplication::clipboard()->setText(SelectedText());
 }
 
+QString TResultsView::ShownLine(std::size_t Index) const {
+    const std::string_view Raw = Line(Index);
+    const QString Utf16 = QString::fromUtf8(Raw.data(), static_cast<qsizetype>(Raw.size()));
+    QString Text;
+    Text.reserve(Utf16.size() + 16);
+    std::size_t Cell = 0;
+    for (qsizetype I = 0; I < Utf16.size(); ++I) {
+        if (Utf16[I] != QLatin1Char('\t')) {
+            Text += Utf16[I];
+            continue;
+        }
+        // A run of tabs ends the cell; the next starts at its column.
+        while (I + 1 < Utf16.size() && Utf16[I + 1] == QLatin1Char('\t')) ++I;
+        const qsizetype Start = static_cast<qsizetype>(FColumns.Start(++Cell));
+        Text += QString(std::max<qsizetype>(1, Start - Text.size()), QLatin1Char(' '));
+    }
+    return Text;
+}
+
 int TResultsView::RowHeight() const { return std::max(1, fontMetrics().lineSpacing()); }
 
-void TResultsView::Relayout() {
-    const int CharWidth = std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('0')));
-    FRowColumns = std::max(1, (viewport()->width() - 2 * Margin) / CharWidth);
-    FRowStart.resize(1);
-    FRowStart.reserve(FLineColumns.size() + 1);
-    LayOutFrom(0);
-    UpdateScrollBar();
+int TResultsView::CharWidth() const {
+    return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('0')));
 }
 
-void TResultsView::LayOutFrom(std::size_t FirstLine) {
-    // No exact reserve here: a long range lays out its lines in many small
-    // steps, and growing to the exact size each time copied them all.
-    FRowStart.resize(FirstLine + 1);
-    for (std::size_t I = FirstLine; I < FLineColumns.size(); ++I)
-        FRowStart.push_back(FRowStart.back() + RowsOf(FLineColumns[I]));
-}
-
-void TResultsView::UpdateScrollBar() {
+void TResultsView::UpdateScrollBars() {
     const int Visible = std::max(1, (viewport()->height() - Margin) / RowHeight());
-    const std::int64_t Maximum = std::max<std::int64_t>(0, RowCount() - Visible);
+    const std::int64_t Maximum = std::max<std::int64_t>(0, std::int64_t(FShownCount) - Visible);
     verticalScrollBar()->setRange(0, static_cast<int>(std::min<std::int64_t>(Maximum, INT_MAX)));
     verticalScrollBar()->setPageStep(Visible);
     verticalScrollBar()->setSingleStep(1);
+    const std::int64_t Wide = FColumns.Width() * CharWidth() + 2 * Margin;
+    const std::int64_t Across = std::max<std::int64_t>(0, Wide - viewport()->width());
+    horizontalScrollBar()->setRange(0, static_cast<int>(std::min<std::int64_t>(Across, INT_MAX)));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    horizontalScrollBar()->setSingleStep(CharWidth());
 }
 
 void TResultsView::paintEvent(QPaintEvent*) {
     QPainter Painter(viewport());
     const int Height = RowHeight();
     const int Ascent = fontMetrics().ascent();
-    const std::int64_t FirstRow = verticalScrollBar()->value();
-    // The line holding the first row in view.
-    std::size_t Line =
-        static_cast<std::size_t>(std::upper_bound(FRowStart.begin(), FRowStart.end(), FirstRow) -
-                                 FRowStart.begin()) - 1;
-    std::int64_t Skip = FirstRow - FRowStart[std::min(Line, FRowStart.size() - 1)];
+    const int Left = Margin - horizontalScrollBar()->value();
     const std::size_t SelFirst = std::min(FAnchor, FCursor);
     const std::size_t SelLast = std::max(FAnchor, FCursor);
-    // Only lines already laid out are painted.
-    const std::size_t LaidOut = FRowStart.size() - 1;
     int Y = Margin;
-    for (; Line < LaidOut && Y < viewport()->height(); ++Line) {
-        const QString Text = Expanded(this->Line(Line));
-        const bool Selected = FHasSelection && Line >= SelFirst && Line <= SelLast;
-        const std::int64_t Rows = FRowStart[Line + 1] - FRowStart[Line];
-        for (std::int64_t Row = Skip; Row < Rows && Y < viewport()->height(); ++Row) {
-            if (Selected) {
-                Painter.fillRect(QRect(0, Y, viewport()->width(), Height), palette().highlight());
-                Painter.setPen(palette().color(QPalette::HighlightedText));
-            } else {
-                Painter.setPen(palette().color(QPalette::Text));
-            }
-            Painter.drawText(Margin, Y + Ascent, Text.mid(Row * FRowColumns, FRowColumns));
-            Y += Height;
+    for (std::size_t Line = static_cast<std::size_t>(verticalScrollBar()->value());
+         Line < FShownCount && Y < viewport()->height(); ++Line, Y += Height) {
+        if (FHasSelection && Line >= SelFirst && Line <= SelLast) {
+            Painter.fillRect(QRect(0, Y, viewport()->width(), Height), palette().highlight());
+            Painter.setPen(palette().color(QPalette::HighlightedText));
+        } else {
+            Painter.setPen(palette().color(QPalette::Text));
         }
-        Skip = 0;
+        Painter.drawText(Left, Y + Ascent, ShownLine(Line));
     }
 }
 
 void TResultsView::resizeEvent(QResizeEvent* Event) {
     QAbstractScrollArea::resizeEvent(Event);
-    Relayout();
+    UpdateScrollBars();
 }
 
 void TResultsView::changeEvent(QEvent* Event) {
     QAbstractScrollArea::changeEvent(Event);
-    if (Event->type() == QEvent::FontChange) Relayout();
+    if (Event->type() == QEvent::FontChange) UpdateScrollBars();
 }
 
 std::size_t TResultsView::LineAt(const QPoint& Point) const {
     if (FLineStart.empty()) return 0;
     const std::int64_t Row =
         verticalScrollBar()->value() + std::max(0, Point.y() - Margin) / RowHeight();
-    const auto After = std::upper_bound(FRowStart.begin(), FRowStart.end(), Row);
-    const auto Line = static_cast<std::size_t>(After - FRowStart.begin()) - 1;
-    return std::min(Line, FLineStart.size() - 1);
+    return std::min(static_cast<std::size_t>(Row), FLineStart.size() - 1);
 }
 
 void TResultsView::mousePressEvent(QMouseEvent* Event) {

@@ -1,8 +1,10 @@
-// The "Results" pane: a read-only monospace text of lines, wrapped at the
-// pane's width. Lines are kept as one UTF-8 text with their start offsets,
-// and only the rows in view are laid out and painted, so a million-line
-// range costs tens of megabytes and no relayout per line (a text document
-// with a block per line took over 500 MB and seconds for the same).
+// The "Results" pane: a read-only monospace text of lines, one screen row
+// each, never wrapped (the pane scrolls sideways), with the tab-separated
+// cells aligned in columns under their headers. Lines are kept as one
+// UTF-8 text with their start offsets, and only the rows in view are
+// expanded and painted, so a million-line range costs tens of megabytes
+// and no relayout per line (a text document with a block per line took
+// over 500 MB and seconds for the same).
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -11,20 +13,19 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/results_columns.h"
+
 namespace quantiva {
 
 class TResultsView : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    // Tabs advance to the next multiple of this many columns.
-    static constexpr std::int32_t TabColumns = 8;
-
     explicit TResultsView(QWidget* Parent = nullptr);
 
     // Stores a line; the pane shows it after LinesAdded.
     void AppendLine(std::string_view Line);
-    // Lays out the lines stored since the last call and shows the end.
+    // Shows the lines stored since the last call, scrolled to the end.
     void LinesAdded();
     void Clear();
 
@@ -38,10 +39,10 @@ public:
     void SelectAll();
     QString SelectedText() const;
     void Copy() const;
-    // The number of screen rows the wrapped text takes at the current width.
-    std::int64_t RowCount() const { return FRowStart.empty() ? 0 : FRowStart.back(); }
-    // Characters per row at the current width.
-    std::int32_t RowColumns() const { return FRowColumns; }
+    // Line Index as shown: its cells at their columns' starts.
+    QString ShownLine(std::size_t Index) const;
+    // Display columns of the widest shown line.
+    std::int64_t ShownColumns() const { return FColumns.Width(); }
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
@@ -53,21 +54,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent* Event) override;
 
 private:
-    // Display columns of a line with its tabs expanded.
-    static std::int32_t Columns(std::string_view Line);
-    std::int64_t RowsOf(std::int32_t LineColumns) const;
-    void Relayout();
-    void LayOutFrom(std::size_t FirstLine);
-    void UpdateScrollBar();
+    void UpdateScrollBars();
     // The line under a point of the viewport (clamped to the last line).
     std::size_t LineAt(const QPoint& Point) const;
     int RowHeight() const;
+    int CharWidth() const;
 
     std::string FText;
     std::vector<std::size_t> FLineStart;     // offset of each line in FText
-    std::vector<std::int32_t> FLineColumns;  // columns of each line
-    std::vector<std::int64_t> FRowStart;     // first row of each line, then the total
-    std::int32_t FRowColumns = 1;
+    std::size_t FShownCount = 0;             // lines shown so far
+    TResultsColumns FColumns;
     std::size_t FAnchor = 0;                 // selection: whole lines
     std::size_t FCursor = 0;
     bool FHasSelection = false;

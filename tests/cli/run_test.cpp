@@ -80,7 +80,7 @@ TEST(CliRun, ListShowsEveryDistributionAndParameter) {
     const auto r = RunInProcess({"--list"});
     EXPECT_EQ(r.status, 0);
     for (const char* fragment :
-         {" 0  Beta", "\"Beta\"", "25  Weibull", "\"Sudent(T)\"", "\"Expoenntial\"", "4  ChiSquared",
+         {" 0  Beta", "\"Beta\"", "25  Weibull", "\"Student(T)\"", "\"Exponential\"", "4  ChiSquared",
           "\"Chi-Squared\"", "24  Uniform (discrete)", "0=<x<=1", "lambda>0", "-2.1", "integer", "b<>0"})
         EXPECT_NE(r.out.find(fragment), std::string::npos) << fragment;
     for (int i = 0; i < model::DistTypeCount; ++i) {

@@ -114,8 +114,6 @@ TEST_F(WindowTest, PointCountTakesTypedValuesBeyondTheSpinRange) {
     F.EditNumPoints->clear();
     QTest::keyClicks(F.EditNumPoints, QStringLiteral("250"));
     EXPECT_EQ(Window->Distribution().NumPoints(), 250);
-    // The empty text on the way was refused; the model kept the last value.
-    EXPECT_EQ(TakeErrors(), std::vector<std::string>{"'' is not a valid integer value."});
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     EXPECT_EQ(Lines().size(), 257);
 }
@@ -134,14 +132,35 @@ TEST_F(WindowTest, SpinButtonsStepTheTextWithinTheirRange) {
     EXPECT_EQ(F.EditNumPoints->text(), QStringLiteral("100"));  // no wrap-around
 }
 
-TEST_F(WindowTest, BoundEditsReportEachBadText) {
+TEST_F(WindowTest, UnparsableOptionIsMarkedInPlaceAndBlocksCalculate) {
     quantiva::TFrameDist& F = *Window->FrameDist1;
+    const QString Plain = F.EditUB->styleSheet();
+    // Typed as a user types: no box for "", "-" or "1e" on the way.
     F.EditLB->clear();
-    QTest::keyClicks(F.EditLB, QStringLiteral("-5"));
-    EXPECT_EQ(TakeErrors(), (std::vector<std::string>{"'' is not a valid floating point value.",
-                                                      "'-' is not a valid floating point value."}));
-    EXPECT_EQ(Window->Distribution().LB(), -5.0);
-    EXPECT_EQ(F.EditLB->text(), QStringLiteral("-5"));
+    QTest::keyClicks(F.EditLB, QStringLiteral("-4"));
+    F.EditUB->clear();
+    QTest::keyClicks(F.EditUB, QStringLiteral("1e-3"));
+    EXPECT_EQ(Window->Distribution().LB(), -4.0);
+    EXPECT_EQ(Window->Distribution().UB(), 1e-3);
+    EXPECT_EQ(F.EditUB->styleSheet(), Plain);
+    EXPECT_FALSE(F.LabelOptionsError->isVisible());
+    // Left showing a lone minus: marked, explained, and not calculated.
+    F.EditLB->clear();
+    QTest::keyClicks(F.EditLB, QStringLiteral("-"));
+    EXPECT_EQ(Window->Distribution().LB(), -4.0);
+    EXPECT_NE(F.EditLB->styleSheet(), Plain);
+    EXPECT_EQ(F.EditUB->styleSheet(), Plain);
+    EXPECT_TRUE(F.LabelOptionsError->isVisible());
+    EXPECT_EQ(F.LabelOptionsError->text(), QStringLiteral("'-' is not a valid floating point value."));
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    EXPECT_EQ(TakeErrors(), std::vector<std::string>{"'-' is not a valid floating point value."});
+    EXPECT_TRUE(Lines().isEmpty());
+    // Mended, it calculates.
+    QTest::keyClicks(F.EditLB, QStringLiteral("2"));
+    EXPECT_FALSE(F.LabelOptionsError->isVisible());
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    EXPECT_EQ(Lines().size(), 57);
+    EXPECT_TRUE(Lines().at(6).startsWith(QStringLiteral("-2.0000")));
 }
 
 }  // namespace

@@ -279,7 +279,7 @@ TEST_F(LongRangeTest, FailureWithProgressShownKeepsPointsAndEnablesEverything) {
     ASSERT_LT(Rows, 40);
     EXPECT_NE(L.back(), Rule);
     // Every row before the failure has a finite p and x(p): all are points.
-    EXPECT_EQ(Window->Chart1->Points(0).size(), Rows);
+    EXPECT_EQ(Window->Chart1->Points(2).size(), Rows);
     EXPECT_TRUE(Window->LabelStatus->text().isEmpty());
     ExpectAllCommands(true);
     ExpectProgressHidden();

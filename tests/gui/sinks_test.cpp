@@ -2,6 +2,7 @@
 // the results pane's lines, wrapping and selection, and the locale's separator.
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <random>
 #include <vector>
 
@@ -153,39 +154,39 @@ TEST(ResultsView, KeepsLinesAsAppended) {
     View.Clear();
     EXPECT_EQ(View.LineCount(), 0u);
     EXPECT_TRUE(View.PlainText().isEmpty());
-    EXPECT_EQ(View.RowCount(), 0);
+    EXPECT_EQ(View.ShownColumns(), 0);
 }
 
-TEST(ResultsView, WrapsLongLinesAtThePaneWidth) {
+TEST(ResultsView, AlignsColumnsUnderTheirHeadersWithoutWrapping) {
+    // Values of 8 and more characters used to fall a tab stop right of
+    // their headers; at 16 decimals rows wrapped.
+    const std::string Wide = "-10.0000000000000000";  // 20 characters
+    struct Case {
+        std::string Line;
+        std::string Shown;  // with the columns of all the lines
+    };
+    const Case Cases[] = {
+        {"Normal distribution", "Normal distribution"},
+        {"x\t\tPDF(x)\t\tCDF(x)", "x" + std::string(31, ' ') + "PDF(x)" + std::string(10, ' ') + "CDF(x)"},
+        {"0.0000\t\t0.3989\t\t0.5000", "0.0000" + std::string(26, ' ') + "0.3989" + std::string(10, ' ') + "0.5000"},
+        {Wide + "\t\t0.0000\t\t0.0000", Wide + std::string(12, ' ') + "0.0000" + std::string(10, ' ') + "0.0000"},
+        {"caf\xC3\xA9\t\t1", "caf\xC3\xA9" + std::string(28, ' ') + "1"},
+    };
     quantiva::TResultsView View;
     View.resize(200, 300);
     View.show();
-    const std::int32_t Columns = View.RowColumns();
-    ASSERT_GT(Columns, 4);
-    struct Case {
-        std::string Line;
-        std::int64_t Rows;
-    };
-    const Case Cases[] = {
-        {"", 1},
-        {std::string(static_cast<std::size_t>(Columns), 'a'), 1},
-        {std::string(static_cast<std::size_t>(Columns) + 1, 'a'), 2},
-        {std::string(3 * static_cast<std::size_t>(Columns), '-'), 3},
-        // A tab reaches the next multiple of eight columns.
-        {std::string(static_cast<std::size_t>(Columns) - 1, 'a') + "\t", 2 - (Columns % 8 == 0 ? 1 : 0)},
-        // A two-byte character is one column.
-        {std::string(static_cast<std::size_t>(Columns), 'a').replace(0, 1, "\xC3\xA9"), 1},
-    };
-    std::int64_t Total = 0;
-    for (const Case& C : Cases) {
-        View.AppendLine(C.Line);
-        View.LinesAdded();
-        Total += C.Rows;
-        EXPECT_EQ(View.RowCount(), Total) << C.Line;
+    for (const Case& C : Cases) View.AppendLine(C.Line);
+    View.LinesAdded();
+    for (std::size_t I = 0; I < std::size(Cases); ++I) {
+        EXPECT_EQ(View.ShownLine(I), QString::fromStdString(Cases[I].Shown)) << I;
+        EXPECT_EQ(View.Line(I), Cases[I].Line) << I;  // what is copied
     }
-    // A narrower pane wraps the same lines into more rows.
-    View.resize(120, 300);
-    EXPECT_GT(View.RowCount(), Total);
+    // One row per line, however narrow the pane: it scrolls sideways.
+    EXPECT_EQ(View.ShownColumns(), 54);
+    EXPECT_GT(View.horizontalScrollBar()->maximum(), 0);
+    View.SelectAll();
+    EXPECT_EQ(View.SelectedText(), View.PlainText());
+    EXPECT_TRUE(View.PlainText().contains(QString::fromStdString(Wide + "\t\t0.0000")));
 }
 
 TEST(ResultsView, SelectsWholeLinesForCopying) {

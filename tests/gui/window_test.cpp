@@ -1,6 +1,7 @@
 // The main window's commands driven through its widgets: start-up state,
 // range and single-point calculations in both modes, the ICDF dialog, the
 // chart-tab rule and accumulation without clearing.
+#include <QLegendMarker>
 #include <QTest>
 
 #include "ui/core/number_text.h"
@@ -139,14 +140,21 @@ TEST_F(WindowTest, SinglePointIcdfAsksForPAndUsesIt) {
     EXPECT_TRUE(L[6].startsWith(QStringLiteral("0.2500\t\t")));
 }
 
-TEST_F(WindowTest, CancelStoresTheDefaultAsShown) {
+TEST_F(WindowTest, CancelChangesNothing) {
+    // p = 0.975 shows as 0.97 at two decimals. Cancel keeps it, and a
+    // parameter, exactly.
     ChooseCalculation(0);
-    Dialog.Answers = {std::string("0.12345"), std::nullopt};
+    Window->FrameDist1->TrackBarDec->setValue(2);
+    Dialog.Answers = {std::string("0.975"), std::nullopt};
     QTest::mouseClick(Window->SpeedButtonICDF, Qt::LeftButton);
-    EXPECT_EQ(Window->Core().PValue(), 0.12345);
     QTest::mouseClick(Window->SpeedButtonICDF, Qt::LeftButton);
-    EXPECT_EQ(Dialog.Queries.back().Default, "0.1235");
-    EXPECT_EQ(Window->Core().PValue(), 0.1235);
+    EXPECT_EQ(Dialog.Queries.back().Default, "0.97");
+    EXPECT_EQ(Window->Core().PValue(), 0.975);
+    Dialog.Answers = {std::string("0.30000000000000004"), std::nullopt};
+    DoubleClickRow(1);
+    DoubleClickRow(1);
+    EXPECT_EQ(Dialog.Queries.back().Default, "0.30000000000000004");
+    EXPECT_EQ(Window->Distribution().DistParams().Items(1).Value(), 0.1 + 0.2);
 }
 
 TEST_F(WindowTest, InvalidPReachesTheErrorBoxAndChangesNothing) {
@@ -208,14 +216,36 @@ TEST_F(WindowTest, HidingTheChartTabInFrontShowsResults) {
     EXPECT_EQ(Window->PageControl1->currentWidget(), Window->TabSheetResults);
 }
 
-TEST_F(WindowTest, IcdfRangeFillsOnlySeriesZero) {
+TEST_F(WindowTest, IcdfRangeIsPlottedAsItsOwnSeries) {
     QTest::mouseClick(Window->SpeedButtonICDF, Qt::LeftButton);  // range: no question
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     const QStringList L = Lines();
     ASSERT_EQ(L.size(), 57);
     EXPECT_EQ(L[3], QStringLiteral("Calculating x(p)"));
-    EXPECT_EQ(Window->Chart1->Points(0).size(), FiniteRows(L, 1));
-    EXPECT_EQ(Window->Chart1->Points(1).size(), 0);
+    const quantiva::TChartView& C = *Window->Chart1;
+    EXPECT_EQ(C.Points(2).size(), FiniteRows(L, 1));
+    EXPECT_EQ(C.Points(0).size(), 0);
+    EXPECT_EQ(C.Points(1).size(), 0);
+    // Named as what it is: legend entry, axis and the bottom axis' title,
+    // seen once the chart tab is back.
+    QTest::mouseClick(Window->SpeedButtonPDFCDF, Qt::LeftButton);
+    Window->PageControl1->setCurrentWidget(Window->TabSheetChart);
+    EXPECT_EQ(C.Series3()->name(), QStringLiteral("x(p)"));
+    EXPECT_TRUE(C.Series3()->attachedAxes().contains(C.AxisInverse()));
+    EXPECT_EQ(C.AxisInverse()->titleText(), QStringLiteral("x(p)"));
+    EXPECT_TRUE(C.AxisInverse()->isVisible());
+    EXPECT_FALSE(C.AxisLeft()->isVisible());
+    EXPECT_EQ(C.AxisBottom()->titleText(), QStringLiteral("p"));
+    QStringList Legend;
+    for (QLegendMarker* Marker : C.chart()->legend()->markers())
+        if (Marker->isVisible()) Legend << Marker->label();
+    EXPECT_EQ(Legend, QStringList{QStringLiteral("x(p)")});
+    // PDF and CDF again: their series, axes and legend return.
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    EXPECT_EQ(C.Points(2).size(), 0);
+    EXPECT_GT(C.Points(0).size(), 0);
+    EXPECT_FALSE(C.AxisInverse()->isVisible());
+    EXPECT_EQ(C.AxisBottom()->titleText(), QStringLiteral("x"));
 }
 
 TEST_F(WindowTest, WithoutClearingTwoCalculationsDoubleLinesAndPoints) {

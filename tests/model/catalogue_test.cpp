@@ -34,24 +34,23 @@ struct Entry {
 };
 
 // The catalogue table, typed in from the product's parameter list (captions
-// and range texts as the program shows them, "Expoenntial" and "Sudent(T)"
-// included).
+// and range texts as the program shows them).
 const std::vector<Entry>& Table() {
     static const std::vector<Entry> table = {
         {TDistType::distBETA, "Beta", {{"x", R, 0.3, "0=<x<=1"}, {"a", R, 1, "a>0"}, {"b", R, 0.2, "b>0"}}},
         {TDistType::distBINOM, "Binomial", {{"x", R, 2.5, ""}, {"n", I, 6, "n>0"}, {"p", R, 0.56, "0<=p<=1"}}},
         {TDistType::distBOSEEINSTEIN, "Bose-Einstein", {{"x", R, 2.5, ""}, {"mu", R, 1, ""}, {"s", R, 0.1, "s>0"}}},
         {TDistType::distCAUCHY, "Cauchy", {{"x", R, 2.5, ""}, {"m", R, 3.2, ""}, {"b", R, 0.9, "b>0"}}},
-        {TDistType::distCHISQUARE, "Chi-Squared", {{"x", R, 2.5, ""}, {"nu", I, 4, "n>0"}}},
-        {TDistType::distEXP, "Expoenntial", {{"x", R, 2.5, ""}, {"lambda", R, 4.3, "lambda>0"}}},
+        {TDistType::distCHISQUARE, "Chi-Squared", {{"x", R, 2.5, ""}, {"nu", I, 4, "nu>0"}}},
+        {TDistType::distEXP, "Exponential", {{"x", R, 2.5, ""}, {"lambda", R, 4.3, "lambda>0"}}},
         {TDistType::distF, "Fisher(F)", {{"x", R, 2.5, ""}, {"nu1", I, 3, "nu1>1"}, {"nu2", I, 4, "nu2>1"}}},
         {TDistType::distFERMIDIRAC, "Fermi-Dirac", {{"x", R, 2.5, ""}, {"mu", R, 1, ""}, {"s", R, 0.1, "s>0"}}},
         {TDistType::distGAMMA, "Gamma", {{"x", R, 2.5, ""}, {"a", R, 1, "a>0"}, {"b", R, 0.2, "b>0"}}},
         {TDistType::distGEOMETRIC, "Geometric", {{"x", R, 2.5, ""}, {"p", R, 0.4, "0<p<1"}}},
         {TDistType::distHYPGEOMETRIC, "Hypergeometric",
-         {{"x", R, 2.5, ""}, {"M", I, 3, ""}, {"K", I, 2, ""}, {"N", I, 5, ""}}},
+         {{"x", R, 2.5, ""}, {"M", I, 20, "M>=0"}, {"K", I, 7, "0<=K<=M"}, {"N", I, 12, "0<=N<=M"}}},
         {TDistType::distLAPLACE, "Laplace", {{"x", R, 2.5, ""}, {"m", R, 1, ""}, {"b", R, 0.3, "b>0"}}},
-        {TDistType::distLOGISTIC, "Logistic", {{"x", R, 2.5, ""}, {"m", R, 1, "m>0"}, {"b", R, 0.3, "b>0"}}},
+        {TDistType::distLOGISTIC, "Logistic", {{"x", R, 2.5, ""}, {"m", R, 1, ""}, {"b", R, 0.3, "b>0"}}},
         {TDistType::distLOGNORMAL, "Log-normal",
          {{"x", R, 2.5, "x>0"}, {"mu", R, 1, ""}, {"sigma", R, 0.2, "sigma>0"}}},
         {TDistType::distLOGWEIBULL, "Log-Weibull", {{"x", R, 2.5, "x>0"}, {"a", R, 1, ""}, {"b", R, 0.2, "b<>0"}}},
@@ -59,10 +58,10 @@ const std::vector<Entry>& Table() {
         {TDistType::distNEGBINOM, "Negative binomial",
          {{"x", R, 2.5, ""}, {"R", I, 4, "R>=1"}, {"p", R, 0.7, "0<=p<=1"}}},
         {TDistType::distNORMAL, "Normal", {{"x", R, 2.5, ""}, {"mu", R, 0, ""}, {"sigma", R, 1, "sigma>0"}}},
-        {TDistType::distPARETO, "Pareto", {{"x", R, 2.5, "x<b"}, {"a", R, 0, ""}, {"b", R, 1, ""}}},
+        {TDistType::distPARETO, "Pareto", {{"x", R, 2.5, "x>=b"}, {"a", R, 3, "a>0"}, {"b", R, 1, "b>0"}}},
         {TDistType::distPOISSON, "Poisson", {{"x", I, 4, ""}, {"lambda", R, 2.3, "lambda>0"}}},
         {TDistType::distRAYLEIGH, "Rayleigh", {{"x", R, 2.5, "x>=0"}, {"b", R, 0.9, "b>0"}}},
-        {TDistType::distSTUDENT, "Sudent(T)", {{"x", R, 2.5, ""}, {"nu", I, 4, "nu>=1"}}},
+        {TDistType::distSTUDENT, "Student(T)", {{"x", R, 2.5, ""}, {"nu", I, 4, "nu>=1"}}},
         {TDistType::distTRIANGULAR, "Triangular",
          {{"x", R, 2.5, ""}, {"a", R, 1.2, "a<=c"}, {"b", R, 5.2, "b>a"}, {"c", R, 3, "c<=b"}}},
         {TDistType::distUNIFORM, "Uniform", {{"x", R, 2.5, ""}, {"a", R, -2.1, ""}, {"b", R, 3.5, "b>a"}}},
@@ -148,6 +147,25 @@ TEST(Distribution, OtherTypeAndBackRestoresDefaults) {
     dist.SetDistType(TDistType::distPOISSON);
     dist.SetDistType(TDistType::distBETA);
     ExpectCatalogueEntry(dist, Table()[0]);
+}
+
+// Every type's defaults give a proper law at its default point: finite
+// values, not a density and a CDF that are 0 everywhere.
+TEST(Catalogue, DefaultsGiveAValidLaw) {
+    TProbDistribution dist;
+    for (const Entry& e : Table()) {
+        dist.SetDistType(e.type);
+        const double pdf = dist.PDF();
+        const double cdf = dist.CDF();
+        EXPECT_TRUE(std::isfinite(pdf) && pdf >= 0) << e.caption << " PDF " << pdf;
+        // Bose-Einstein and Fermi-Dirac have a density only.
+        const bool densityOnly =
+            e.type == TDistType::distBOSEEINSTEIN || e.type == TDistType::distFERMIDIRAC;
+        if (densityOnly) continue;
+        EXPECT_TRUE(cdf >= 0 && cdf <= 1) << e.caption << " CDF " << cdf;
+        EXPECT_TRUE(pdf > 0 || (cdf > 0 && cdf < 1)) << e.caption;
+        EXPECT_TRUE(std::isfinite(dist.ICDF(0.5))) << e.caption;
+    }
 }
 
 TEST(Distribution, SettingsSurviveTypeChanges) {

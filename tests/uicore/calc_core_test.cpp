@@ -387,15 +387,32 @@ TEST_F(CalcCore, IcdfDialogStoresTypedP) {
     EXPECT_EQ(core.PValue(), 7.0);
 }
 
-TEST_F(CalcCore, IcdfCancelStoresTheShownValue) {
+TEST_F(CalcCore, IcdfCancelKeepsPExactly) {
     core.CalculationChoiceClicked(0);
     Dialog dialog;
-    dialog.answer = "0.12345";
-    core.GetpValue(dialog);
-    dialog.cancel = true;
-    core.GetpValue(dialog);
-    EXPECT_EQ(dialog.shown, "0.1235");
-    EXPECT_EQ(core.PValue(), 0.1235);
+    // Cancel, and OK on the text as shown, keep p; an edit replaces it.
+    struct Case {
+        const char* before;
+        std::int32_t decimals;
+        bool cancel;
+        const char* answer;
+        const char* shown;
+        double after;
+    };
+    const Case cases[] = {{"0.975", 2, true, "", "0.97", 0.975},
+                          {"0.12345", 4, false, "0.1235", "0.1235", 0.12345},
+                          {"0.12345", 4, false, "0.12350", "0.1235", 0.1235}};
+    for (const Case& c : cases) {
+        dialog.cancel = false;
+        dialog.answer = c.before;
+        core.GetpValue(dialog);
+        dist.SetDecimals(c.decimals);
+        dialog.cancel = c.cancel;
+        dialog.answer = c.answer;
+        core.GetpValue(dialog);
+        EXPECT_EQ(dialog.shown, c.shown) << c.before;
+        EXPECT_EQ(core.PValue(), c.after) << c.before;
+    }
 }
 
 TEST_F(CalcCore, IcdfBadTextLeavesPAndTheTab) {

@@ -169,15 +169,34 @@ TEST_F(FrameCoreTest, IntegerRefusalNamesTheText) {
     }
 }
 
-TEST_F(FrameCoreTest, CancelReparsesTheShownText) {
+TEST_F(FrameCoreTest, CancelKeepsTheValueExactly) {
     Frame.ListBoxDistClick(0);
     Model.DistParams().Items(1).SetValue(0.1 + 0.2);  // 0.30000000000000004
     Frame.ListBoxDistClick(0);
     EXPECT_EQ(ValueText(1), "0.3");
-    Dialog.Answers = {std::nullopt};
+    Dialog.Answers = {std::nullopt, std::string("0.3")};
     Frame.EditParameter(1, Dialog);
-    // The value comes back from its 15-digit text, losing its last bits.
-    EXPECT_EQ(Model.DistParams().Items(1).Value(), 0.3);
+    EXPECT_EQ(Model.DistParams().Items(1).Value(), 0.1 + 0.2);
+    Frame.EditParameter(1, Dialog);  // OK on the text as shown
+    EXPECT_EQ(Model.DistParams().Items(1).Value(), 0.1 + 0.2);
+    EXPECT_EQ(ValueText(1), "0.3");
+}
+
+TEST_F(FrameCoreTest, PromptNamesTheRangeOrTheKindAlone) {
+    struct Case {
+        TDistType Type;
+        std::int32_t Row;
+        const char* Prompt;
+    };
+    const Case Cases[] = {{TDistType::distHYPGEOMETRIC, 2, "Valid range: 0<=K<=M, integer"},
+                          {TDistType::distNORMAL, 1, "Any real value"},
+                          {TDistType::distPOISSON, 0, "Any integer value"}};
+    for (const Case& C : Cases) {
+        Frame.ListBoxDistClick(static_cast<std::int32_t>(C.Type));
+        Dialog.Answers = {std::nullopt};
+        Frame.EditParameter(C.Row, Dialog);
+        EXPECT_EQ(Dialog.Queries.back().Prompt, C.Prompt);
+    }
 }
 
 TEST_F(FrameCoreTest, NoSelectedRowAsksNothing) {
@@ -210,34 +229,33 @@ TEST_F(FrameCoreTest, OptionEditsParseEveryText) {
     struct Case {
         void (TFrameDistCore::*Change)(std::string_view);
         double (*Read)(const model::TProbDistribution&);
+        uicore::TOptionEdit Edit;
         const char* Text;
         bool Accepted;
         double Stored;
     };
+    using E = uicore::TOptionEdit;
     auto Points = [](const model::TProbDistribution& M) { return double(M.NumPoints()); };
     auto Lower = [](const model::TProbDistribution& M) { return M.LB(); };
     auto Upper = [](const model::TProbDistribution& M) { return M.UB(); };
     const Case Cases[] = {
-        {&TFrameDistCore::EditNumPointsChange, Points, "250", true, 250},  // above the spin range
-        {&TFrameDistCore::EditNumPointsChange, Points, "-3", true, -3},
-        {&TFrameDistCore::EditNumPointsChange, Points, "2.5", false, 0},
-        {&TFrameDistCore::EditNumPointsChange, Points, "", false, 0},
-        {&TFrameDistCore::EditNumPointsChange, Points, "4294967296", false, 0},
-        {&TFrameDistCore::EditLBChange, Lower, "-", false, 0},  // a lone minus, mid-typing
-        {&TFrameDistCore::EditLBChange, Lower, "-5", true, -5},
-        {&TFrameDistCore::EditLBChange, Lower, " 1e3 ", true, 1000},
-        {&TFrameDistCore::EditUBChange, Upper, "1.5", true, 1.5},
-        {&TFrameDistCore::EditUBChange, Upper, "abc", false, 0},
+        {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "250", true, 250},  // above the spin range
+        {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "-3", true, -3},
+        {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "2.5", false, 0},
+        {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "", false, 0},
+        {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "4294967296", false, 0},
+        {&TFrameDistCore::EditLBChange, Lower, E::LB, "-", false, 0},  // a lone minus, mid-typing
+        {&TFrameDistCore::EditLBChange, Lower, E::LB, "-5", true, -5},
+        {&TFrameDistCore::EditLBChange, Lower, E::LB, " 1e3 ", true, 1000},
+        {&TFrameDistCore::EditUBChange, Upper, E::UB, "1.5", true, 1.5},
+        {&TFrameDistCore::EditUBChange, Upper, E::UB, "abc", false, 0},
     };
     for (const Case& C : Cases) {
         const double Before = C.Read(Model);
-        if (C.Accepted) {
-            (Frame.*C.Change)(C.Text);
-            EXPECT_EQ(C.Read(Model), C.Stored) << C.Text;
-        } else {
-            EXPECT_THROW((Frame.*C.Change)(C.Text), uicore::EConvertError) << C.Text;
-            EXPECT_EQ(C.Read(Model), Before) << C.Text;
-        }
+        (Frame.*C.Change)(C.Text);
+        // A refused text is kept, not reported: its message waits for Calculate.
+        EXPECT_EQ(C.Read(Model), C.Accepted ? C.Stored : Before) << C.Text;
+        EXPECT_EQ(Frame.OptionError(C.Edit).empty(), C.Accepted) << C.Text;
     }
 }
 
@@ -248,7 +266,8 @@ TEST(FrameCoreSeparator, CommaLocaleWritesAndParsesCommas) {
     EXPECT_EQ(Frame.Rows()[0].ValueText, "0,3");
     Frame.EditLBChange("0,25");
     EXPECT_EQ(Model.LB(), 0.25);
-    EXPECT_THROW(Frame.EditUBChange("0.25"), uicore::EConvertError);
+    Frame.EditUBChange("0.25");
+    EXPECT_THROW(Frame.CheckOptions(), uicore::EConvertError);
 }
 
 TEST(FrameCoreSpin, StepsWithinZeroToHundred) {

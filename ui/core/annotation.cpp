@@ -1,7 +1,7 @@
-// The annotation block drawn over the chart after every repaint. The factor
-// 1.3 is held in extended precision, slightly below 1.3, so a product that
-// would end in exactly .5 rounds down; integer arithmetic gives the same
-// result exactly: round-half-down of 13 s / 10.
+// The annotation's subject and texts. The line height's factor 1.3 is held
+// in extended precision, slightly below 1.3, so a product that would end in
+// exactly .5 rounds down; integer arithmetic gives the same result exactly:
+// round-half-down of 13 s / 10.
 #include "ui/core/annotation.h"
 
 #include <algorithm>
@@ -11,16 +11,23 @@
 
 namespace uicore {
 
-namespace {
-
-constexpr std::int32_t Inset = 30;  // pixels from the plot area's corner
-
-// Pixel positions beyond 32 bits stop at its ends.
-std::int32_t Saturated(std::int64_t Value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(Value, INT32_MIN, INT32_MAX));
+TCalcSubject CalcSubjectOf(const model::TProbDistribution& Distribution, TCalcMode Mode) {
+    TCalcSubject Subject{Distribution.Caption(), {}, Distribution.LB(), Distribution.UB(), Mode};
+    const model::TProbParameters& Params = Distribution.DistParams();
+    for (std::int32_t I = 1; I < Params.Count(); ++I)
+        Subject.Parameters.emplace_back(Params.Items(I).Name(), Params.Items(I).Value());
+    return Subject;
 }
 
-}  // namespace
+TAnnotationText AnnotationText(const TCalcSubject& Subject, std::int32_t Decimals,
+                               char DecimalSeparator) {
+    const auto F = [&](double V) { return FixedText(V, Decimals, DecimalSeparator); };
+    TAnnotationText Text{Subject.Caption + " distribution", {},
+                         "Plot range:" + F(Subject.LB) + " to " + F(Subject.UB)};
+    for (const auto& [Name, Value] : Subject.Parameters)
+        Text.Parameters.push_back(Name + ":" + F(Value));
+    return Text;
+}
 
 std::int32_t AnnotationLineHeight(std::int32_t FontSize) {
     // 64-bit so that no font size overflows; floor division for negatives;
@@ -28,33 +35,7 @@ std::int32_t AnnotationLineHeight(std::int32_t FontSize) {
     const std::int64_t Tenths = static_cast<std::int64_t>(FontSize) * 13 + 4;
     std::int64_t H = Tenths / 10;
     if (Tenths % 10 < 0) --H;
-    return Saturated(H);
-}
-
-std::vector<TAnnotationLine> AnnotationLines(const model::TProbDistribution& Distribution,
-                                             std::int32_t PlotLeft, std::int32_t PlotTop,
-                                             std::int32_t FontSize, char DecimalSeparator) {
-    const std::int64_t H = AnnotationLineHeight(FontSize);
-    const std::int32_t D = Distribution.Decimals();
-    const std::int32_t X = Saturated(std::int64_t{PlotLeft} + Inset);
-    // 64-bit: a few dozen heights of at most 2^31 cannot overflow it.
-    std::int64_t Y = std::int64_t{PlotTop} + Inset;
-    std::vector<TAnnotationLine> Lines;
-    auto Draw = [&](std::string Text) { Lines.push_back({X, Saturated(Y), std::move(Text)}); };
-    Draw(Distribution.Caption() + " distribution");
-    Y += 2 * H;
-    Draw("parameters:");
-    Y += H;
-    const model::TProbParameters& Params = Distribution.DistParams();
-    for (std::int32_t I = 1; I < Params.Count(); ++I) {
-        const model::TProbParameter& P = Params.Items(I);
-        Draw(P.Name() + ":" + FixedText(P.Value(), D, DecimalSeparator));
-        Y += H;
-    }
-    Y += H;
-    Draw("Plot range:" + FixedText(Distribution.LB(), D, DecimalSeparator) + " to " +
-         FixedText(Distribution.UB(), D, DecimalSeparator));
-    return Lines;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(H, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace uicore

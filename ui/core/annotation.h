@@ -1,29 +1,41 @@
-// The chart annotation's text lines and their positions: the caption, the
-// parameters (x left out) and the plot range, placed 30 pixels inside the
-// plot area's top-left corner with a line height of 1.3 times the font size.
+// The chart annotation: what a range calculation was (caption, parameters
+// with x left out, range, mode), taken when it starts so that the chart
+// describes the points it draws rather than whatever the editor shows
+// later, and its texts at the decimals of the moment.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/prob_distribution.h"
+#include "ui/core/calc_core.h"
 
 namespace uicore {
 
-struct TAnnotationLine {
-    std::int32_t X = 0;  // top-left corner of the text, in pixels
-    std::int32_t Y = 0;
-    std::string Text;
+struct TCalcSubject {
+    std::string Caption;
+    std::vector<std::pair<std::string, double>> Parameters;  // x left out
+    double LB = 0.0;
+    double UB = 0.0;
+    TCalcMode Mode = TCalcMode::PdfCdf;
+
+    bool operator==(const TCalcSubject&) const = default;
 };
+
+TCalcSubject CalcSubjectOf(const model::TProbDistribution& Distribution, TCalcMode Mode);
+
+struct TAnnotationText {
+    std::string Title;                    // "Normal distribution"
+    std::vector<std::string> Parameters;  // "mu:0.0000", ...
+    std::string Range;                    // "Plot range:-4.0000 to 4.0000"
+};
+
+TAnnotationText AnnotationText(const TCalcSubject& Subject, std::int32_t Decimals,
+                               char DecimalSeparator = '.');
 
 // round(FontSize * 1.3) with an exact .5 going down (5 -> 6, 15 -> 19).
 std::int32_t AnnotationLineHeight(std::int32_t FontSize);
-
-// Lines at offsets 0, 2h, 3h, ..., (k + 2)h and (k + 4)h below PlotTop + 30
-// for k own parameters; numbers in the fixed text with the model's decimals.
-std::vector<TAnnotationLine> AnnotationLines(const model::TProbDistribution& Distribution,
-                                             std::int32_t PlotLeft, std::int32_t PlotTop,
-                                             std::int32_t FontSize, char DecimalSeparator = '.');
 
 }  // namespace uicore

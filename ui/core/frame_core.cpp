@@ -32,6 +32,11 @@ std::int32_t SpinStep(std::string_view EditText, std::int32_t LastPosition, std:
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(Next, SpinMin, SpinMax));
 }
 
+std::string EditPrompt(const TParamRow& Row) {
+    if (Row.ValidRange.empty()) return "Any " + Row.TypeText + " value";
+    return "Valid range: " + Row.ValidRange + ", " + Row.TypeText;
+}
+
 std::string ParamTypeText(model::TProbParamType Type) {
     return Type == model::TProbParamType::ptInteger ? "integer" : "real";
 }
@@ -91,10 +96,11 @@ void TFrameDistCore::EditParameter(std::int32_t Row, TInputDialog& Dialog) {
     if (Row < 0 || Row >= static_cast<std::int32_t>(FRows.size())) return;
     model::TProbParameter& Param = Model().DistParams().Items(Row);
     const TParamRow& Shown = FRows[static_cast<std::size_t>(Row)];
-    const std::string Text =
-        Dialog.InputQuery("Set parameter " + Shown.Name,
-                          "Valid range: " + Shown.ValidRange + ", " + Shown.TypeText,
-                          Shown.ValueText);
+    const std::string Text = Dialog.InputQuery("Set parameter " + Shown.Name,
+                                               EditPrompt(Shown), Shown.ValueText);
+    // Cancel (or OK on the text as shown) keeps the value exactly: the
+    // 15-digit text need not parse back to the same double.
+    if (Text == Shown.ValueText) return;
     if (Param.ParamType() == model::TProbParamType::ptInteger)
         Param.SetValue(ParseInteger(Text));
     else
@@ -112,16 +118,37 @@ void TFrameDistCore::RadioGroupOutClick(std::int32_t ItemIndex) {
     Model().SetCalculateSinglePoint(ItemIndex == 0);
 }
 
+template <class TStore>
+void TFrameDistCore::OptionChange(TOptionEdit Edit, TStore&& Store) {
+    std::string& Error = FOptionErrors[static_cast<std::size_t>(Edit)];
+    try {
+        Store(Model());
+        Error.clear();
+    } catch (const EConvertError& E) {
+        Error = E.what();
+    }
+}
+
 void TFrameDistCore::EditNumPointsChange(std::string_view Text) {
-    Model().SetNumPoints(ParseInteger(Text));
+    OptionChange(TOptionEdit::NumPoints,
+                 [&](model::TProbDistribution& M) { M.SetNumPoints(ParseInteger(Text)); });
 }
 
 void TFrameDistCore::EditLBChange(std::string_view Text) {
-    Model().SetLB(ParseReal(Text, FDecimalSeparator));
+    OptionChange(TOptionEdit::LB, [&](model::TProbDistribution& M) {
+        M.SetLB(ParseReal(Text, FDecimalSeparator));
+    });
 }
 
 void TFrameDistCore::EditUBChange(std::string_view Text) {
-    Model().SetUB(ParseReal(Text, FDecimalSeparator));
+    OptionChange(TOptionEdit::UB, [&](model::TProbDistribution& M) {
+        M.SetUB(ParseReal(Text, FDecimalSeparator));
+    });
+}
+
+void TFrameDistCore::CheckOptions() const {
+    for (const std::string& Error : FOptionErrors)
+        if (!Error.empty()) throw EConvertError(Error);
 }
 
 }  // namespace uicore

@@ -5,6 +5,7 @@
 // three option edits. The Qt frame shows this state and forwards its events.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,8 +34,15 @@ inline constexpr std::int32_t SpinMax = 100;
 // as an integer (clamped into the range first), else the last position.
 std::int32_t SpinStep(std::string_view EditText, std::int32_t LastPosition, std::int32_t Delta);
 
+// The editor's prompt: the valid range and the kind ("Any real value"
+// where the parameter has no range).
+std::string EditPrompt(const TParamRow& Row);
 std::string ParamTypeText(model::TProbParamType Type);
 std::string DecimalsLabelText(std::int32_t Decimals);
+
+// The three edits of the "Options" box.
+enum class TOptionEdit : std::uint8_t { NumPoints, LB, UB };
+inline constexpr std::size_t OptionEditCount = 3;
 
 class TFrameDistCore {
 public:
@@ -72,16 +80,26 @@ public:
     void RadioGroupOutClick(std::int32_t ItemIndex);
     bool OptionsVisible() const { return FOptionsVisible; }
 
-    // Every change of the option edits' texts; raise EConvertError and keep
-    // the model's value when the text does not parse.
+    // Every change of the option edits' texts. A text that does not parse
+    // (a lone "-" mid-typing) keeps the model's value and leaves the
+    // conversion message as the edit's error; a text that parses clears it.
     void EditNumPointsChange(std::string_view Text);
     void EditLBChange(std::string_view Text);
     void EditUBChange(std::string_view Text);
+    // The edit's conversion message; empty while its text parses.
+    const std::string& OptionError(TOptionEdit Edit) const {
+        return FOptionErrors[static_cast<std::size_t>(Edit)];
+    }
+    // Before a range is calculated: raises EConvertError with the first
+    // edit's message while any option text does not parse.
+    void CheckOptions() const;
 
 private:
     void SelectDistType(std::int32_t Index);
     void UpdateParamList();
     model::TProbDistribution& Model() const;
+    template <class TStore>
+    void OptionChange(TOptionEdit Edit, TStore&& Store);
 
     model::TProbDistribution* FDistribution = nullptr;
     char FDecimalSeparator;
@@ -91,6 +109,7 @@ private:
     std::vector<TParamRow> FRows;
     std::string FDecimalsLabel = "Decimals (4)";
     bool FOptionsVisible = true;
+    std::array<std::string, OptionEditCount> FOptionErrors;
 };
 
 }  // namespace uicore

@@ -1,0 +1,38 @@
+// The columns of the results text: a line's cells are separated by runs of
+// tabs, and every cell is shown at the same display column as the cells
+// above it, so values stand under their headers however wide they grow.
+// Lines without a tab (captions, parameters, rules) are shown as they are.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace quantiva {
+
+class TResultsColumns {
+public:
+    // Tab stops: a run of k tabs after a cell reaches the next multiple of
+    // this many columns past the cell's widest entry, then k - 1 more.
+    static constexpr std::int32_t TabColumns = 8;
+
+    // Widens the columns for one more line.
+    void Include(std::string_view Line);
+    void Clear() { *this = {}; }
+
+    // The display column at which cell Index starts.
+    std::int64_t Start(std::size_t Index) const;
+    // Display columns of the widest line as laid out.
+    std::int64_t Width() const;
+
+private:
+    struct TColumn {
+        std::int32_t Width = 0;      // widest cell that a tab follows
+        std::int32_t Tabs = 0;       // longest run of tabs after it
+        std::int32_t LastWidth = 0;  // widest cell that ends a line
+    };
+    std::vector<TColumn> FColumns;
+    std::int32_t FPlainWidth = 0;  // widest line without a tab
+};
+
+}  // namespace quantiva
