@@ -104,9 +104,9 @@ double StudentCDF(double x, double nu) { return StudentTail(x, nu, false); }
 
 double StudentCCDF(double x, double nu) { return StudentTail(x, nu, true); }
 
-// nu = 1 keeps the spec's answer at p = 0 and 1 (the tangent next to
-// -pi/2 and pi/2, large but finite); inside (0, 1) it is the cotangent of
-// the smaller tail, without the rounding of p - 1/2.
+// nu = 1 keeps its answer at p = 0 and 1 (the tangent next to -pi/2 and
+// pi/2, large but finite); inside (0, 1) it is the cotangent of the smaller
+// tail, as a tangent of 1/2 - tail (exact) next to the median.
 double StudentCDFInv(double p, double nu) {
     if (AnyNaN(p, nu)) return NaN;
     if (BadNu(nu) || p > 1 || p < 0) return NaN;
@@ -115,7 +115,8 @@ double StudentCDFInv(double p, double nu) {
     if (p == 1) return Inf;
     const ext tail = p < 0.5 ? ext(p) : 1 - ext(p);
     if (tail == 0.5L) return 0;
-    const ext t = nu == 1 ? 1 / std::tan(PiExt * tail) : TwoSidedQuantile(2 * tail, nu);
+    const ext t = nu != 1 ? TwoSidedQuantile(2 * tail, nu)
+                  : tail > 0.25L ? std::tan(PiExt * (0.5L - tail)) : 1 / std::tan(PiExt * tail);
     return Stored(p < 0.5 ? -t : t);
 }
 
