@@ -140,18 +140,22 @@ ext IncBetaKernel::Prefix(ext x, ext y) const {
 // divides by 1 - (a + b) x / (a + 1), a difference that vanishes next to
 // the mean and takes the leading digits with it.
 ext IncBetaKernel::Fraction(ext x, ext y, double a, double b, ext lambda) const {
-    ext f = FlooredExt((lambda + 1) / (ext(a) + 1));
+    // Term m multiplied through by (a + 2m - 1)(a + 2m)(a + 2m + 1), which
+    // leaves two divisions a step.
+    const ext A = a;
+    const ext B = b;
+    ext f = FlooredExt((lambda + 1) / (A + 1));
     ext c = f;
     ext d = 0;
     const std::int64_t limit = IterationLimit(std::fmax(a, b), MaxFractionSteps);
     for (std::int64_t m = 1; m <= limit; ++m) {
         const ext em = ext(m);
-        const ext a2m = ext(a) + 2 * em;
-        const ext bm = em * (ext(b) - em) * x;
-        const ext alpha = (ext(a) + em - 1) * (sum_ + em - 1) * bm * x /
-                          ((a2m - 2) * (a2m - 1) * (a2m - 1) * a2m);
-        const ext beta =
-            (em + bm / (a2m - 1) + (ext(a) + em) * (lambda + 1 + em * (1 + y)) / (a2m + 1)) / a2m;
+        const ext a2m = A + 2 * em;
+        const ext bm = em * (B - em) * x;
+        const ext alpha = m == 1 ? sum_ * (B - 1) * x * x * (A + 3) / (A + 1)
+                                 : (A + em - 1) * (sum_ + em - 1) * bm * x * (a2m - 3) * (a2m + 1);
+        const ext beta = em * (a2m - 1) * (a2m + 1) + bm * (a2m + 1) +
+                         (A + em) * (lambda + 1 + em * (1 + y)) * (a2m - 1);
         d = 1 / FlooredExt(beta + alpha * d);
         c = FlooredExt(beta + alpha / c);
         const ext delta = c * d;
