@@ -120,8 +120,21 @@ ext StirlingDelta(ext z) {
 }
 
 IncBetaKernel::IncBetaKernel(double a, double b) : a_(a), b_(b), sum_(ext(a) + b) {
+    // A range or a chart evaluates many points at the same shapes, and the
+    // extended log-gammas cost more than the rest of a value: the last
+    // shapes' constant is kept, per thread.
+    thread_local double lastA = numkern::NaN;
+    thread_local double lastB = numkern::NaN;
+    thread_local ext lastScale = 0;
+    if (a == lastA && b == lastB) {
+        lnScale_ = lastScale;
+        return;
+    }
     lnScale_ = 0.5L * std::log(ext(a) / sum_ * b) - LnSqrt2Pi + StirlingDelta(sum_) -
                StirlingDelta(a) - StirlingDelta(b);
+    lastA = a;
+    lastB = b;
+    lastScale = lnScale_;
 }
 
 // Gamma(a + b) / (Gamma(a) Gamma(b)) by Stirling's formula with its error

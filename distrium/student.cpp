@@ -28,6 +28,19 @@ constexpr ext LnSqrt2Pi = 0.918938533204672741780329736406L;
 
 bool BadNu(double nu) { return !(nu >= 1) || numkern::IsInf(nu); }
 
+// ln of the density at 0, Gamma((nu+1)/2) / (Gamma(nu/2) sqrt(nu pi)),
+// kept for the last nu per thread as the beta kernel keeps its shapes.
+ext LnDensityAtZero(double nu) {
+    thread_local double lastNu = NaN;
+    thread_local ext lastValue = 0;
+    if (nu == lastNu) return lastValue;
+    const ext z = 0.5L * nu;
+    lastValue = z * std::log1p(0.5L / z) - 0.5L - LnSqrt2Pi + detail::StirlingDelta(z + 0.5L) -
+                detail::StirlingDelta(z);
+    lastNu = nu;
+    return lastValue;
+}
+
 // P(|T| > |x|) for nu > 1.
 ext TwoSidedTail(double x, double nu) {
     const ext t2 = ext(x) * x;
@@ -94,10 +107,8 @@ double StudentPDF(double x, double nu) {
     if (AnyNaN(x, nu)) return NaN;
     if (BadNu(nu)) return NaN;
     const ext z = 0.5L * nu;
-    const ext lnConstant = z * std::log1p(0.5L / z) - 0.5L - LnSqrt2Pi +
-                           detail::StirlingDelta(z + 0.5L) - detail::StirlingDelta(z);
     const ext power = (z + 0.5L) * std::log1p(ext(x) * x / nu);
-    return Stored(std::exp(lnConstant - power));
+    return Stored(std::exp(LnDensityAtZero(nu) - power));
 }
 
 double StudentCDF(double x, double nu) { return StudentTail(x, nu, false); }
