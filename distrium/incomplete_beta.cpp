@@ -99,6 +99,10 @@ constexpr ext LnSqrt2Pi = 0.918938533204672741780329736406L;
 // few milliseconds.
 constexpr std::int64_t MaxFractionSteps = 200000;
 
+// The smaller shape beyond which the fraction cannot settle next to the
+// mean within MaxFractionSteps (it takes about sqrt(min(a, b)) / 10 there).
+constexpr double MaxConvergingShape = 1e11;
+
 ext FlooredExt(ext V) {
     constexpr ext Tiny = 1e-4000L;
     return std::fabs(V) < Tiny ? Tiny : V;
@@ -190,6 +194,10 @@ ext IncBetaKernel::Tail(ext x, ext y, bool Upper, ext* prefix) const {
     // above; on either side lambda + 1 > 0 keeps its terms positive.
     const ext lambda = x <= y ? a_ - sum_ * x : sum_ * y - b_;
     const bool onX = lambda + 1 > 2 * x;
+    // With both shapes beyond 1e11 and the prefix above 0, x is next
+    // to the mean, where the fraction would need more steps than it is
+    // allowed: no value, without spending them.
+    if (p > 0 && std::fmin(a_, b_) > MaxConvergingShape) return numkern::NaN;
     ext direct = 0;
     if (p > 0)
         direct = onX ? p / a_ * Fraction(x, y, a_, b_, lambda) : p / b_ * Fraction(y, x, b_, a_, -lambda);

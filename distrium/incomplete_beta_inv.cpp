@@ -23,37 +23,34 @@ constexpr int MaxSteps = 200;
 // than a tenth of an ulp.
 constexpr ext SettledStep = 1e-7L;
 
-// ln B(a, b), good enough for a start value.
-ext LnBetaForStart(double a, double b) {
-    return std::lgamma(ext(a)) + std::lgamma(ext(b)) - std::lgamma(ext(a) + b);
-}
-
-// AS 109's start for I_x(a, b) = p with p <= 1/2.
-BetaPoint StartPoint(ext p, double a, double b) {
-    const ext r = std::sqrt(-2 * std::log(p));
-    const ext z = r - (2.30753L + 0.27061L * r) / (1 + (0.99229L + 0.04481L * r) * r);
+// AS 109's start for I_x(a, b) = p with p <= 1/2, in double arithmetic:
+// it only needs to land near the root. x and y are formed without a
+// subtraction where the formula gives one of them as 1 - e.
+BetaPoint StartPoint(ext pExt, double a, double b) {
+    const double p = Stored(pExt);
+    const double r = std::sqrt(-2 * std::log(p));
+    const double z = r - (2.30753 + 0.27061 * r) / (1 + (0.99229 + 0.04481 * r) * r);
     if (a > 1 && b > 1) {
-        const ext rr = (z * z - 3) / 6;
-        const ext s = 1 / (2 * ext(a) - 1);
-        const ext t = 1 / (2 * ext(b) - 1);
-        const ext h = 2 / (s + t);
-        const ext w = z * std::sqrt(h + rr) / h - (t - s) * (rr + 5.0L / 6 - 2 / (3 * h));
+        const double rr = (z * z - 3) / 6;
+        const double s = 1 / (2 * a - 1);
+        const double t = 1 / (2 * b - 1);
+        const double h = 2 / (s + t);
+        const double w = z * std::sqrt(h + rr) / h - (t - s) * (rr + 5.0 / 6 - 2 / (3 * h));
         // x = a / (a + b e^2w), and its complement without a subtraction.
         const ext e = ext(b) * std::exp(2 * w);
         if (std::isinf(e)) return {ext(a) / e, 1};
         return {ext(a) / (ext(a) + e), e / (ext(a) + e)};
     }
-    const ext lnBeta = LnBetaForStart(a, b);
-    const ext r2 = 2 * ext(b);
-    ext t = 1 / (9 * ext(b));
-    t = r2 * std::pow(1 - t + z * std::sqrt(t), 3);
+    const double lnBeta = std::lgamma(a) + std::lgamma(b) - std::lgamma(a + b);
+    double t = 1 / (9 * b);
+    t = 2 * b * std::pow(1 - t + z * std::sqrt(t), 3);
     if (t <= 0) {
-        const ext u = (std::log1p(-p) + std::log(ext(b)) + lnBeta) / b;
+        const double u = (std::log1p(-p) + std::log(b) + lnBeta) / b;
         return {-std::expm1(u), std::exp(u)};
     }
-    t = (4 * ext(a) + r2 - 2) / t;
+    t = (4 * a + 2 * b - 2) / t;
     if (t <= 1) {
-        const ext u = (std::log(p * a) + lnBeta) / a;
+        const double u = (std::log(p * a) + lnBeta) / a;
         return {std::exp(u), -std::expm1(u)};
     }
     return {(t - 1) / (t + 1), 2 / (t + 1)};
@@ -96,12 +93,15 @@ BetaPoint SolveLower(ext p, double a, double b, BetaPoint v) {
         ext denom = 1 - newton * g2 / (2 * g1);
         if (!(denom > 0.5L && denom < 2)) denom = 1;
         const ext step = newton / denom;
+        // The variable times e^-step, through expm1 so that a small step
+        // keeps its digits although formed in double.
+        const ext change = std::expm1(-Stored(step));
         BetaPoint next = v;
         if (onX) {
-            next.x = v.x * std::exp(-step);
+            next.x = v.x + v.x * change;
             next.y = 1 - next.x;
         } else {
-            next.y = v.y * std::exp(-step);
+            next.y = v.y + v.y * change;
             next.x = 1 - next.y;
         }
         const bool bracketed = onX ? next.x > lo.x && next.x < hi.x : next.y < lo.y && next.y > hi.y;

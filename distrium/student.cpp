@@ -60,31 +60,32 @@ double StudentTail(double x, double nu, bool Upper) {
 
 // The upper quantile of the standard normal law at q <= 1/2, for a start
 // value: AS 109's rational form, sharpened by one Newton step on ln Q.
-ext NormalUpperQuantile(ext q) {
-    const ext r = std::sqrt(-2 * std::log(q));
-    const ext z = r - (2.30753L + 0.27061L * r) / (1 + (0.99229L + 0.04481L * r) * r);
-    const ext tail = 0.5L * std::erfc(z / std::sqrt(2.0L));
-    const ext density = std::exp(-z * z / 2 - LnSqrt2Pi);
+double NormalUpperQuantile(double q) {
+    const double r = std::sqrt(-2 * std::log(q));
+    const double z = r - (2.30753 + 0.27061 * r) / (1 + (0.99229 + 0.04481 * r) * r);
+    const double tail = 0.5 * std::erfc(z / std::sqrt(2.0));
+    const double density = std::exp(-z * z / 2 - Stored(LnSqrt2Pi));
     return z + (std::log(tail) - std::log(q)) * tail / density;
 }
 
-// Hill's approximation (CACM algorithm 396) to the t with P(|T| > t) = P.
-ext HillStart(ext P, double n) {
+// Hill's approximation (CACM algorithm 396) to the t with P(|T| > t) = P,
+// in double arithmetic: a start value.
+double HillStart(double P, double n) {
     if (n == 2) return std::sqrt(2 / (P * (2 - P)) - 2);
-    const ext a = 1 / (n - 0.5L);
-    const ext b = 48 / (a * a);
-    ext c = ((20700 * a / b - 98) * a - 16) * a + 96.36L;
-    const ext d = ((94.5L / (b + c) - 3) / b + 1) * std::sqrt(a * PiExt / 2) * n;
-    ext y = std::pow(d * P, 2 / ext(n));
-    if (y > 0.05L + a) {
-        const ext x = NormalUpperQuantile(P / 2);
+    const double a = 1 / (n - 0.5);
+    const double b = 48 / (a * a);
+    double c = ((20700 * a / b - 98) * a - 16) * a + 96.36;
+    const double d = ((94.5 / (b + c) - 3) / b + 1) * std::sqrt(a * Stored(PiExt) / 2) * n;
+    double y = std::pow(d * P, 2 / n);
+    if (y > 0.05 + a) {
+        const double x = NormalUpperQuantile(P / 2);
         y = x * x;
-        if (n < 5) c += 0.3L * (n - 4.5L) * (x + 0.6L);
-        c = (((0.05L * d * x - 5) * x - 7) * x - 2) * x + b + c;
-        y = (((((0.4L * y + 6.3L) * y + 36) * y + 94.5L) / c - y - 3) / b + 1) * x;
+        if (n < 5) c += 0.3 * (n - 4.5) * (x + 0.6);
+        c = (((0.05 * d * x - 5) * x - 7) * x - 2) * x + b + c;
+        y = (((((0.4 * y + 6.3) * y + 36) * y + 94.5) / c - y - 3) / b + 1) * x;
         y = std::expm1(a * y * y);
     } else {
-        y = ((1 / (((n + 6) / (n * y) - 0.089L * d - 0.822L) * (n + 2) * 3) + 0.5L / (n + 4)) * y - 1) *
+        y = ((1 / (((n + 6) / (n * y) - 0.089 * d - 0.822) * (n + 2) * 3) + 0.5 / (n + 4)) * y - 1) *
                 (n + 1) / (n + 2) +
             1 / y;
     }
@@ -93,7 +94,7 @@ ext HillStart(ext P, double n) {
 
 // The t >= 0 with P(|T| > t) = P, for 0 < P < 1 and nu > 1.
 ext TwoSidedQuantile(ext P, double nu) {
-    const ext t0 = HillStart(P, nu);
+    const ext t0 = HillStart(Stored(P), nu);
     const detail::BetaPoint start{nu / (nu + t0 * t0), t0 * t0 / (nu + t0 * t0)};
     const detail::BetaPoint root = detail::IncBetaInv(P, 1 - P, 0.5 * nu, 0.5, start);
     return std::sqrt(nu * root.y / root.x);
