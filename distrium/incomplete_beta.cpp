@@ -3,9 +3,10 @@
 // regularised incomplete beta function I_X(A, B) in both tails: the prefix
 // X^A (1 - X)^B / B(A, B) in Loader's saddle-point form (Stirling errors and
 // deviances, C. Loader 2000) times the continued fraction of Numerical
-// Recipes (modified Lentz) in extended precision, taken on X or on 1 - X,
-// whichever converges, and the other tail as the complement of a value
-// that is at most about one half.
+// Recipes contracted to its even part in lambda = A - (A + B) X (DiDonato
+// and Morris, ACM TOMS 18, 1992), by the modified Lentz method in extended
+// precision, taken on X or on 1 - X, whichever converges, and the other
+// tail as the complement of a value that is at most about one half.
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -94,9 +95,9 @@ namespace {
 
 constexpr ext LnSqrt2Pi = 0.918938533204672741780329736406L;
 
-// Steps of the extended fraction: it needs about sqrt(max(a, b)) of them
-// next to the mean, so this reaches shapes of some 1e9 and ends within a
-// few milliseconds.
+// Steps of the extended fraction: next to the mean it needs about
+// sqrt(min(a, b)) / 10 of them (6400 for a binomial of 2^31 trials), and
+// this many end within a few milliseconds.
 constexpr std::int64_t MaxFractionSteps = 200000;
 
 // The smaller shape beyond which the fraction cannot settle next to the
