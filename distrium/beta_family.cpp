@@ -1,12 +1,14 @@
-// Beta distribution on [0, 1] with shapes a and b: the density from the
-// log-gamma function, the CDF as the regularised incomplete beta function
-// I_x(a, b), and the quantile by Newton's method on I_x(a, b) = p, started
-// at the mean and held inside (0, 1), with at most 100 steps. The Student
-// and F quantiles are built on this solver.
+// Beta distribution on [0, 1] with shapes a and b: the density as the
+// incomplete beta prefix x^a (1 - x)^b / B(a, b) over x (1 - x), in Loader's
+// saddle-point form; the CDF and its complement as the two tails of the
+// regularised incomplete beta function; the quantiles by its inverse, which
+// solves in the smaller tail. The Student and F laws are built on the same
+// functions.
 #include <cmath>
 
-#include "distrium/internal.h"
 #include "distrium/distrium.h"
+#include "distrium/incomplete_beta.h"
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -14,68 +16,63 @@ namespace distrium {
 using detail::AnyNaN;
 using detail::ext;
 using detail::Stored;
-using numkern::Exp;
 using numkern::Inf;
-using numkern::Ln;
-using numkern::LnGamma;
 using numkern::NaN;
 
 namespace {
 
-constexpr int kMaxIterations = 100;
+bool BadShapes(double a, double b) {
+    return !(a > 0) || !(b > 0) || numkern::IsInf(a) || numkern::IsInf(b);
+}
+
+// The x with lower tail p and upper tail q = 1 - p, both in (0, 1).
+double BetaQuantile(ext p, ext q, double a, double b) {
+    return Stored(detail::IncBetaInv(p, q, a, b).x);
+}
 
 }  // namespace
 
-// The ends of [0, 1] belong to the support. With a >= 1 at x = 0 (b >= 1 at
-// x = 1) the formula would meet Ln(0): 0 * -Inf for a unit exponent and the
-// kernel's Exp(-Inf) otherwise, both NaN. The density has a value there: 0
-// for an exponent above 0, and the normalising constant e^G for exponent 0
-// (so Beta(1, 0.2) has density 0.2 at 0, as the start-up range shows).
+// The ends of [0, 1] belong to the support: there the density is +Inf for
+// an exponent below 1, 0 above, and 1 / B(a, b) for an exponent of exactly
+// 1 (b at x = 0 when a = 1, a at x = 1 when b = 1).
 double BetaPDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
-    if (a <= 0 || b <= 0 || x < 0 || x > 1) return NaN;
+    if (BadShapes(a, b) || x < 0 || x > 1) return NaN;
     if ((x == 0 && a < 1) || (x == 1 && b < 1)) return Inf;
-    double G = LnGamma(Stored(ext(a) + b));
-    G = Stored(G - ext(LnGamma(a)) - LnGamma(b));
-    if (x == 0 || x == 1) {
-        const double exponent = x == 0 ? a : b;
-        return exponent == 1 ? Stored(Exp(G)) : 0.0;
-    }
-    const ext tail = Ln(Stored(1 - ext(x))) * (ext(b) - 1);
-    return Stored(Exp(Stored(Ln(x) * (ext(a) - 1) + G + tail)));
+    if (x == 0) return a == 1 ? b : 0.0;
+    if (x == 1) return b == 1 ? a : 0.0;
+    const ext y = 1 - ext(x);
+    return Stored(detail::IncBetaKernel(a, b).Prefix(x, y) / (x * y));
 }
 
 double BetaCDF(double x, double a, double b) {
     if (AnyNaN(x, a, b)) return NaN;
-    if (a <= 0 || b <= 0) return NaN;
+    if (BadShapes(a, b)) return NaN;
     if (x >= 1) return 1;
     if (x <= 0) return 0;
-    return numkern::Min(BetaI(x, a, b), 1);
+    return Stored(detail::IncBetaKernel(a, b).Tail(x, 1 - ext(x), false));
 }
 
-// The hundredth step counts as a failure even when it met the tolerance. A
-// step that turns NaN (the density or the CDF has no value at the iterate)
-// fails every comparison of the loop test and ends the loop with NaN.
+double BetaCCDF(double x, double a, double b) {
+    if (AnyNaN(x, a, b)) return NaN;
+    if (BadShapes(a, b)) return NaN;
+    if (x >= 1) return 0;
+    if (x <= 0) return 1;
+    return Stored(detail::IncBetaKernel(a, b).Tail(x, 1 - ext(x), true));
+}
+
 double BetaCDFInv(double p, double a, double b) {
     if (AnyNaN(p, a, b)) return NaN;
-    if (p < 0 || p > 1 || a <= 0 || b <= 0) return NaN;
+    if (p < 0 || p > 1 || BadShapes(a, b)) return NaN;
     if (p == 0 || p == 1) return p;
-    const double tol = Stored(std::sqrt(ext(numkern::Eps)));  // 2^-26
-    double x = Stored(ext(a) / (ext(a) + b));
-    if (x == 0) x = tol;
-    if (x == 1) x = Stored(1 - ext(tol));
-    double dx = 1;
-    int i = 0;
-    while (std::fabs(dx) > std::fabs(x) * ext(tol) && std::fabs(dx) > tol && i < kMaxIterations) {
-        ++i;
-        dx = Stored((ext(BetaCDF(x, a, b)) - p) / BetaPDF(x, a, b));
-        double next = Stored(x - ext(dx));
-        if (next < 0) next = Stored(0.1L * x);
-        if (next > 1) next = Stored(1 - 0.1L * (1 - ext(x)));
-        x = next;
-    }
-    if (i == kMaxIterations) numkern::RaiseOrlenError("Failed to converge!");
-    return x;
+    return BetaQuantile(p, 1 - ext(p), a, b);
+}
+
+double BetaCCDFInv(double p, double a, double b) {
+    if (AnyNaN(p, a, b)) return NaN;
+    if (p < 0 || p > 1 || BadShapes(a, b)) return NaN;
+    if (p == 0 || p == 1) return 1 - p;
+    return BetaQuantile(1 - ext(p), p, a, b);
 }
 
 }  // namespace distrium

@@ -1,13 +1,15 @@
-// Fisher's F distribution with nu1 and nu2 degrees of freedom: the density
-// as a product of powers over the beta function, the CDF as
-// 1 - I_w(nu2/2, nu1/2) with w = nu2 / (nu1 x + nu2), and the quantile by
-// inverting that relation with the beta solver.
-#include <cfloat>
+// Fisher's F distribution with nu1 and nu2 degrees of freedom, through the
+// beta law of u = nu1 x / (nu1 x + nu2), whose complement nu2 / (nu1 x + nu2)
+// is formed on its own: the density as the incomplete beta prefix
+// u^(nu1/2) (1 - u)^(nu2/2) / B(nu1/2, nu2/2) over x, the CDF and its
+// complement as the two tails of I_u(nu1/2, nu2/2), and the quantiles as
+// nu2 u / (nu1 (1 - u)) from the inverse of that function.
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/internal.h"
 #include "distrium/distrium.h"
+#include "distrium/incomplete_beta.h"
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -16,56 +18,48 @@ using detail::AnyNaN;
 using detail::ext;
 using detail::Stored;
 using numkern::Inf;
-using numkern::Ln;
-using numkern::LnGamma;
 using numkern::NaN;
-using numkern::Power;
 
 namespace {
 
-// The same density in logarithms, for the arguments where a factor of the
-// product overflows or underflows the double range (large degrees of
-// freedom, or x far out), which would leave Inf * 0 = NaN, Inf or 0 where
-// the density has a moderate value.
-double FPDFInLogs(double x, std::int32_t nu1, std::int32_t nu2) {
-    if (numkern::IsInf(x)) return 0;
-    const ext a = nu1 * 0.5L;
-    const ext b = nu2 * 0.5L;
-    const ext ratio = ext(nu1) / nu2;
-    const ext lnBeta = ext(LnGamma(Stored(a))) + LnGamma(Stored(b)) -
-                       LnGamma(Stored(a + b));
-    const ext lnDensity = a * Ln(Stored(ratio)) + (a - 1) * Ln(x) -
-                          (a + b) * std::log1p(ratio * x) - lnBeta;
-    return Stored(numkern::Exp(Stored(lnDensity)));
+detail::IncBetaKernel Kernel(std::int32_t nu1, std::int32_t nu2) {
+    return detail::IncBetaKernel(0.5 * nu1, 0.5 * nu2);
 }
 
-bool NormalDouble(double v) { return v >= DBL_MIN && v <= DBL_MAX; }
+// u and its complement for 0 < x < Inf.
+detail::BetaPoint BetaArgument(double x, std::int32_t nu1, std::int32_t nu2) {
+    const ext scaled = ext(nu1) * x;
+    return {scaled / (scaled + nu2), nu2 / (scaled + nu2)};
+}
+
+double FTail(double x, std::int32_t nu1, std::int32_t nu2, bool Upper) {
+    if (AnyNaN(x)) return NaN;
+    if (nu1 <= 0 || nu2 <= 0) return NaN;
+    if (x <= 0) return Upper ? 1 : 0;
+    if (numkern::IsInf(x)) return Upper ? 0 : 1;
+    const detail::BetaPoint u = BetaArgument(x, nu1, nu2);
+    return Stored(Kernel(nu1, nu2).Tail(u.x, u.y, Upper));
+}
+
+// The x with lower tail p and upper tail q, both in (0, 1).
+double FQuantile(ext p, ext q, std::int32_t nu1, std::int32_t nu2) {
+    const detail::BetaPoint u = detail::IncBetaInv(p, q, 0.5 * nu1, 0.5 * nu2);
+    return Stored(nu2 * u.x / (ext(nu1) * u.y));
+}
 
 }  // namespace
 
 double FPDF(double x, std::int32_t nu1, std::int32_t nu2) {
     if (AnyNaN(x)) return NaN;
     if (nu1 < 1 || nu2 < 1) return NaN;
-    if (x <= 0) return 0;
-    const ext ratio = ext(nu1) / nu2;
-    const double A = Stored(Power(Stored(ratio), nu1 * 0.5));
-    const ext E = Power(x, (nu1 - 2) * 0.5) * A;
-    const double Q = Stored(E / BetaFn(nu1 * 0.5, nu2 * 0.5));
-    // The sum of two 32-bit degrees of freedom may exceed the 32-bit range.
-    const double exponent = -(std::int64_t{nu1} + nu2) * 0.5;
-    const ext density = Power(Stored(ratio * x + 1), exponent) * Q;
-    if (NormalDouble(A) && NormalDouble(Q) && std::isfinite(density))
-        return Stored(density);
-    return FPDFInLogs(x, nu1, nu2);
+    if (x <= 0 || numkern::IsInf(x)) return 0;
+    const detail::BetaPoint u = BetaArgument(x, nu1, nu2);
+    return Stored(Kernel(nu1, nu2).Prefix(u.x, u.y) / x);
 }
 
-double FCDF(double x, std::int32_t nu1, std::int32_t nu2) {
-    if (AnyNaN(x)) return NaN;
-    if (nu1 <= 0 || nu2 <= 0) return NaN;
-    if (x <= 0) return 0;
-    const double w = Stored(nu2 / (ext(nu1) * x + nu2));
-    return Stored(1 - ext(BetaI(w, nu2 * 0.5, nu1 * 0.5)));
-}
+double FCDF(double x, std::int32_t nu1, std::int32_t nu2) { return FTail(x, nu1, nu2, false); }
+
+double FCCDF(double x, std::int32_t nu1, std::int32_t nu2) { return FTail(x, nu1, nu2, true); }
 
 // A probability outside [0, 1] answers 0 here, not NaN.
 double FCDFInv(double p, std::int32_t nu1, std::int32_t nu2) {
@@ -73,8 +67,16 @@ double FCDFInv(double p, std::int32_t nu1, std::int32_t nu2) {
     if (nu1 <= 0 || nu2 <= 0) return NaN;
     if (p <= 0) return 0;
     if (p >= 1) return p == 1 ? Inf : 0;
-    const double y = BetaCDFInv(Stored(1 - ext(p)), nu2 * 0.5, nu1 * 0.5);
-    return Stored((nu2 / ext(y) - nu2) / nu1);
+    return FQuantile(p, 1 - ext(p), nu1, nu2);
+}
+
+// The mirror of FCDFInv: p = 0 is +Inf, p = 1 is 0, and outside [0, 1] 0.
+double FCCDFInv(double p, std::int32_t nu1, std::int32_t nu2) {
+    if (AnyNaN(p)) return NaN;
+    if (nu1 <= 0 || nu2 <= 0) return NaN;
+    if (p <= 0) return p == 0 ? Inf : 0;
+    if (p >= 1) return 0;
+    return FQuantile(1 - ext(p), p, nu1, nu2);
 }
 
 }  // namespace distrium

@@ -11,12 +11,6 @@ double ChiSquareCCDF(double x, std::int32_t nu) { return 1 - ChiSquareCDF(x, nu)
 double ChiSquareCCDFInv(double p, std::int32_t nu) { return ChiSquareCDFInv(1 - p, nu); }
 double ExpCCDF(double x, double lambda) { return 1 - ExpCDF(x, lambda); }
 double ExpCCDFInv(double p, double lambda) { return ExpCDFInv(1 - p, lambda); }
-double BetaCCDF(double x, double a, double b) { return 1 - BetaCDF(x, a, b); }
-double BetaCCDFInv(double p, double a, double b) { return BetaCDFInv(1 - p, a, b); }
-double StudentCCDF(double x, double nu) { return 1 - StudentCDF(x, nu); }
-double StudentCCDFInv(double p, double nu) { return StudentCDFInv(1 - p, nu); }
-double FCCDF(double x, std::int32_t nu1, std::int32_t nu2) { return 1 - FCDF(x, nu1, nu2); }
-double FCCDFInv(double p, std::int32_t nu1, std::int32_t nu2) { return FCDFInv(1 - p, nu1, nu2); }
 double BinomCCDF(double x, std::int32_t n, double p) { return 1 - BinomCDF(x, n, p); }
 double BinomCCDFInv(double prob, std::int32_t n, double p) { return BinomCDFInv(1 - prob, n, p); }
 double NegBinomCCDF(double x, std::int32_t R, double p) { return 1 - NegBinomCDF(x, R, p); }
