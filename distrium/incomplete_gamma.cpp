@@ -1,102 +1,222 @@
-// Regularised incomplete gamma functions P(A, X) and Q(A, X) = 1 - P(A, X):
-// a power series below the switch point X = A + 1, a continued fraction
-// (modified Lentz) from it on, both scaled by exp(A ln X - X - ln Gamma(A))
-// formed in logarithms so that large arguments do not overflow.
+// Regularised incomplete gamma functions P(A, X) and Q(A, X) = 1 - P(A, X).
+// The tail that is the smaller one is computed directly, the other as its
+// complement in extended precision; the region decides the method, as in
+// DiDonato and Morris (ACM TOMS 12, 1986) and Boost.Math's igamma:
+//  - the power series of P below x = a (and for x < 1.1 unless a is small);
+//  - the continued fraction of Q (modified Lentz) above it;
+//  - for a small shape at x < 1.1, where P is near 1, Q from
+//    1 - x^a / Gamma(a + 1) by expm1 and the series of the rest;
+//  - Temme's uniform expansion for a >= 20 and |x - a| < 0.4 a, where the
+//    series and the fraction would need some sqrt(a) terms.
+// All of them share the weight x^a e^-x / Gamma(a + 1); from a shape of 16
+// on it is Loader's saddle-point form exp(-stirlerr(a) - bd0(a, x)) /
+// sqrt(2 pi a), which keeps its relative accuracy where a ln x - x - ln
+// Gamma(a + 1) would cancel to a fraction of its size (C. Loader, Fast and
+// accurate computation of binomial probabilities, 2000).
 #include <cfloat>
 #include <cmath>
 
 #include "distrium/distrium.h"
+#include "distrium/incomplete_gamma.h"
 #include "distrium/internal.h"
+#include "distrium/saddle_point.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
 
 using detail::ext;
+using detail::GammaShape;
+using detail::GammaTails;
 using detail::Stored;
 
 namespace {
 
-// About 2.5 ms of either loop: the series converges up to shapes of about
-// 5e8 at its worst argument (X near A), the fraction far beyond.
+// The series and the fraction stop when a term changes the result by less
+// than a quarter of an extended ulp.
+constexpr ext kTolerance = 0x1p-65L;
+
+// They converge within a few hundred steps where the regions send them; the
+// bound only matters for their public entries at hostile arguments.
 constexpr std::int64_t MaxIterations = 200000;
+
+constexpr ext kLnSqrt2Pi = 0.918938533204672741780329736406L;
+
+// From this shape on the weight takes Loader's form.
+constexpr double LoaderFrom = 16;
+// Temme's expansion from this shape on, within this relative distance of a.
+constexpr double TemmeFrom = 20;
+constexpr ext TemmeWidth = 0.4L;
 
 // 1 / DBL_MIN: the reciprocal of anything above it is subnormal.
 constexpr double SubnormalReciprocal = 0x1p1022;
 
-// exp(A ln X - X - ln Gamma(A)) times the evaluator's sum or fraction.
-double Prefactored(double A, double X, double Factor) {
-    const ext lnTerm = (A * numkern::Ln(X) - X) - numkern::LnGamma(A);
-    return Stored(numkern::Exp(Stored(lnTerm)) * Factor);
+// Loader's Stirling error ln Gamma(a + 1) - (a + 1/2) ln a + a - ln sqrt(2 pi)
+// for a >= 16 from its asymptotic series; the first term left out is below
+// 3e-20 there.
+ext StirlingErrorSeries(ext a) {
+    const ext r = 1 / (a * a);
+    constexpr ext c[] = {1.0L / 12,          -1.0L / 360,  1.0L / 1260,
+                         -1.0L / 1680,       1.0L / 1188,  -691.0L / 360360,
+                         1.0L / 156,         -3617.0L / 122400};
+    ext s = c[7];
+    for (int k = 6; k >= 0; --k) s = s * r + c[k];
+    return s / a;
 }
+
+GammaTails FromLower(ext p, ext weight) { return {p, 1 - p, weight}; }
+GammaTails FromUpper(ext q, ext weight) { return {1 - q, q, weight}; }
 
 }  // namespace
 
-double GammaPSeries(double A, double X) {
-    double ap = A;
-    double sum = Stored(1.0L / A);
-    double del = sum;
-    // 1/A overflows only below 1/DBL_MAX; there Q(A, X) is about A E1(X),
-    // far below half an ulp of 1, so P rounds to 1.
-    if (sum > DBL_MAX && X > 0) return 1.0;
-    const std::int64_t limit = detail::IterationLimit(std::fmax(A, X), MaxIterations);
-    for (std::int64_t n = 0;; ++n) {
-        if (n == limit) return numkern::NaN;
-        ap = Stored(static_cast<ext>(ap) + 1);
-        del = Stored(del * static_cast<ext>(X) / ap);
-        // An infinite term never meets the stop test below.
-        if (numkern::IsInf(del)) return numkern::NaN;
-        sum = Stored(static_cast<ext>(sum) + del);
-        // A zero term ends the sum too: every later one vanishes (with an
-        // infinite A the sum itself is 0 and the test alone never ends it).
-        if (!(std::fabs(del) >= std::fabs(sum) * static_cast<ext>(numkern::Eps)) || del == 0)
-            break;
+namespace detail {
+
+GammaShape::GammaShape(double a) : a_(a) {
+    if (a < LoaderFrom)
+        lnNorm_ = std::lgamma(ext(a) + 1);
+    else
+        lnNorm_ = StirlingErrorSeries(a) + kLnSqrt2Pi + 0.5L * numkern::LnExt(a);
+}
+
+ext GammaShape::LnGammaShapePlusOne() const {
+    if (a_ < LoaderFrom) return lnNorm_;
+    return lnNorm_ + a_ * numkern::LnExt(a_) - a_;
+}
+
+ext GammaShape::Weight(ext x) const {
+    if (a_ < LoaderFrom) return numkern::ExpExt(a_ * numkern::LnExt(x) - x - lnNorm_);
+    return numkern::ExpExt(-lnNorm_ - Deviance(a_, x));
+}
+
+ext GammaLowerSeries(double a, ext x) {
+    ext term = 1;
+    ext sum = 1;
+    const std::int64_t limit = IterationLimit(std::fmax(a, Stored(x)), MaxIterations);
+    for (std::int64_t n = 1;; ++n) {
+        if (n > limit) return numkern::NaN;
+        term *= x / (a + n);
+        sum += term;
+        // An infinite term never meets the stop test; a zero one ends the sum.
+        if (std::isinf(term)) return numkern::NaN;
+        if (!(term >= sum * kTolerance)) return sum;
     }
-    return Prefactored(A, X, sum);
+}
+
+ext GammaUpperFraction(double a, ext x) {
+    constexpr ext tiny = 0x1p-16000L;
+    ext b = x + 1 - a;
+    ext u = 1 / tiny;
+    ext d = 1 / b;
+    ext h = d;
+    const std::int64_t limit = IterationLimit(std::fmax(a, Stored(x)), MaxIterations);
+    for (std::int64_t i = 1;; ++i) {
+        if (i > limit || std::isnan(h)) return numkern::NaN;
+        const ext an = (i - ext(a)) * -ext(i);
+        b += 2;
+        d = an * d + b;
+        if (std::fabs(d) < tiny) d = tiny;
+        u = b + an / u;
+        if (std::fabs(u) < tiny) u = tiny;
+        d = 1 / d;
+        const ext del = d * u;
+        h *= del;
+        if (std::fabs(del - 1) < kTolerance) return h;
+    }
+}
+
+GammaTails GammaShape::Lower(ext x, ext weight) const {
+    if (weight == 0) return FromLower(0, 0);
+    return FromLower(weight * GammaLowerSeries(a_, x), weight);
+}
+
+GammaTails GammaShape::Upper(ext x, ext weight) const {
+    if (weight == 0) return FromUpper(0, 0);
+    return FromUpper(a_ * weight * GammaUpperFraction(a_, x), weight);
+}
+
+// Q = 1 - e^L + e^L a S with L = a ln x - ln Gamma(1 + a) and
+// S = sum_{n>=1} (-1)^(n+1) x^n / (n! (a + n)): P is near 1 here, and
+// -expm1(L) keeps the small difference 1 - e^L to its last bits.
+GammaTails GammaShape::SmallShapeUpper(ext x, ext lnX) const {
+    const ext L = a_ * lnX - lnNorm_;
+    ext term = -1;
+    ext s = 0;
+    for (int n = 1; n < 200; ++n) {
+        term *= -x / n;
+        const ext next = s + term / (a_ + n);
+        if (next == s) break;
+        s = next;
+    }
+    const ext eL = numkern::ExpExt(L);
+    const ext q = -std::expm1(L) + eL * a_ * s;
+    return FromUpper(q, eL * numkern::ExpExt(-x));
+}
+
+GammaTails GammaShape::Temme(ext x) const {
+    const ext deviance = Deviance(a_, x);
+    const ext tail = GammaTemmeTail(a_, x, deviance);
+    const ext weight = numkern::ExpExt(-lnNorm_ - deviance);
+    return x > a_ ? FromUpper(tail, weight) : FromLower(tail, weight);
+}
+
+GammaTails GammaShape::Tails(ext x) const {
+    const ext a = a_;
+    if (x < 1.1L) {
+        const ext lnX = numkern::LnExt(x);
+        const bool smallShape = x < 0.5L ? a * lnX > -0.4L : a < 0.75L * x;
+        if (smallShape) return SmallShapeUpper(x, lnX);
+        return Lower(x, Weight(x));
+    }
+    if (a_ >= TemmeFrom && std::fabs(x - a) < TemmeWidth * a) return Temme(x);
+    if (x < a) return Lower(x, Weight(x));
+    return Upper(x, Weight(x));
+}
+
+}  // namespace detail
+
+double GammaPSeries(double A, double X) {
+    if (numkern::IsInf(A) || numkern::IsInf(X)) return numkern::NaN;
+    const GammaShape shape(A);
+    const ext sum = detail::GammaLowerSeries(A, X);
+    const ext weight = shape.Weight(X);
+    return Stored(weight == 0 ? weight : weight * sum);
 }
 
 double GammaQContFrac(double A, double X) {
-    // From 2^1022 on, 1/b is subnormal and too coarse for the stop test, and
-    // at +Inf the fraction turns into 0 * Inf: it never ends. X - A is then
-    // at least an ulp of X, 2^970, against a standard deviation sqrt(A) below
+    // From 2^1022 on, 1/b is subnormal and too coarse for the stop test in
+    // double; at +Inf the fraction turns into 0 * Inf. X - A is then at
+    // least an ulp of X, 2^970, against a standard deviation sqrt(A) below
     // 2^512, so Q is 0.
     if (X >= SubnormalReciprocal && X > A) return 0.0;
-    const double tiny = numkern::MinDouble;
-    double b = Stored(static_cast<ext>(X) + 1 - A);
-    double u = Stored(1.0L / tiny);
-    double d = Stored(1.0L / b);
-    double h = d;
-    const std::int64_t limit = detail::IterationLimit(std::fmax(A, X), MaxIterations);
-    for (std::int64_t i = 1;; ++i) {
-        if (i > limit || std::isnan(h)) return numkern::NaN;
-        const ext ei = static_cast<ext>(i);
-        const double an = Stored((ei - A) * -ei);
-        b = Stored(static_cast<ext>(b) + 2);
-        d = Stored(an * static_cast<ext>(d) + b);
-        if (std::fabs(d) < tiny) d = tiny;
-        u = Stored(b + an / static_cast<ext>(u));
-        if (std::fabs(u) < tiny) u = tiny;
-        d = Stored(1.0L / d);
-        const double del = Stored(static_cast<ext>(d) * u);
-        h = Stored(static_cast<ext>(h) * del);
-        if (std::fabs(static_cast<ext>(del) - 1) < numkern::Eps) break;
-    }
-    return Prefactored(A, X, h);
+    if (numkern::IsInf(A)) return numkern::NaN;
+    const GammaShape shape(A);
+    const ext fraction = detail::GammaUpperFraction(A, X);
+    const ext weight = shape.Weight(X);
+    return Stored(weight == 0 ? weight : A * weight * fraction);
 }
+
+namespace {
+
+// Both tails at a valid point: A > 0, X > 0, neither infinite.
+GammaTails TailsAt(double A, double X) { return GammaShape(A).Tails(X); }
+
+}  // namespace
 
 double GammaP(double A, double X) {
     if (!(A > 0)) return 0.0;
     if (!(X >= 0)) return 0.0;
     if (X == 0) return 0.0;
-    if (X < static_cast<ext>(A) + 1) return GammaPSeries(A, X);
-    return Stored(1 - static_cast<ext>(GammaQContFrac(A, X)));
+    if (numkern::IsInf(X)) return numkern::IsInf(A) ? numkern::NaN : 1.0;
+    if (numkern::IsInf(A)) return 0.0;
+    return Stored(TailsAt(A, X).P);
 }
 
 double GammaQ(double A, double X) {
     if (!(A > 0)) return 0.0;
     if (!(X >= 0)) return 0.0;
     if (X == 0) return 1.0;
-    if (X < static_cast<ext>(A) + 1) return Stored(1 - static_cast<ext>(GammaPSeries(A, X)));
-    return GammaQContFrac(A, X);
+    if (numkern::IsInf(X)) return numkern::IsInf(A) ? numkern::NaN : 0.0;
+    if (numkern::IsInf(A)) return 1.0;
+    return Stored(TailsAt(A, X).Q);
 }
 
 }  // namespace distrium
