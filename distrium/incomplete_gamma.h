@@ -56,4 +56,8 @@ ext GammaUpperFraction(double a, ext x);
 // for a >= 20 and |x - a| < 0.4 a.
 ext GammaTemmeTail(double a, ext x, ext deviance);
 
+// The x > 0 with P(a, x) = p (Upper false) or Q(a, x) = p (Upper true), for
+// 0 < p < 1; 0 where it lies below the extended range.
+ext GammaTailInverse(const GammaShape& shape, double p, bool Upper);
+
 }  // namespace distrium::detail

@@ -5,12 +5,6 @@
 
 namespace distrium {
 
-double GammaCCDF(double x, double a, double b) { return 1 - GammaCDF(x, a, b); }
-double GammaCCDFInv(double p, double a, double b) { return GammaCDFInv(1 - p, a, b); }
-double ChiSquareCCDF(double x, std::int32_t nu) { return 1 - ChiSquareCDF(x, nu); }
-double ChiSquareCCDFInv(double p, std::int32_t nu) { return ChiSquareCDFInv(1 - p, nu); }
-double ExpCCDF(double x, double lambda) { return 1 - ExpCDF(x, lambda); }
-double ExpCCDFInv(double p, double lambda) { return ExpCDFInv(1 - p, lambda); }
 double BetaCCDF(double x, double a, double b) { return 1 - BetaCDF(x, a, b); }
 double BetaCCDFInv(double p, double a, double b) { return BetaCDFInv(1 - p, a, b); }
 double StudentCCDF(double x, double nu) { return 1 - StudentCDF(x, nu); }
