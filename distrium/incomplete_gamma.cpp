@@ -40,6 +40,7 @@ constexpr ext kTolerance = 0x1p-65L;
 constexpr std::int64_t MaxIterations = 200000;
 
 constexpr ext kLnSqrt2Pi = 0.918938533204672741780329736406L;
+constexpr ext kPi = 3.14159265358979323846264338327950288L;
 
 // From this shape on the weight takes Loader's form.
 constexpr double LoaderFrom = 16;
@@ -63,6 +64,63 @@ ext StirlingErrorSeries(ext a) {
     return s / a;
 }
 
+// (Gamma(1 + f) - 1) / f for 0 <= f <= 1 as a polynomial in t = 2f - 1,
+// from tools/gamma_near_one_coefficients.py (error below 3e-20).
+constexpr ext kGammaNearOne[26] = {
+    1.672915551950015508362e-12L,
+    -5.018744908344632789834e-12L,
+    4.182274900156224151291e-12L,
+    -1.254679237550811860878e-11L,
+    6.890282489261503930536e-11L,
+    -2.067076340618260636725e-10L,
+    5.677878101947750488917e-10L,
+    -1.703342477767952872264e-9L,
+    5.166416282197443981991e-9L,
+    -1.549872529982996789763e-8L,
+    4.645240169474349719840e-8L,
+    -1.393441203936364433220e-7L,
+    4.179879345553889913532e-7L,
+    -1.253634600865575098249e-6L,
+    3.759317440133681352635e-6L,
+    -1.126928912278578292797e-5L,
+    3.377420255378401989097e-5L,
+    -1.010493710179719275823e-4L,
+    3.029056713729470229978e-4L,
+    -8.966859144131243470075e-4L,
+    2.728257908706873545097e-3L,
+    -7.573448677447970553116e-3L,
+    2.565411855802534762201e-2L,
+    -5.247781969921839680033e-2L,
+    2.598845465433689865362e-1L,
+    -2.275461490944839727185e-1L,
+};
+
+// Gamma(1 + f) - 1 to its last bits also where it is near 0.
+ext GammaOnePlusMinusOne(ext f) {
+    const ext t = 2 * f - 1;
+    ext s = 0;
+    for (ext c : kGammaNearOne) s = s * t + c;
+    return f * s;
+}
+
+// Gamma(1 + a) for 0 < a < LoaderFrom: Gamma(1 + f) and the rising product.
+// The whole and half-whole shapes (chi-square's) need no polynomial.
+ext GammaOnePlus(double a) {
+    constexpr ext halfSqrtPi = 0.886226925452758013649083741671L;
+    const ext n = std::floor(ext(a));
+    const ext f = a - n;
+    ext g = f == 0 ? 1 : f == 0.5L ? halfSqrtPi : 1 + GammaOnePlusMinusOne(f);
+    for (ext k = 1; k <= n; ++k) g *= f + k;
+    return g;
+}
+
+// e^-d for 0 <= d <= 1/192 by its Taylor series (terms below 1e-20).
+ext ExpOfSmall(ext d) {
+    ext s = 1;
+    for (int k = 7; k >= 1; --k) s = 1 - s * d / k;
+    return s;
+}
+
 GammaTails FromLower(ext p, ext weight) { return {p, 1 - p, weight}; }
 GammaTails FromUpper(ext q, ext weight) { return {1 - q, q, weight}; }
 
@@ -71,20 +129,23 @@ GammaTails FromUpper(ext q, ext weight) { return {1 - q, q, weight}; }
 namespace detail {
 
 GammaShape::GammaShape(double a) : a_(a) {
-    if (a < LoaderFrom)
-        lnNorm_ = std::lgamma(ext(a) + 1);
-    else
-        lnNorm_ = StirlingErrorSeries(a) + kLnSqrt2Pi + 0.5L * numkern::LnExt(a);
+    if (a < LoaderFrom) {
+        gammaPlusOne_ = GammaOnePlus(a);
+        return;
+    }
+    stirlingError_ = StirlingErrorSeries(a);
+    normFactor_ = ExpOfSmall(stirlingError_) / std::sqrt(2 * kPi * a);
 }
 
 ext GammaShape::LnGammaShapePlusOne() const {
-    if (a_ < LoaderFrom) return lnNorm_;
-    return lnNorm_ + a_ * numkern::LnExt(a_) - a_;
+    if (a_ < 1) return std::log1p(GammaOnePlusMinusOne(a_));
+    if (a_ < LoaderFrom) return numkern::LnExt(gammaPlusOne_);
+    return stirlingError_ + kLnSqrt2Pi + (a_ + 0.5L) * numkern::LnExt(a_) - a_;
 }
 
 ext GammaShape::Weight(ext x) const {
-    if (a_ < LoaderFrom) return numkern::ExpExt(a_ * numkern::LnExt(x) - x - lnNorm_);
-    return numkern::ExpExt(-lnNorm_ - Deviance(a_, x));
+    if (a_ < LoaderFrom) return numkern::ExpExt(a_ * numkern::LnExt(x) - x) / gammaPlusOne_;
+    return normFactor_ * numkern::ExpExt(-Deviance(a_, x));
 }
 
 ext GammaLowerSeries(double a, ext x) {
@@ -137,7 +198,7 @@ GammaTails GammaShape::Upper(ext x, ext weight) const {
 // S = sum_{n>=1} (-1)^(n+1) x^n / (n! (a + n)): P is near 1 here, and
 // -expm1(L) keeps the small difference 1 - e^L to its last bits.
 GammaTails GammaShape::SmallShapeUpper(ext x, ext lnX) const {
-    const ext L = a_ * lnX - lnNorm_;
+    const ext L = a_ * lnX - LnGammaShapePlusOne();
     ext term = -1;
     ext s = 0;
     for (int n = 1; n < 200; ++n) {
@@ -153,8 +214,9 @@ GammaTails GammaShape::SmallShapeUpper(ext x, ext lnX) const {
 
 GammaTails GammaShape::Temme(ext x) const {
     const ext deviance = Deviance(a_, x);
-    const ext tail = GammaTemmeTail(a_, x, deviance);
-    const ext weight = numkern::ExpExt(-lnNorm_ - deviance);
+    const ext expMinusD = numkern::ExpExt(-deviance);
+    const ext tail = GammaTemmeTail(a_, x, deviance, expMinusD);
+    const ext weight = normFactor_ * expMinusD;
     return x > a_ ? FromUpper(tail, weight) : FromLower(tail, weight);
 }
 

@@ -38,10 +38,12 @@ private:
     GammaTails Temme(ext x) const;
 
     double a_;
-    // Below LoaderFrom: ln Gamma(a + 1). From it on: Loader's Stirling error
-    // of a plus ln sqrt(2 pi a), the weight then being
-    // exp(-lnNorm - a ln(a / x) - x + a).
-    ext lnNorm_;
+    // Below a shape of 16: Gamma(a + 1). From there on, Loader's Stirling
+    // error of a and e to the minus that over sqrt(2 pi a): the weight is
+    // then normFactor exp(-(a ln(a / x) + x - a)).
+    ext gammaPlusOne_ = 0;
+    ext stirlingError_ = 0;
+    ext normFactor_ = 0;
 };
 
 // The sum of the series sum_n x^n / ((a + 1) ... (a + n)), which times the
@@ -54,7 +56,8 @@ ext GammaUpperFraction(double a, ext x);
 // The tail on the far side of x from a, Q(a, x) for x > a and P(a, x)
 // below, by Temme's uniform expansion in the deviance D = a ln(a/x) + x - a;
 // for a >= 20 and |x - a| < 0.4 a.
-ext GammaTemmeTail(double a, ext x, ext deviance);
+// expMinusD is e^-D.
+ext GammaTemmeTail(double a, ext x, ext deviance, ext expMinusD);
 
 // The x > 0 with P(a, x) = p (Upper false) or Q(a, x) = p (Upper true), for
 // 0 < p < 1; 0 where it lies below the extended range.

@@ -1,9 +1,9 @@
 // Inverse of the regularised incomplete gamma ratios: x with P(a, x) = p or
-// Q(a, x) = q. The tail that is the smaller one is solved, by Newton's
+// Q(a, x) = q. The tail that is the smaller one is solved, by Halley's
 // method on its logarithm in u = ln x. ln P and ln Q are concave in u (the
-// logarithm of a gamma variate has a log-concave density), so from the
-// start the iterates overshoot the root at most once and then approach it
-// from one side; a bracket catches that overshoot. Start values after
+// logarithm of a gamma variate has a log-concave density) and nearly linear
+// in the far tails, where the steps are close to exact; a bracket catches
+// the overshoots of the first steps. Start values after
 // DiDonato and Morris (ACM TOMS 12, 1986): Wilson-Hilferty's cube of a
 // normal quantile in the body, x^a / Gamma(a + 1) = p below it and
 // x^(a-1) e^-x / Gamma(a) = q above it.
@@ -16,9 +16,9 @@ namespace distrium::detail {
 
 namespace {
 
-// Newton's step in u is the relative step in x; once it is this small the
-// next one would be below 1e-20.
-constexpr ext kLastStep = 1e-10L;
+// The step in u is the relative step in x; once it is this small in units
+// of the spread of ln x, the next one would be below 1e-20.
+constexpr ext kLastStep = 1e-7L;
 constexpr int kMaxSteps = 100;
 // No step moves x by more than this factor (e^8) before the bracket closes.
 constexpr ext kMaxLogStep = 8;
@@ -78,6 +78,9 @@ ext GammaTailInverse(const GammaShape& shape, double p, bool Upper) {
     ext u = Upper ? UpperStart(shape, lnR) : LowerStart(shape, lnR);
     // ln P rises with u and ln Q falls; sign turns both into rising.
     const ext sign = Upper ? -1 : 1;
+    // Halley's steps shrink like their cubes once they are below the spread
+    // 1 / sqrt(a) of ln x.
+    const ext lastStep = kLastStep / std::fmax(1, std::sqrt(a));
     ext lo = -numkern::Inf;
     ext hi = numkern::Inf;
     for (int i = 0; i < kMaxSteps; ++i) {
@@ -85,10 +88,19 @@ ext GammaTailInverse(const GammaShape& shape, double p, bool Upper) {
         const ext x = numkern::ExpExt(u);
         const GammaTails t = shape.Tails(x);
         const ext tail = Upper ? t.Q : t.P;
-        const ext g = sign * (numkern::LnExt(tail) - lnR);
+        // Near the root the tail itself, relative to p, serves as well as
+        // its logarithm and costs no logarithm: g = (tail - p) / p with
+        // g' = a weight / p (the weight's u-derivative being
+        // (a - x) weight) and g'' = g' (a - x); far from it ln(tail / p),
+        // with g' = a weight / tail and g'' = g' ((a - x) - g').
+        const bool nearRoot = std::fabs(tail - p) < 0.25L * p;
+        const ext g = nearRoot ? sign * (tail - p) / p : sign * (numkern::LnExt(tail) - lnR);
         if (g == 0) return x;
-        // d ln P / du = x density / P = a weight / P.
-        ext step = -g / (a * t.Weight / tail);
+        const ext slope = a * t.Weight / (nearRoot ? ext(p) : tail);
+        const ext curve = slope * ((a - x) - (nearRoot ? 0 : sign * slope));
+        ext step = -g / slope;
+        const ext halley = 1 - g * curve / (2 * slope * slope);
+        if (halley > 0.5L && halley < 2) step /= halley;
         if (std::isnan(step)) {
             // The tail or the weight underflowed: the root lies towards the
             // body, above for P and below for Q.
@@ -98,13 +110,12 @@ ext GammaTailInverse(const GammaShape& shape, double p, bool Upper) {
             (g > 0 ? hi : lo) = u;
         }
         step = std::fmax(-kMaxLogStep, std::fmin(kMaxLogStep, step));
-        ext next = u + step;
+        const ext next = u + step;
+        // A step below the resolution of u leaves it where it is.
+        if (std::fabs(next - u) < lastStep) return numkern::ExpExt(next);
         // Only a step past the last iterate's other side can leave the
         // bracket, so both its ends are finite here.
-        if (!(next > lo && next < hi)) next = (lo + hi) / 2;
-        const bool done = std::fabs(next - u) < kLastStep;
-        u = next;
-        if (done) break;
+        u = next > lo && next < hi ? next : (lo + hi) / 2;
     }
     return numkern::ExpExt(u);
 }
