@@ -13,13 +13,12 @@
 // sqrt(2 pi a), which keeps its relative accuracy where a ln x - x - ln
 // Gamma(a + 1) would cancel to a fraction of its size (C. Loader, Fast and
 // accurate computation of binomial probabilities, 2000).
-#include <cfloat>
 #include <cmath>
+#include <iterator>
 
 #include "distrium/distrium.h"
 #include "distrium/incomplete_gamma.h"
 #include "distrium/internal.h"
-#include "distrium/saddle_point.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -36,7 +35,7 @@ namespace {
 constexpr ext kTolerance = 0x1p-65L;
 
 // They converge within a few hundred steps where the regions send them; the
-// bound only matters for their public entries at hostile arguments.
+// bound is a guard.
 constexpr std::int64_t MaxIterations = 200000;
 
 constexpr ext kLnSqrt2Pi = 0.918938533204672741780329736406L;
@@ -47,9 +46,6 @@ constexpr double LoaderFrom = 16;
 // Temme's expansion from this shape on, within this relative distance of a.
 constexpr double TemmeFrom = 20;
 constexpr ext TemmeWidth = 0.4L;
-
-// 1 / DBL_MIN: the reciprocal of anything above it is subnormal.
-constexpr double SubnormalReciprocal = 0x1p1022;
 
 // Loader's Stirling error ln Gamma(a + 1) - (a + 1/2) ln a + a - ln sqrt(2 pi)
 // for a >= 16 from its asymptotic series; the first term left out is below
@@ -95,12 +91,18 @@ constexpr ext kGammaNearOne[26] = {
     -2.275461490944839727185e-1L,
 };
 
-// Gamma(1 + f) - 1 to its last bits also where it is near 0.
+// Gamma(1 + f) - 1 to its last bits also where it is near 0. The odd and
+// even powers run as two independent Horner chains in t^2.
 ext GammaOnePlusMinusOne(ext f) {
     const ext t = 2 * f - 1;
-    ext s = 0;
-    for (ext c : kGammaNearOne) s = s * t + c;
-    return f * s;
+    const ext tt = t * t;
+    ext odd = 0;
+    ext even = 0;
+    for (std::size_t i = 0; i + 1 < std::size(kGammaNearOne); i += 2) {
+        odd = odd * tt + kGammaNearOne[i];
+        even = even * tt + kGammaNearOne[i + 1];
+    }
+    return f * (odd * t + even);
 }
 
 // Gamma(1 + a) for 0 < a < LoaderFrom: Gamma(1 + f) and the rising product.
@@ -116,9 +118,31 @@ ext GammaOnePlus(double a) {
 
 // e^-d for 0 <= d <= 1/192 by its Taylor series (terms below 1e-20).
 ext ExpOfSmall(ext d) {
+    constexpr ext inverse[] = {1.0L / 7, 1.0L / 6, 1.0L / 5, 1.0L / 4, 1.0L / 3, 1.0L / 2, 1};
     ext s = 1;
-    for (int k = 7; k >= 1; --k) s = 1 - s * d / k;
+    for (ext r : inverse) s = 1 - s * d * r;
     return s;
+}
+
+// a ln(a / x) + x - a, Loader's bd0, near x = a: with v = (x - a) / (x + a),
+// (x - a) v - 2a (v^3/3 + v^5/5 + ...); |v| < 0.1 where it is used, and the
+// terms that still count are fewer the smaller |v| (v^2n below 1e-20).
+ext DevianceNear(ext a, ext x) {
+    constexpr ext inverseOdd[] = {1.0L / 21, 1.0L / 19, 1.0L / 17, 1.0L / 15, 1.0L / 13, 1.0L / 11,
+                                  1.0L / 9,  1.0L / 7,  1.0L / 5,  1.0L / 3};
+    const ext d = x - a;
+    const ext v = d / (x + a);
+    const ext vv = v * v;
+    const std::size_t skip = vv < 1e-6L ? 6 : vv < 1e-4L ? 5 : vv < 1e-3L ? 3 : 0;
+    ext s = 0;
+    for (std::size_t i = skip; i < std::size(inverseOdd); ++i) s = s * vv + inverseOdd[i];
+    return d * v - 2 * a * v * vv * s;
+}
+
+// Loader's bd0 = a ln(a / x) + x - a, by the series near a.
+ext ShapeDeviance(ext a, ext x) {
+    if (std::fabs(x - a) < 0.1L * (x + a)) return DevianceNear(a, x);
+    return a * numkern::LnExt(a / x) + x - a;
 }
 
 GammaTails FromLower(ext p, ext weight) { return {p, 1 - p, weight}; }
@@ -145,7 +169,7 @@ ext GammaShape::LnGammaShapePlusOne() const {
 
 ext GammaShape::Weight(ext x) const {
     if (a_ < LoaderFrom) return numkern::ExpExt(a_ * numkern::LnExt(x) - x) / gammaPlusOne_;
-    return normFactor_ * numkern::ExpExt(-Deviance(a_, x));
+    return normFactor_ * numkern::ExpExt(-ShapeDeviance(a_, x));
 }
 
 ext GammaLowerSeries(double a, ext x) {
@@ -213,7 +237,7 @@ GammaTails GammaShape::SmallShapeUpper(ext x, ext lnX) const {
 }
 
 GammaTails GammaShape::Temme(ext x) const {
-    const ext deviance = Deviance(a_, x);
+    const ext deviance = ShapeDeviance(a_, x);
     const ext expMinusD = numkern::ExpExt(-deviance);
     const ext tail = GammaTemmeTail(a_, x, deviance, expMinusD);
     const ext weight = normFactor_ * expMinusD;
@@ -234,27 +258,6 @@ GammaTails GammaShape::Tails(ext x) const {
 }
 
 }  // namespace detail
-
-double GammaPSeries(double A, double X) {
-    if (numkern::IsInf(A) || numkern::IsInf(X)) return numkern::NaN;
-    const GammaShape shape(A);
-    const ext sum = detail::GammaLowerSeries(A, X);
-    const ext weight = shape.Weight(X);
-    return Stored(weight == 0 ? weight : weight * sum);
-}
-
-double GammaQContFrac(double A, double X) {
-    // From 2^1022 on, 1/b is subnormal and too coarse for the stop test in
-    // double; at +Inf the fraction turns into 0 * Inf. X - A is then at
-    // least an ulp of X, 2^970, against a standard deviation sqrt(A) below
-    // 2^512, so Q is 0.
-    if (X >= SubnormalReciprocal && X > A) return 0.0;
-    if (numkern::IsInf(A)) return numkern::NaN;
-    const GammaShape shape(A);
-    const ext fraction = detail::GammaUpperFraction(A, X);
-    const ext weight = shape.Weight(X);
-    return Stored(weight == 0 ? weight : A * weight * fraction);
-}
 
 namespace {
 

@@ -22,7 +22,11 @@ def lower(a, x):
     except NoConvergence:
         pass
     # mpmath's lower series gives up at large shapes: 1 - Q there, at the
-    # precision the smallness of the difference asks for.
+    # precision the smallness of the difference asks for. Below x = a,
+    # P <= x^a e^-x / Gamma(a + 1) (a + 1) / (a + 1 - x); where that bound
+    # is far below the double range the value is left out anyway.
+    if x < a and a * log(x) - x - loggamma(a + 1) + log((a + 1) / (a + 1 - x)) < -800:
+        return mpf(0)
     extra = 0
     while True:
         with mp.workdps(mp.dps + extra):
