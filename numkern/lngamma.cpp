@@ -68,7 +68,6 @@ ext RecipGamma(double X) {
 }
 
 constexpr double StirlingOnlyAbove = 1e10;
-constexpr ext kLnSqrt2PiExt = 0.918938533204672741780329736406L;
 constexpr double ReflectionAbove = 34;
 constexpr double StirlingFrom = 13;
 constexpr double NearZero = 0.03125;
@@ -131,11 +130,10 @@ std::int32_t GammaSign(double X) {
 
 double ScaledGamma(double X, double Scale) { return Stored(Scale / RecipGamma(X)); }
 
-// The sum is kept in extended precision and rounded once: three roundings
-// to double on the way cost up to an ulp of the result.
 double LnGammaStirling(double X) {
-    const ext q = (static_cast<ext>(X) - 0.5L) * Ln(X) - X + kLnSqrt2PiExt;
-    if (X > StirlingOnlyAbove) return Stored(q);
+    double q = Stored((static_cast<ext>(X) - 0.5L) * Ln(X) - X);
+    q = Stored(q + static_cast<ext>(LnSqrt2Pi));
+    if (X > StirlingOnlyAbove) return q;
     const double z = Stored(1.0L / (static_cast<ext>(X) * X));
     const double p = StoredHorner(StirlingCorrection, z);
     return Stored(p / static_cast<ext>(X) + q);

@@ -127,9 +127,10 @@ TEST(GammaP, InfiniteAndTinyArgumentsTakeTheirLimits) {
         {"Q(1e308, DBL_MAX)", GammaQ(1e308, DBL_MAX), 0, 0},
         // x far below the shape: P underflows, Q is 1.
         {"Q(DBL_MAX, 1e308)", GammaQ(DBL_MAX, 1e308), 1, 0},
-        // A shape so small that 1/A overflows: P rounds to 1.
+        // A shape so small that 1/A overflows: P rounds to 1, and Q, about
+        // A E1(0.5) = 2.8e-324, to the smallest subnormal.
         {"P(denormal, 0.5)", GammaP(4.9e-324, 0.5), 1, 0},
-        {"Q(denormal, 0.5)", GammaQ(4.9e-324, 0.5), 0, 0},
+        {"Q(denormal, 0.5)", GammaQ(4.9e-324, 0.5), 4.9e-324, 0},
         {"P(denormal, 1e-300)", GammaP(4.9e-324, 1e-300), 1, 0},
         {"P(1e-300, 0.5)", GammaP(1e-300, 0.5), 1, 0},
         {"P(1e-5, 1e-5)", GammaP(1e-5, 1e-5), 0.99989064869904367014, 4},
