@@ -37,6 +37,16 @@ double GammaQuantile(double p, double a, double b, bool Upper) {
     return Stored(detail::GammaTailInverse(GammaShape(a), p, Upper) * b);
 }
 
+// e^-t for t >= 0: the double exponential at t rounded to double, moved to
+// t by its derivative; a few times faster than the extended one and within
+// an ulp of it.
+ext ExpOfMinus(ext t) {
+    const double td = Stored(t);
+    const ext e = std::exp(-td);
+    // Beyond the double range e is 0 and the rounding t - td may be infinite.
+    return e == 0 ? 0 : e * (1 - (t - td));
+}
+
 }  // namespace
 
 double GammaPDF(double x, double a, double b) {
@@ -121,7 +131,7 @@ double ExpPDF(double x, double lambda) {
     if (lambda <= 0) return NaN;
     // The density at 0 itself is 0, not 1 / lambda.
     if (x <= 0) return 0;
-    return Stored(numkern::ExpExt(-ext(x) / lambda) / lambda);
+    return Stored(ExpOfMinus(ext(x) / lambda) / lambda);
 }
 
 double ExpCDF(double x, double lambda) {
@@ -129,7 +139,7 @@ double ExpCDF(double x, double lambda) {
     if (lambda <= 0) return NaN;
     if (x <= 0) return 0;
     const ext t = ext(x) / lambda;
-    if (t > 0.25L) return Stored(1 - numkern::ExpExt(-t));
+    if (t > 0.25L) return Stored(1 - ExpOfMinus(t));
     // -expm1(-t) at t rounded to double, moved to t by its derivative e^-t.
     const double td = Stored(t);
     const ext m = -std::expm1(-td);
@@ -140,7 +150,7 @@ double ExpCCDF(double x, double lambda) {
     if (AnyNaN(x, lambda)) return NaN;
     if (lambda <= 0) return NaN;
     if (x <= 0) return 1;
-    return Stored(numkern::ExpExt(-ext(x) / lambda));
+    return Stored(ExpOfMinus(ext(x) / lambda));
 }
 
 double ExpCDFInv(double p, double lambda) {
@@ -156,7 +166,8 @@ double ExpCDFInv(double p, double lambda) {
 double ExpCCDFInv(double p, double lambda) {
     if (AnyNaN(p, lambda)) return NaN;
     if (lambda <= 0 || OutsideUnit(p)) return NaN;
-    return Stored(-numkern::LnExt(p) * lambda);
+    // The double logarithm is within half an ulp; p is exact.
+    return Stored(-ext(std::log(p)) * lambda);
 }
 
 }  // namespace distrium
