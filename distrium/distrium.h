@@ -21,8 +21,6 @@ namespace distrium {
 // ---- Incomplete gamma function ----------------------------------------------
 double GammaP(double A, double X);
 double GammaQ(double A, double X);
-double GammaPSeries(double A, double X);
-double GammaQContFrac(double A, double X);
 
 // ---- Beta function, incomplete beta function, binomial coefficient ----------
 double BetaFn(double A, double B);

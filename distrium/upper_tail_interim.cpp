@@ -5,12 +5,6 @@
 
 namespace distrium {
 
-double GammaCCDF(double x, double a, double b) { return 1 - GammaCDF(x, a, b); }
-double GammaCCDFInv(double p, double a, double b) { return GammaCDFInv(1 - p, a, b); }
-double ChiSquareCCDF(double x, std::int32_t nu) { return 1 - ChiSquareCDF(x, nu); }
-double ChiSquareCCDFInv(double p, std::int32_t nu) { return ChiSquareCDFInv(1 - p, nu); }
-double ExpCCDF(double x, double lambda) { return 1 - ExpCDF(x, lambda); }
-double ExpCCDFInv(double p, double lambda) { return ExpCDFInv(1 - p, lambda); }
 double BinomCCDF(double x, std::int32_t n, double p) { return 1 - BinomCDF(x, n, p); }
 double BinomCCDFInv(double prob, std::int32_t n, double p) { return BinomCDFInv(1 - prob, n, p); }
 double NegBinomCCDF(double x, std::int32_t R, double p) { return 1 - NegBinomCDF(x, R, p); }

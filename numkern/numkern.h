@@ -87,4 +87,10 @@ double LnGamma(double X);
 // project calls it first.
 void KernelStartup();
 
+// ---- Extended arguments -----------------------------------------------------
+
+// No rounding to double on the way in. ExpExt is 0 at -Inf and +Inf at +Inf.
+long double LnExt(long double X);
+long double ExpExt(long double X);
+
 }  // namespace numkern

@@ -94,8 +94,6 @@ int main() {
     // Special functions.
     Grid("GammaP", R, GammaP, X);
     Grid("GammaQ", R, GammaQ, X);
-    Grid("GammaPSeries", R, GammaPSeries, X);
-    Grid("GammaQContFrac", R, GammaQContFrac, X);
     Grid("BetaFn", R, BetaFn, R);
     Grid("BetaI", X, BetaI, R, R);
     Grid("BetaIContFrac", R, BetaIContFrac, R, X);

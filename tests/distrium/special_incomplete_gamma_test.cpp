@@ -24,13 +24,6 @@ struct Case {
     double a, x, p, q;
 };
 
-// Error budget in ulps: the prefactor exp(a ln x - x - ln Gamma(a)) rounds
-// its exponent to double, so the relative error grows with the size of the
-// terms that cancel in it.
-double PrefactorUlps(double a, double x) {
-    return 16 + 2 * (std::fabs(a * std::log(x)) + x + std::fabs(std::lgamma(a)));
-}
-
 // mpmath gammainc(a, 0, x, regularized=True) and gammainc(a, x, inf, ...).
 const Case kReference[] = {
     {0.1, 0.05, 0.77553863545103056959, 0.22446136454896943041},
@@ -55,11 +48,9 @@ const Case kReference[] = {
 TEST(GammaP, MatchesReference) {
     for (const auto& c : kReference) {
         SCOPED_TRACE(::testing::Message() << "a " << c.a << " x " << c.x);
-        const double eps = PrefactorUlps(c.a, c.x);
-        EXPECT_NEAR_EPS(GammaP(c.a, c.x), c.p, eps);
-        // The complement that is small is computed directly, the other by
-        // subtraction: compare each absolutely, at the scale of 1.
-        EXPECT_NEAR(GammaQ(c.a, c.x), c.q, eps * DBL_EPSILON);
+        // Both tails to a few ulps, the one taken as the complement too.
+        EXPECT_NEAR_EPS(GammaP(c.a, c.x), c.p, 4);
+        EXPECT_NEAR_EPS(GammaQ(c.a, c.x), c.q, 4);
     }
 }
 
@@ -126,19 +117,25 @@ TEST(GammaP, InfiniteAndTinyArgumentsTakeTheirLimits) {
         {"P(2, Inf)", GammaP(2, kInf), 1, 0},
         {"Q(2, Inf)", GammaQ(2, kInf), 0, 0},
         {"P(1e300, Inf)", GammaP(1e300, kInf), 1, 0},
-        {"Q-fraction(0.5, Inf)", distrium::GammaQContFrac(0.5, kInf), 0, 0},
+        {"Q(0.5, Inf)", GammaQ(0.5, kInf), 0, 0},
+        {"P(Inf, 1)", GammaP(kInf, 1), 0, 0},
+        {"Q(Inf, 1)", GammaQ(kInf, 1), 1, 0},
+        {"P(Inf, Inf)", GammaP(kInf, kInf), kNaN, 0},
         // 1/(X + 1 - A) would be subnormal, too coarse for the stop test.
         {"P(2, 1e308)", GammaP(2, 1e308), 1, 0},
         {"Q(2, 1e308)", GammaQ(2, 1e308), 0, 0},
         {"Q(1e308, DBL_MAX)", GammaQ(1e308, DBL_MAX), 0, 0},
-        {"Q-fraction(DBL_MAX, 1e308)", distrium::GammaQContFrac(DBL_MAX, 1e308), kNaN, 0},
-        // A shape so small that 1/A overflows: P rounds to 1.
+        // x far below the shape: P underflows, Q is 1.
+        {"Q(DBL_MAX, 1e308)", GammaQ(DBL_MAX, 1e308), 1, 0},
+        // A shape so small that 1/A overflows: P rounds to 1, and Q, about
+        // A E1(0.5) = 2.8e-324, to the smallest subnormal.
         {"P(denormal, 0.5)", GammaP(4.9e-324, 0.5), 1, 0},
-        {"Q(denormal, 0.5)", GammaQ(4.9e-324, 0.5), 0, 0},
+        {"Q(denormal, 0.5)", GammaQ(4.9e-324, 0.5), 4.9e-324, 0},
         {"P(denormal, 1e-300)", GammaP(4.9e-324, 1e-300), 1, 0},
-        // Just above that the series works, with ln Gamma(A) near 690.
-        {"P(1e-300, 0.5)", GammaP(1e-300, 0.5), 1, PrefactorUlps(1e-300, 0.5)},
-        {"P(1e-5, 1e-5)", GammaP(1e-5, 1e-5), 0.99989064869904367014, PrefactorUlps(1e-5, 1e-5)},
+        {"P(1e-300, 0.5)", GammaP(1e-300, 0.5), 1, 0},
+        {"P(1e-5, 1e-5)", GammaP(1e-5, 1e-5), 0.99989064869904367014, 4},
+        // Q = 1 - P from 1 - x^a / Gamma(1 + a), by expm1: mpmath.
+        {"Q(1e-5, 1e-5)", GammaQ(1e-5, 1e-5), 1.0935130095632985e-4, 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -146,36 +143,32 @@ TEST(GammaP, InfiniteAndTinyArgumentsTakeTheirLimits) {
     }
 }
 
-TEST(GammaP, NonConvergentInputsEndWithNaN) {
+// Arguments at the edge of the double range end quickly with their limits.
+TEST(GammaP, HostileArgumentsEndQuickly) {
     struct Hostile {
         const char* what;
-        double (*f)(double, double);
-        double a, x;
+        double a, x, p;
     };
     const Hostile cases[] = {
-        // Every term of the series is 0 and its stop test compares 0 >= 0.
-        {"series, infinite shape", distrium::GammaPSeries, kInf, 1},
-        // Terms grow to +Inf and stay there.
-        {"series, infinite x", distrium::GammaPSeries, 2, kInf},
-        // b = X + 1 - A cancels to 0, and h turns NaN.
-        {"fraction at 1e300", distrium::GammaQContFrac, 1e300, 1e300},
-        {"fraction with NaN", distrium::GammaQContFrac, kNaN, 3},
-        {"fraction, infinite both", distrium::GammaQContFrac, kInf, kInf},
+        {"both 1e300", 1e300, 1e300, 0.5},
+        {"x = A + 1 at 1e300", 1e300, 1e300 + 1, 0.5},
+        {"x = DBL_MAX, tiny a", 4.9e-324, DBL_MAX, 1},
+        {"a = DBL_MAX, x = 1", DBL_MAX, 1, 0},
+        {"a = 1e15, x at its mean", 1e15, 1e15, 0.5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(std::isnan(c.f(c.a, c.x)));
+        EXPECT_NEAR(GammaP(c.a, c.x), c.p, 1e-7);
+        EXPECT_NEAR(GammaQ(c.a, c.x), 1 - c.p, 1e-7);
         EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
                   0.05);
     }
 }
 
-TEST(GammaP, SeriesConvergesForLargeShapesNearItsSwitchPoint) {
-    // The slowest region of the series, X just below A + 1, for shapes up to
-    // the ones chi-square with a few hundred million degrees of freedom
-    // reaches. P(a, a) = 1/2 + 1/(3 sqrt(2 pi a)) + O(a^-3/2); the rounding
-    // of ln Gamma(a) in the prefactor costs about a * 1e-16 relative.
+TEST(GammaP, LargeShapesAtTheirMean) {
+    // P(a, a) = 1/2 + 1/(3 sqrt(2 pi a)) + O(a^-3/2), up to the shapes of
+    // chi-square with a few hundred million degrees of freedom.
     for (double a : {1e4, 1e6, 1e8, 4e8}) {
         SCOPED_TRACE(a);
         const double p = GammaP(a, a);

@@ -11,8 +11,6 @@ using sweep::I;
 TEST(SweepSpecial, IncompleteGamma) {
     sweep::Run("rr", [](const double* a) { return distrium::GammaP(a[0], a[1]); });
     sweep::Run("rr", [](const double* a) { return distrium::GammaQ(a[0], a[1]); });
-    sweep::Run("rr", [](const double* a) { return distrium::GammaPSeries(a[0], a[1]); });
-    sweep::Run("rr", [](const double* a) { return distrium::GammaQContFrac(a[0], a[1]); });
 }
 
 TEST(SweepSpecial, IncompleteBeta) {
