@@ -17,18 +17,6 @@ double StudentCCDF(double x, double nu) { return 1 - StudentCDF(x, nu); }
 double StudentCCDFInv(double p, double nu) { return StudentCDFInv(1 - p, nu); }
 double FCCDF(double x, std::int32_t nu1, std::int32_t nu2) { return 1 - FCDF(x, nu1, nu2); }
 double FCCDFInv(double p, std::int32_t nu1, std::int32_t nu2) { return FCDFInv(1 - p, nu1, nu2); }
-double BinomCCDF(double x, std::int32_t n, double p) { return 1 - BinomCDF(x, n, p); }
-double BinomCCDFInv(double prob, std::int32_t n, double p) { return BinomCDFInv(1 - prob, n, p); }
-double NegBinomCCDF(double x, std::int32_t R, double p) { return 1 - NegBinomCDF(x, R, p); }
-double NegBinomCCDFInv(double prob, std::int32_t R, double p) { return NegBinomCDFInv(1 - prob, R, p); }
-double PoissonCCDF(double x, double lambda) { return 1 - PoissonCDF(x, lambda); }
-double PoissonCCDFInv(double p, double lambda) { return PoissonCDFInv(1 - p, lambda); }
-double GeometricCCDF(double x, double p) { return 1 - GeometricCDF(x, p); }
-double GeometricCCDFInv(double prob, double p) { return GeometricCDFInv(1 - prob, p); }
-double HypGeometricCCDF(double x, std::int32_t M, std::int32_t K, std::int32_t N) { return 1 - HypGeometricCDF(x, M, K, N); }
-double HypGeometricCCDFInv(double p, std::int32_t M, std::int32_t K, std::int32_t N) { return HypGeometricCDFInv(1 - p, M, K, N); }
-double UniformDCCDF(double x, std::int32_t N) { return 1 - UniformDCDF(x, N); }
-double UniformDCCDFInv(double p, std::int32_t N) { return UniformDCDFInv(1 - p, N); }
 double CauchyCCDF(double x, double m, double b) { return 1 - CauchyCDF(x, m, b); }
 double CauchyCCDFInv(double p, double m, double b) { return CauchyCDFInv(1 - p, m, b); }
 double LaplaceCCDF(double x, double m, double b) { return 1 - LaplaceCDF(x, m, b); }
