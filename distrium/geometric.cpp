@@ -9,6 +9,7 @@
 #include "distrium/discrete_search.h"
 #include "distrium/distrium.h"
 #include "distrium/internal.h"
+#include "distrium/saddle_point.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -21,22 +22,25 @@ using numkern::NaN;
 
 namespace {
 
-// (k + 1) ln(1 - p) for a whole k >= 0 and 0 < p <= 1 (-Inf at p = 1).
-ext LnUpperTail(double k, double p) { return (ext(k) + 1) * std::log1p(-ext(p)); }
+// ln(1 - p) for 0 < p <= 1 (-Inf at p = 1).
+ext LnFailure(double p) { return std::log1p(-ext(p)); }
 
-double LowerTail(double k, double p) { return k < 0 ? 0 : Stored(-std::expm1(LnUpperTail(k, p))); }
-double UpperTail(double k, double p) { return k < 0 ? 1 : Stored(std::exp(LnUpperTail(k, p))); }
+// The tails at a whole k from lnq = ln(1 - p): the power (1-p)^(k+1) is
+// e^((k + 1) lnq).
+double LowerTail(double k, ext lnq) { return k < 0 ? 0 : Stored(-std::expm1((ext(k) + 1) * lnq)); }
+double UpperTail(double k, ext lnq) { return k < 0 ? 1 : Stored(detail::ExpOfExtended((ext(k) + 1) * lnq)); }
 
 // The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
 // when Upper, for 0 < prob < 1 and 0 < p < 1: the closed form
 // ln(tail) / ln(1 - p) - 1 rounded up, then checked against the tail itself.
 double Quantile(double prob, double p, bool Upper) {
+    const ext lnq = LnFailure(p);
     const ext lnTail = Upper ? std::log(ext(prob)) : std::log1p(-ext(prob));
-    const double guess = Stored(std::ceil(lnTail / std::log1p(-ext(p)) - 1));
+    const double guess = Stored(std::ceil(lnTail / lnq - 1));
     if (Upper)
-        return detail::SmallestReaching([p](double k) { return UpperTail(k, p); },
+        return detail::SmallestReaching([lnq](double k) { return UpperTail(k, lnq); },
                                         [prob](double v) { return v <= prob; }, guess, 0, Inf);
-    return detail::SmallestReaching([p](double k) { return LowerTail(k, p); },
+    return detail::SmallestReaching([lnq](double k) { return LowerTail(k, lnq); },
                                     [prob](double v) { return v >= prob; }, guess, 0, Inf);
 }
 
@@ -50,20 +54,20 @@ double GeometricPDF(double x, double p) {
     const double k = detail::SnapWhole(x);
     if (k < 0 || k != std::floor(k)) return 0;
     if (p == 1) return k == 0 ? 1 : 0;
-    return Stored(p * std::exp(ext(k) * std::log1p(-ext(p))));
+    return Stored(p * detail::ExpOfExtended(ext(k) * LnFailure(p)));
 }
 
 // P(X <= floor(x)): 0 below the support; with p = 1, 1 from 0 on.
 double GeometricCDF(double x, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (p <= 0 || p > 1) return NaN;
-    return LowerTail(detail::WholeFloor(x), p);
+    return LowerTail(detail::WholeFloor(x), LnFailure(p));
 }
 
 double GeometricCCDF(double x, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (p <= 0 || p > 1) return NaN;
-    return UpperTail(detail::WholeFloor(x), p);
+    return UpperTail(detail::WholeFloor(x), LnFailure(p));
 }
 
 // Counts failures, as the PDF and CDF do. p = 0 is accepted: a success

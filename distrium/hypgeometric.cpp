@@ -92,7 +92,8 @@ private:
         for (ext j = k; term > sum * 0x1p-66L; --j) {
             sum += term;
             if (j <= lo_) break;
-            term /= Ratio(j - 1);
+            // m(j - 1) / m(j), the inverse of Ratio(j - 1), with one division.
+            term *= j * (M_ - K_ - N_ + j) / ((K_ - j + 1) * (N_ - j + 1));
         }
         return sum;
     }

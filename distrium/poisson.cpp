@@ -55,8 +55,8 @@ double PoissonPDF(std::int32_t x, double lambda) {
     if (x < 0) return 0;
     if (x == 0) return Stored(std::exp(-ext(lambda)));
     const ext k = x;
-    const ext lnMass = -detail::StirlingError(k) - detail::Deviance(k, lambda);
-    return Stored(std::exp(lnMass) * std::sqrt(ext(numkern::InvTwoPi) / k));
+    const ext lnMass = -detail::StirlingErrorWhole(k) - detail::Deviance(k, lambda);
+    return Stored(detail::ExpOfExtended(lnMass) * std::sqrt(numkern::InvTwoPi / x));
 }
 
 // P(X <= floor(x)); 0 below the support, 1 at x = +Inf.
