@@ -86,6 +86,7 @@ double SmallestReaching(const Value& value, const Reached& reached, double guess
         for (double step = 1;; step *= 2) {
             if (yes <= lo) return lo;
             const double t = std::fmax(yes - step, lo);
+            if (t >= yes) continue;  // a step below the spacing of the doubles here
             const auto r = test(t);
             if (r == Undefined) return numkern::NaN;
             if (r == No) {
@@ -97,9 +98,10 @@ double SmallestReaching(const Value& value, const Reached& reached, double guess
     } else {
         no = k;
         for (double step = 1;; step *= 2) {
+            if (no >= hi) return hi;
             const double t = std::fmin(no + step, hi);
             if (!std::isfinite(t)) return t;
-            if (t <= no) return hi;
+            if (t <= no) continue;
             const auto r = test(t);
             if (r == Undefined) return numkern::NaN;
             if (r == Yes) {

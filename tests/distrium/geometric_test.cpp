@@ -118,6 +118,14 @@ TEST(Geometric, BeyondThe32BitRange) {
     EXPECT_EQ(GeometricPDF(Inf, 0.3), 0);
     EXPECT_EQ(GeometricCDF(Inf, 0.3), 1);
     EXPECT_EQ(GeometricCCDF(Inf, 0.3), 0);
+    // Beyond 2^53 every double is whole: the quantile is the first double
+    // whose tail reaches the probability (ln 2 / p here).
+    for (double prob : {0.5, 1e-300}) {
+        const double k = GeometricCCDFInv(prob, 1e-300);
+        EXPECT_NEAR_REL(k, -std::log(prob) * 1e300, 1e-15) << prob;
+        EXPECT_LE(GeometricCCDF(k, 1e-300), prob) << prob;
+        EXPECT_GT(GeometricCCDF(std::nextafter(k, 0.0), 1e-300), prob) << prob;
+    }
 }
 
 TEST(Geometric, MatchesReferenceTable) {
