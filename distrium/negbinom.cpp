@@ -1,12 +1,11 @@
 // Negative binomial distribution: the number of failures before the R-th
-// success, success probability p. The mass is C(R+k-1, k) p^R (1-p)^k, with
-// the coefficient taken as a whole number from the log-gamma function while
-// it fits 64 bits, and beyond that R / (R + k) times the binomial mass of R
-// successes in R + k trials in Loader's saddle-point form. The two tails at
+// success, success probability p. The mass C(R+k-1, k) p^R (1-p)^k is
+// R / (R + k) times the binomial mass of R successes in R + k trials, in
+// Loader's saddle-point form (a coefficient through log-gamma values would
+// carry their rounding, 1e-16 of their size, into every mass). The two tails at
 // a whole k are the regularised incomplete beta functions
 // P(X <= k) = I_p(R, k + 1) and P(X > k) = 1 - I_p(R, k + 1), and the
 // quantiles search from a Cornish-Fisher guess on those tails.
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
@@ -23,34 +22,15 @@ using detail::AnyNaN;
 using detail::ext;
 using detail::Stored;
 using numkern::Inf;
-using numkern::IntPower;
-using numkern::LnGamma;
 using numkern::NaN;
 
 namespace {
-
-// Whole coefficients are rounded while they fit a 64-bit integer (below
-// 2^63); beyond that the product's rounding of its log-gamma exponent would
-// cost digits, and the saddle-point form takes over.
-constexpr ext kRoundedCoefficientBound = 0x1p63L;
-
-bool NormalExtended(ext v) { return v >= LDBL_MIN && v <= LDBL_MAX; }
 
 // The mass at a whole k >= 0 in extended precision. p = 0 and p = 1 put all
 // mass out of reach or at 0.
 ext MassAt(double k, std::int32_t R, double p) {
     if (p == 0 || p == 1) return p == 1 && k == 0 ? 1 : 0;
-    const ext q = 1 - ext(p);
-    if (k <= INT32_MAX) {
-        const double G = Stored(ext(LnGamma(Stored(R + ext(k)))) - LnGamma(Stored(k + 1.0L)) - LnGamma(R));
-        const ext e = numkern::Exp(G);
-        if (e < kRoundedCoefficientBound) {
-            const double w = Stored(std::rint(e));
-            const ext product = IntPower(p, R) * w * IntPower(Stored(q), static_cast<std::int32_t>(k));
-            if (NormalExtended(product)) return product;
-        }
-    }
-    return R / (R + ext(k)) * detail::LoaderBinomialMass(R, R + ext(k), p, q);
+    return R / (R + ext(k)) * detail::LoaderBinomialMass(R, R + ext(k), p, 1 - ext(p));
 }
 
 // P(X <= k) and P(X > k) at a whole k, 0 and 1 below the support.

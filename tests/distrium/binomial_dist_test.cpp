@@ -76,8 +76,8 @@ TEST(BinomialDist, PointsAndSupportEdges) {
         {"BinomCDF(0, 7, 0)", BinomCDF(0, 7, 0), 1},
         {"BinomCCDF(6, 7, 1)", BinomCCDF(6, 7, 1), 1},
     });
-    EXPECT_NEAR_EPS(BinomCDF(0, 10, 0.3), static_cast<double>(std::pow(0.7L, 10)), 8);
-    EXPECT_NEAR_EPS(BinomCCDF(9.5, 10, 0.3), static_cast<double>(std::pow(0.3L, 10)), 8);
+    EXPECT_NEAR_EPS(BinomCDF(0, 10, 0.3), static_cast<double>(std::pow(1 - static_cast<long double>(0.3), 10)), 8);
+    EXPECT_NEAR_EPS(BinomCCDF(9.5, 10, 0.3), static_cast<double>(std::pow(static_cast<long double>(0.3), 10)), 8);
 }
 
 // C(n, k) p^k (1-p)^(n-k) with the coefficient multiplied out exactly in
