@@ -46,7 +46,11 @@ double UpperTail(double k, std::int32_t n, double p) {
 
 // The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
 // when Upper, for 0 < prob < 1 and 0 < p < 1.
-double Quantile(double prob, std::int32_t n, double p, bool Upper) {
+double Quantile(double probIn, std::int32_t n, double p, bool UpperIn) {
+    // The same k from the smaller tail: 1 - prob is exact there, and the
+    // tail itself accurate where the other rounds to 1.
+    const bool Upper = probIn > 0.5 ? !UpperIn : UpperIn;
+    const double prob = probIn > 0.5 ? 1 - probIn : probIn;
     const double q = Stored(1 - ext(p));
     const double sd = Stored(std::sqrt(ext(n) * p * q));
     const double guess = detail::CornishFisherGuess(prob, Upper, Stored(ext(n) * p), sd, (q - p) / sd);

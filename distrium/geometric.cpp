@@ -33,7 +33,11 @@ double UpperTail(double k, ext lnq) { return k < 0 ? 1 : Stored(detail::ExpOfExt
 // The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
 // when Upper, for 0 < prob < 1 and 0 < p < 1: the closed form
 // ln(tail) / ln(1 - p) - 1 rounded up, then checked against the tail itself.
-double Quantile(double prob, double p, bool Upper) {
+double Quantile(double probIn, double p, bool UpperIn) {
+    // The same k from the smaller tail: 1 - prob is exact there, and the
+    // tail itself accurate where the other rounds to 1.
+    const bool Upper = probIn > 0.5 ? !UpperIn : UpperIn;
+    const double prob = probIn > 0.5 ? 1 - probIn : probIn;
     const ext lnq = LnFailure(p);
     const ext lnTail = Upper ? std::log(ext(prob)) : std::log1p(-ext(prob));
     const double guess = Stored(std::ceil(lnTail / lnq - 1));

@@ -64,7 +64,11 @@ public:
 
     // The smallest whole k with P(X <= k) >= p, or with P(X > k) <= p when
     // Upper, for 0 < p < 1.
-    double Quantile(double p, bool Upper) const {
+    double Quantile(double pIn, bool UpperIn) const {
+        // The same k from the smaller tail: 1 - p is exact there, and the
+        // tail itself accurate where the other rounds to 1.
+        const bool Upper = pIn > 0.5 ? !UpperIn : UpperIn;
+        const double p = pIn > 0.5 ? 1 - pIn : pIn;
         if (lo_ == hi_) return hi_;
         const ext f = K_ / M_;
         const ext variance = N_ * f * (1 - f) * (M_ - N_) / (M_ - 1);

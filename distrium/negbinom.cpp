@@ -49,7 +49,11 @@ double UpperTail(double k, std::int32_t R, double p) {
 // The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
 // when Upper, for 0 < prob < 1 and 0 < p < 1: mean R q / p, standard
 // deviation sqrt(R q) / p, skewness (2 - p) / sqrt(R q).
-double Quantile(double prob, std::int32_t R, double p, bool Upper) {
+double Quantile(double probIn, std::int32_t R, double p, bool UpperIn) {
+    // The same k from the smaller tail: 1 - prob is exact there, and the
+    // tail itself accurate where the other rounds to 1.
+    const bool Upper = probIn > 0.5 ? !UpperIn : UpperIn;
+    const double prob = probIn > 0.5 ? 1 - probIn : probIn;
     const ext q = 1 - ext(p);
     const ext rootRq = std::sqrt(R * q);
     const double guess = detail::CornishFisherGuess(prob, Upper, Stored(R * q / p), Stored(rootRq / p),

@@ -36,7 +36,11 @@ double UpperTail(double k, double lambda) {
 
 // The smallest whole k with P(X <= k) >= p, or with P(X > k) <= p when
 // Upper, for 0 < p < 1. An infinite mean puts every mass beyond reach.
-double Quantile(double p, double lambda, bool Upper) {
+double Quantile(double pIn, double lambda, bool UpperIn) {
+    // The same k from the smaller tail: 1 - p is exact there, and the
+    // tail itself accurate where the other rounds to 1.
+    const bool Upper = pIn > 0.5 ? !UpperIn : UpperIn;
+    const double p = pIn > 0.5 ? 1 - pIn : pIn;
     if (numkern::IsInf(lambda)) return Inf;
     const double sd = std::sqrt(lambda);
     const double guess = detail::CornishFisherGuess(p, Upper, lambda, sd, 1 / sd);
