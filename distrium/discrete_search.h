@@ -31,18 +31,16 @@ inline double WholeFloor(double x) { return std::floor(SnapWhole(x)); }
 // density underflows (p below about 1e-300) the rational value stays; a
 // guess a few units off costs the search a few more steps.
 inline double UpperNormalDeviateHalf(double p) {
-    const long double t = std::sqrt(-2 * std::log(static_cast<long double>(p)));
-    long double z = t - (2.515517L + t * (0.802853L + t * 0.010328L)) /
-                            (1 + t * (1.432788L + t * (0.189269L + t * 0.001308L)));
-    constexpr long double invSqrt2 = 0.70710678118654752440L;
-    constexpr long double invSqrt2Pi = 0.39894228040143267794L;
+    const double t = std::sqrt(-2 * std::log(p));
+    double z = t - (2.515517 + t * (0.802853 + t * 0.010328)) / (1 + t * (1.432788 + t * (0.189269 + t * 0.001308)));
+    constexpr double invSqrt2Pi = 0.3989422804014327;
     for (int step = 0; step < 2; ++step) {
-        const long double density = invSqrt2Pi * std::exp(-z * z / 2);
+        const double density = invSqrt2Pi * std::exp(-z * z / 2);
         if (!(density > 0)) break;
-        const long double u = (0.5L * std::erfc(z * invSqrt2) - p) / density;
+        const double u = (0.5 * std::erfc(z * numkern::InvSqrt2) - p) / density;
         z += u / (1 - u * z / 2);
     }
-    return static_cast<double>(z);
+    return z;
 }
 
 // z with P(Z <= z) = p, or P(Z > z) = p when Upper, for 0 < p < 1.
