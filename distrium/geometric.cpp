@@ -1,12 +1,15 @@
 // Geometric distribution: the number of failures before the first success,
-// success probability p. Mass p (1-p)^k, CDF 1 - (1-p)^(k+1) at k = x
-// rounded to nearest (ties to even), and a closed-form quantile that counts
-// trials up to and including the first success.
+// success probability p. Mass p (1-p)^k, P(X <= k) = 1 - (1-p)^(k+1) and
+// P(X > k) = (1-p)^(k+1), the powers taken as exponentials of
+// (k + 1) ln(1 - p) by log1p and expm1, so that neither a small p nor a
+// tail near 1 loses digits; the quantiles start from the closed form and
+// settle on the first point where these values reach the probability.
 #include <cmath>
-#include <cstdint>
 
-#include "distrium/internal.h"
+#include "distrium/discrete_search.h"
 #include "distrium/distrium.h"
+#include "distrium/internal.h"
+#include "distrium/saddle_point.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -15,53 +18,81 @@ using detail::AnyNaN;
 using detail::ext;
 using detail::Stored;
 using numkern::Inf;
-using numkern::Ln;
 using numkern::NaN;
 
 namespace {
 
-// (1-p)^k for a whole k >= 0: IntPower within the 32-bit range, Power
-// beyond it (where the 32-bit exponent cannot hold k), and the limit at
-// k = +Inf.
-ext FailurePower(double p, double k) {
-    const double q = Stored(1 - ext(p));
-    if (k <= INT32_MAX) return numkern::IntPower(q, static_cast<std::int32_t>(k));
-    if (numkern::IsInf(k)) return q < 1 ? 0 : 1;
-    return numkern::Power(q, k);
+// ln(1 - p) for 0 < p <= 1 (-Inf at p = 1).
+ext LnFailure(double p) { return std::log1p(-ext(p)); }
+
+// The tails at a whole k from lnq = ln(1 - p): the power (1-p)^(k+1) is
+// e^((k + 1) lnq).
+double LowerTail(double k, ext lnq) { return k < 0 ? 0 : Stored(-std::expm1((ext(k) + 1) * lnq)); }
+double UpperTail(double k, ext lnq) { return k < 0 ? 1 : Stored(detail::ExpOfExtended((ext(k) + 1) * lnq)); }
+
+// The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
+// when Upper, for 0 < prob < 1 and 0 < p < 1: the closed form
+// ln(tail) / ln(1 - p) - 1 rounded up, then checked against the tail itself.
+double Quantile(double probIn, double p, bool UpperIn) {
+    // The same k from the smaller tail: 1 - prob is exact there, and the
+    // tail itself accurate where the other rounds to 1.
+    const bool Upper = probIn > 0.5 ? !UpperIn : UpperIn;
+    const double prob = probIn > 0.5 ? 1 - probIn : probIn;
+    const ext lnq = LnFailure(p);
+    const ext lnTail = Upper ? std::log(ext(prob)) : std::log1p(-ext(prob));
+    const double guess = Stored(std::ceil(lnTail / lnq - 1));
+    if (Upper)
+        return detail::SmallestReaching([lnq](double k) { return UpperTail(k, lnq); },
+                                        [prob](double v) { return v <= prob; }, guess, 0, Inf);
+    return detail::SmallestReaching([lnq](double k) { return LowerTail(k, lnq); },
+                                    [prob](double v) { return v >= prob; }, guess, 0, Inf);
 }
 
 }  // namespace
 
-// p = 1 is accepted and puts all mass at 0.
+// p = 1 is accepted and puts all mass at 0. A point that is not whole
+// (after snapping) has mass 0.
 double GeometricPDF(double x, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (p <= 0 || p > 1) return NaN;
-    const double k = std::nearbyint(x);
-    if (k != x) return 0;
-    if (x < 0) return 0;
-    return Stored(FailurePower(p, k) * p);
+    const double k = detail::SnapWhole(x);
+    if (k < 0 || k != std::floor(k)) return 0;
+    if (p == 1) return k == 0 ? 1 : 0;
+    return Stored(p * detail::ExpOfExtended(ext(k) * LnFailure(p)));
 }
 
-// A negative point is outside the domain here. With p = 1 the formula gives
-// 1 at every x >= 0, as the mass sits at 0.
+// P(X <= floor(x)): 0 below the support; with p = 1, 1 from 0 on.
 double GeometricCDF(double x, double p) {
     if (AnyNaN(x, p)) return NaN;
-    if (x < 0 || p <= 0 || p > 1) return NaN;
-    const double k = std::nearbyint(x);
-    return Stored(1 - FailurePower(p, k + 1));
+    if (p <= 0 || p > 1) return NaN;
+    return LowerTail(detail::WholeFloor(x), LnFailure(p));
 }
 
-// With p = 0 a success never comes: the quantile is +Inf. The count is
-// rounded up in floating point, since for a small p it can exceed the
-// 32-bit range of the kernel's Ceil; adding 0 turns a count of -0 into 0.
+double GeometricCCDF(double x, double p) {
+    if (AnyNaN(x, p)) return NaN;
+    if (p <= 0 || p > 1) return NaN;
+    return UpperTail(detail::WholeFloor(x), LnFailure(p));
+}
+
+// Counts failures, as the PDF and CDF do. p = 0 is accepted: a success
+// never comes, and the quantile of a positive probability is +Inf.
 double GeometricCDFInv(double prob, double p) {
     if (AnyNaN(prob, p)) return NaN;
     if (prob < 0 || prob > 1 || p < 0 || p > 1) return NaN;
     if (prob == 1) return Inf;
-    if (prob == 0) return 0;
+    if (prob == 0 || p == 1) return 0;
     if (p == 0) return Inf;
-    const double L = Stored(Ln(Stored(1 - ext(prob))));
-    return std::ceil(Stored(L / Ln(Stored(1 - ext(p))))) + 0.0;
+    return Quantile(prob, p, false);
+}
+
+// The mirror of GeometricCDFInv: prob = 0 answers +Inf, prob = 1 answers 0.
+double GeometricCCDFInv(double prob, double p) {
+    if (AnyNaN(prob, p)) return NaN;
+    if (prob < 0 || prob > 1 || p < 0 || p > 1) return NaN;
+    if (prob == 0) return Inf;
+    if (prob == 1 || p == 1) return 0;
+    if (p == 0) return Inf;
+    return Quantile(prob, p, true);
 }
 
 }  // namespace distrium

@@ -1,14 +1,21 @@
 // Hypergeometric distribution: k successes in N draws without replacement
 // from a population of M holding K successes. The mass
-// C(K, k) C(M-K, N-k) / C(M, N) is formed from log-gamma values at the real
-// point (it is not reduced to a whole number); the CDF adds the masses up
-// to the truncated point and the quantile walks them upward.
+// C(K, k) C(M-K, N-k) / C(M, N) is formed, as in Loader's method, from three
+// binomial masses at the drawing fraction N / M in saddle-point form:
+// b(k; K) b(N-k; M-K) / b(N; M). A tail sums the masses from the point
+// outward by the ratio of neighbouring masses, on the side away from the
+// mean, where they fall off at least geometrically beyond a few standard
+// deviations; the other tail is its complement. The quantiles search from a
+// Cornish-Fisher guess on those tails, so that their cost depends on the
+// spread of the law (at most sqrt(N) / 2), not on M.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/internal.h"
-#include "distrium/discrete_walk.h"
+#include "distrium/discrete_search.h"
 #include "distrium/distrium.h"
+#include "distrium/internal.h"
+#include "distrium/saddle_point.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -16,48 +23,103 @@ namespace distrium {
 using detail::AnyNaN;
 using detail::ext;
 using detail::Stored;
-using numkern::LnGamma;
 using numkern::NaN;
 
 namespace {
 
-// LnGamma(a) - LnGamma(b) - LnGamma(c), the first term stored, the whole
-// stored: the logarithm of a binomial coefficient as the mass forms it.
-double LnGammaDifference(double a, double b, double c) {
-    return Stored(ext(LnGamma(a)) - LnGamma(b) - LnGamma(c));
-}
-
-// Every "+ 1" of the formula is taken in floating point: K + 1 or M - K + 1
-// overflows a 32-bit integer when the operand is INT32_MAX.
-class HypGeometricMasses {
+class HypGeometricLaw {
 public:
-    HypGeometricMasses(std::int32_t M, std::int32_t K, std::int32_t N)
+    HypGeometricLaw(std::int32_t M, std::int32_t K, std::int32_t N)
         : M_(M),
           K_(K),
           N_(N),
-          rest_(std::int64_t{M} - K - N),
-          lnChooseMN_(LnGammaDifference(M + 1.0, N + 1.0, double(M - N) + 1)) {}
+          lo_(std::max<ext>(0, ext(N) + K - M)),
+          hi_(std::min(N, K)),
+          mean_(M > 0 ? ext(N) * K / M : 0) {}
 
-    // Below N + K - M, where (M - K - N) + x + 1 <= 0, the mass is 0.
-    bool BelowSupport(double x) const { return rest_ + ext(x) + 1 <= 0; }
+    double Lo() const { return Stored(lo_); }
+    double Hi() const { return hi_; }
 
-    ext Mass(double x) const {
-        if (BelowSupport(x)) return 0;
-        const double T1 = LnGammaDifference(K_ + 1.0, Stored(ext(x) + 1),
-                                            Stored((K_ - ext(x)) + 1));
-        const double T3 = LnGammaDifference(double(M_ - K_) + 1, Stored((N_ - ext(x)) + 1),
-                                            Stored(rest_ + ext(x) + 1));
-        return numkern::Exp(Stored(ext(T1) + T3 - lnChooseMN_));
+    // The mass at a whole k of the support.
+    ext Mass(ext k) const {
+        if (M_ == 0) return 1;
+        const ext p = N_ / M_;
+        const ext q = (M_ - N_) / M_;
+        return detail::LoaderBinomialMass(k, K_, p, q) * detail::LoaderBinomialMass(N_ - k, M_ - K_, p, q) /
+               detail::LoaderBinomialMass(N_, M_, p, q);
     }
-    ext Ratio(double k) const { return (K_ - ext(k)) * (N_ - ext(k)) / ((ext(k) + 1) * (rest_ + ext(k) + 1)); }
-    double Mode() const { return Stored(std::floor((N_ + 1.0L) * (K_ + 1.0L) / (M_ + 2.0L))); }
+
+    // P(X <= k) and P(X > k) at a whole k: the tail away from the mean is
+    // summed, the other is its complement.
+    double Lower(double k) const {
+        if (k < lo_) return 0;
+        if (k >= hi_) return 1;
+        return Stored(k < mean_ ? std::min<ext>(SumDown(k), 1) : 1 - SumUp(k));
+    }
+    double Upper(double k) const {
+        if (k < lo_) return 1;
+        if (k >= hi_) return 0;
+        return Stored(k < mean_ ? 1 - SumDown(k) : std::min<ext>(SumUp(k), 1));
+    }
+
+    // The smallest whole k with P(X <= k) >= p, or with P(X > k) <= p when
+    // Upper, for 0 < p < 1.
+    double Quantile(double pIn, bool UpperIn) const {
+        // The same k from the smaller tail: 1 - p is exact there, and the
+        // tail itself accurate where the other rounds to 1.
+        const bool Upper = pIn > 0.5 ? !UpperIn : UpperIn;
+        const double p = pIn > 0.5 ? 1 - pIn : pIn;
+        if (lo_ == hi_) return hi_;
+        const ext f = K_ / M_;
+        const ext variance = N_ * f * (1 - f) * (M_ - N_) / (M_ - 1);
+        const ext sd = std::sqrt(variance);
+        const ext skew = (M_ - 2 * K_) * std::sqrt(M_ - 1) * (M_ - 2 * N_) /
+                         (std::sqrt(N_ * K_ * (M_ - K_) * (M_ - N_)) * (M_ - 2));
+        const double guess =
+            detail::CornishFisherGuess(p, Upper, Stored(mean_), Stored(sd), std::isfinite(skew) ? Stored(skew) : 0);
+        if (Upper)
+            return detail::SmallestReaching([this](double k) { return this->Upper(k); },
+                                            [p](double v) { return v <= p; }, guess, Lo(), Hi());
+        return detail::SmallestReaching([this](double k) { return Lower(k); }, [p](double v) { return v >= p; },
+                                        guess, Lo(), Hi());
+    }
 
 private:
-    std::int32_t M_;
-    std::int32_t K_;
-    std::int32_t N_;
-    ext rest_;
-    double lnChooseMN_;
+    // m(j + 1) / m(j).
+    ext Ratio(ext j) const { return (K_ - j) * (N_ - j) / ((j + 1) * (M_ - K_ - N_ + j + 1)); }
+
+    // The masses at k, k - 1, ... down to the support's start, until they no
+    // longer change the sum (below the mean they fall off going down).
+    ext SumDown(ext k) const {
+        ext term = Mass(k);
+        ext sum = 0;
+        for (ext j = k; term > sum * 0x1p-66L; --j) {
+            sum += term;
+            if (j <= lo_) break;
+            // m(j - 1) / m(j), the inverse of Ratio(j - 1), with one division.
+            term *= j * (M_ - K_ - N_ + j) / ((K_ - j + 1) * (N_ - j + 1));
+        }
+        return sum;
+    }
+
+    // The masses at k + 1, k + 2, ... up to the support's end.
+    ext SumUp(ext k) const {
+        ext term = Mass(k + 1);
+        ext sum = 0;
+        for (ext j = k + 1; term > sum * 0x1p-66L; ++j) {
+            sum += term;
+            if (j >= hi_) break;
+            term *= Ratio(j);
+        }
+        return sum;
+    }
+
+    ext M_;
+    ext K_;
+    ext N_;
+    ext lo_;
+    double hi_;
+    ext mean_;
 };
 
 bool BadPopulation(std::int32_t M, std::int32_t K, std::int32_t N) {
@@ -66,35 +128,49 @@ bool BadPopulation(std::int32_t M, std::int32_t K, std::int32_t N) {
 
 }  // namespace
 
+// A point that is not whole (after snapping to a whole number it lies
+// within a few ulps of), or outside the support, has mass 0.
 double HypGeometricPDF(double x, std::int32_t M, std::int32_t K, std::int32_t N) {
     if (AnyNaN(x)) return NaN;
-    if (BadPopulation(M, K, N) || x > N || x > K) return NaN;
-    const HypGeometricMasses masses(M, K, N);
-    if (masses.BelowSupport(x)) return 0;
-    if (x < 0) return 0;
-    return Stored(masses.Mass(x));
+    if (BadPopulation(M, K, N)) return NaN;
+    const HypGeometricLaw law(M, K, N);
+    const double k = detail::SnapWhole(x);
+    if (k != std::floor(k) || k < law.Lo() || k > law.Hi()) return 0;
+    return Stored(law.Mass(k));
 }
 
-// The sum stops at min(trunc(x), N, K), which is trunc(x) once x <= N, K.
+// P(X <= floor(x)): 0 below the support, 1 above.
 double HypGeometricCDF(double x, std::int32_t M, std::int32_t K, std::int32_t N) {
     if (AnyNaN(x)) return NaN;
-    if (BadPopulation(M, K, N) || x > N || x > K || x < 0) return NaN;
-    const double s = detail::SumMasses(HypGeometricMasses(M, K, N), 0, std::trunc(x));
-    return s > 1 ? 1 : s;
+    if (BadPopulation(M, K, N)) return NaN;
+    return HypGeometricLaw(M, K, N).Lower(detail::WholeFloor(x));
 }
 
-// The answer counts the steps of the upward walk taken while the running
-// sum was more than Eps below p: a sum within Eps of p counts as having
-// reached it. The sum grows, so that count is the first k whose sum comes
-// within Eps of p, or min(N, K) when none does.
+double HypGeometricCCDF(double x, std::int32_t M, std::int32_t K, std::int32_t N) {
+    if (AnyNaN(x)) return NaN;
+    if (BadPopulation(M, K, N)) return NaN;
+    return HypGeometricLaw(M, K, N).Upper(detail::WholeFloor(x));
+}
+
+// p = 0 answers 0, p = 1 the top of the support, min(N, K).
 double HypGeometricCDFInv(double p, std::int32_t M, std::int32_t K, std::int32_t N) {
     if (AnyNaN(p)) return NaN;
     if (BadPopulation(M, K, N) || p < 0 || p > 1) return NaN;
-    const double top = std::min(N, K);
-    return detail::BoundedQuantile(
-        detail::WalkMasses(HypGeometricMasses(M, K, N), 0, top, p,
-                           [p](double s) { return !(ext(s) + numkern::Eps < p); }),
-        top);
+    if (p == 0) return 0;
+    const HypGeometricLaw law(M, K, N);
+    if (p == 1) return law.Hi();
+    return law.Quantile(p, false);
+}
+
+// The mirror of HypGeometricCDFInv: p = 1 answers 0, p = 0 the top of the
+// support.
+double HypGeometricCCDFInv(double p, std::int32_t M, std::int32_t K, std::int32_t N) {
+    if (AnyNaN(p)) return NaN;
+    if (BadPopulation(M, K, N) || p < 0 || p > 1) return NaN;
+    if (p == 1) return 0;
+    const HypGeometricLaw law(M, K, N);
+    if (p == 0) return law.Hi();
+    return law.Quantile(p, true);
 }
 
 }  // namespace distrium

@@ -1,10 +1,12 @@
-// Discrete uniform distribution on 1..N: mass 1/N at each whole point, CDF
-// Floor(x) / N, quantile Ceil(N p).
+// Discrete uniform distribution on 1..N: mass 1/N at each whole point,
+// P(X <= k) = k / N and P(X > k) = (N - k) / N, the quantiles Ceil(N p) and
+// N - Floor(N p) checked against those values.
 #include <cmath>
 #include <cstdint>
 
-#include "distrium/internal.h"
+#include "distrium/discrete_search.h"
 #include "distrium/distrium.h"
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium {
@@ -14,30 +16,60 @@ using detail::ext;
 using detail::Stored;
 using numkern::NaN;
 
-// A point is whole when it equals its rounding to nearest; every double
-// beyond the 64-bit range is whole, and lies outside 1..N anyway.
+namespace {
+
+double LowerTail(double k, std::int32_t N) {
+    if (k < 1) return 0;
+    if (k >= N) return 1;
+    return Stored(ext(k) / N);
+}
+
+double UpperTail(double k, std::int32_t N) {
+    if (k < 1) return 1;
+    if (k >= N) return 0;
+    return Stored((N - ext(k)) / N);
+}
+
+}  // namespace
+
+// A point is whole when it equals its floor after snapping; every double
+// beyond 2^52 is whole, and lies outside 1..N anyway.
 double UniformDPDF(double x, std::int32_t N) {
     if (AnyNaN(x)) return NaN;
     if (N < 1) return NaN;
-    if (std::nearbyint(x) != x || x < 1 || x > N) return 0;
+    const double k = detail::SnapWhole(x);
+    if (k != std::floor(k) || k < 1 || k > N) return 0;
     return Stored(1.0L / N);
 }
 
-// The kernel's Floor answers -2147483648 beyond the 32-bit range, which
-// sends such points to the 0 or 1 branch as their side of 1..N says.
 double UniformDCDF(double x, std::int32_t N) {
     if (AnyNaN(x)) return NaN;
     if (N < 1) return NaN;
-    const std::int32_t k = numkern::Floor(x);
-    if (1 <= k && k <= N) return Stored(ext(k) / N);
-    return x > N ? 1 : 0;
+    return LowerTail(detail::WholeFloor(x), N);
 }
 
-// p = 0 is outside the domain here.
+double UniformDCCDF(double x, std::int32_t N) {
+    if (AnyNaN(x)) return NaN;
+    if (N < 1) return NaN;
+    return UpperTail(detail::WholeFloor(x), N);
+}
+
+// p = 0 is outside the domain here. The closed form can be one off where
+// N p rounds across a whole number; the search settles it on k / N.
 double UniformDCDFInv(double p, std::int32_t N) {
     if (AnyNaN(p)) return NaN;
     if (N < 1 || p <= 0 || p > 1) return NaN;
-    return numkern::Ceil(Stored(ext(N) * p));
+    return detail::SmallestReaching([N](double k) { return LowerTail(k, N); },
+                                    [p](double v) { return v >= p; }, std::ceil(Stored(ext(N) * p)), 1, N);
+}
+
+// The mirror of UniformDCDFInv: p = 1 is outside the domain.
+double UniformDCCDFInv(double p, std::int32_t N) {
+    if (AnyNaN(p)) return NaN;
+    if (N < 1 || p < 0 || p >= 1) return NaN;
+    return detail::SmallestReaching([N](double k) { return UpperTail(k, N); },
+                                    [p](double v) { return v <= p; },
+                                    N - std::floor(Stored(ext(N) * p)), 1, N);
 }
 
 }  // namespace distrium

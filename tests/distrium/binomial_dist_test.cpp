@@ -1,11 +1,12 @@
-// Binomial distribution: domain answers, the truncation of the point, masses
-// against direct products, the CDF against the sum of the masses, the
-// quantile walk, and n in the thousands to billions, where the product of
-// the formula overflows and the walk must stay fast.
+// Binomial distribution: domain answers, the truncation of the point and
+// points near whole numbers, masses against direct products and mpmath,
+// both tails against the masses and mpmath, and both quantiles against
+// their definition for n up to 2^31 - 1.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "distrium/distrium.h"
@@ -24,11 +25,11 @@ TEST(BinomialDist, DomainValues) {
         {"BinomPDF(1, 5, -0.1)", BinomPDF(1, 5, -0.1), NaN},
         {"BinomPDF(1, 5, 1.1)", BinomPDF(1, 5, 1.1), NaN},
         {"BinomPDF(1, 0, 0.5)", BinomPDF(1, 0, 0.5), NaN},
-        {"BinomPDF(6, 5, 0.5)", BinomPDF(6, 5, 0.5), NaN},
-        {"BinomPDF(5.5, 5, 0.5)", BinomPDF(5.5, 5, 0.5), NaN},
         {"BinomCDF(1, 5, -0.1)", BinomCDF(1, 5, -0.1), NaN},
         {"BinomCDF(1, -3, 0.5)", BinomCDF(1, -3, 0.5), NaN},
-        {"BinomCDF(6, 5, 0.5)", BinomCDF(6, 5, 0.5), NaN},
+        {"BinomCCDF(1, 5, 1.5)", BinomCCDF(1, 5, 1.5), NaN},
+        {"BinomCCDFInv(0.5, 5, -0.5)", BinomCCDFInv(0.5, 5, -0.5), NaN},
+        {"BinomCCDFInv(1.5, 5, 0.5)", BinomCCDFInv(1.5, 5, 0.5), NaN},
         {"BinomCDFInv(0.5, -1, 0.5)", BinomCDFInv(0.5, -1, 0.5), NaN},
         {"BinomCDFInv(0.5, 5, 1.5)", BinomCDFInv(0.5, 5, 1.5), NaN},
         {"BinomCDFInv(-0.5, 5, 0.5)", BinomCDFInv(-0.5, 5, 0.5), NaN},
@@ -42,30 +43,41 @@ TEST(BinomialDist, DomainValues) {
     });
 }
 
-// A non-integer point is truncated: 2.7 has the mass of 2, -0.5 that of 0
-// (through the general formula, (1-p)^n by IntPower as in BinomCDF(0)),
-// -1 and below have mass 0 for p > 0 and NaN for p = 0 (p^k is infinite).
-TEST(BinomialDist, PointIsTruncated) {
+// The mass truncates a non-integer point (2.7 has the mass of 2, -0.5 that
+// of 0, 5.5 that of 5 for n = 5); a truncated point outside 0..n has mass 0.
+// The tails read floor(x): 0 and 1 below the support, 1 and 0 above. A
+// point within a few ulps of a whole number is that number.
+TEST(BinomialDist, PointsAndSupportEdges) {
     CheckAll({
         {"BinomPDF(2.7, 10, 0.3)", BinomPDF(2.7, 10, 0.3), BinomPDF(2, 10, 0.3)},
         {"BinomPDF(9.99, 10, 0.3)", BinomPDF(9.99, 10, 0.3), BinomPDF(9, 10, 0.3)},
-        {"BinomPDF(-0.5, 10, 0.3)", BinomPDF(-0.5, 10, 0.3), BinomCDF(0, 10, 0.3)},
+        {"BinomPDF(-0.5, 10, 0.3)", BinomPDF(-0.5, 10, 0.3), BinomPDF(0, 10, 0.3)},
+        {"BinomPDF(5.5, 5, 0.5)", BinomPDF(5.5, 5, 0.5), 0.03125},
+        {"BinomPDF(2.9999999999999996, 10, 0.3)", BinomPDF(2.9999999999999996, 10, 0.3), BinomPDF(3, 10, 0.3)},
+        {"BinomPDF(6, 5, 0.5)", BinomPDF(6, 5, 0.5), 0},
         {"BinomPDF(-1, 10, 0.3)", BinomPDF(-1, 10, 0.3), 0},
-        {"BinomPDF(-2000, 10, 0.3)", BinomPDF(-2000, 10, 0.3), 0},
         {"BinomPDF(-1e300, 10, 0.3)", BinomPDF(-1e300, 10, 0.3), 0},
-        {"BinomPDF(-1, 10, 0)", BinomPDF(-1, 10, 0), NaN},
+        {"BinomPDF(-1, 10, 0)", BinomPDF(-1, 10, 0), 0},
+        {"BinomPDF(1e300, 10, 0.3)", BinomPDF(1e300, 10, 0.3), 0},
         {"BinomCDF(2.7, 10, 0.3)", BinomCDF(2.7, 10, 0.3), BinomCDF(2, 10, 0.3)},
-        {"BinomCDF(-1, 10, 0.3)", BinomCDF(-1, 10, 0.3), 0},
+        {"BinomCDF(1.9999999999999998, 10, 0.3)", BinomCDF(1.9999999999999998, 10, 0.3), BinomCDF(2, 10, 0.3)},
+        {"BinomCDF(-0.5, 10, 0.3)", BinomCDF(-0.5, 10, 0.3), 0},
         {"BinomCDF(-1e300, 10, 0.3)", BinomCDF(-1e300, 10, 0.3), 0},
         {"BinomCDF(10, 10, 0.3)", BinomCDF(10, 10, 0.3), 1},
+        {"BinomCDF(6, 5, 0.5)", BinomCDF(6, 5, 0.5), 1},
+        {"BinomCCDF(-0.5, 10, 0.3)", BinomCCDF(-0.5, 10, 0.3), 1},
+        {"BinomCCDF(10, 10, 0.3)", BinomCCDF(10, 10, 0.3), 0},
         // p = 0 and p = 1 put the whole mass at one end.
         {"BinomPDF(0, 7, 0)", BinomPDF(0, 7, 0), 1},
         {"BinomPDF(3, 7, 0)", BinomPDF(3, 7, 0), 0},
         {"BinomPDF(7, 7, 1)", BinomPDF(7, 7, 1), 1},
         {"BinomPDF(6, 7, 1)", BinomPDF(6, 7, 1), 0},
         {"BinomPDF(600, 4000, 1)", BinomPDF(600, 4000, 1), 0},
+        {"BinomCDF(0, 7, 0)", BinomCDF(0, 7, 0), 1},
+        {"BinomCCDF(6, 7, 1)", BinomCCDF(6, 7, 1), 1},
     });
-    EXPECT_NEAR_REL(BinomCDF(-0.5, 10, 0.3), std::pow(0.7, 10), 1e-14);
+    EXPECT_NEAR_EPS(BinomCDF(0, 10, 0.3), static_cast<double>(std::pow(1 - static_cast<long double>(0.3), 10)), 8);
+    EXPECT_NEAR_EPS(BinomCCDF(9.5, 10, 0.3), static_cast<double>(std::pow(static_cast<long double>(0.3), 10)), 8);
 }
 
 // C(n, k) p^k (1-p)^(n-k) with the coefficient multiplied out exactly in
@@ -86,35 +98,6 @@ TEST(BinomialDist, MassesMatchDirectProducts) {
                 << "BinomPDF(" << k << ", " << c.n << ", " << c.p << ")";
         }
     }
-}
-
-// The CDF is 1 - I_p(k + 1, n - k): near 0 it cancels, so the error is
-// absolute, and I_p carries the rounding of LnGamma(n + 2) in its factor.
-TEST(BinomialDist, DistributionIsTheSumOfTheMasses) {
-    for (std::int32_t n : {1, 6, 25, 90})
-        for (double p : {0.02, 0.5, 0.8})
-            disttest::CheckCdfIsSumOfMasses(
-                "Binomial n = " + std::to_string(n) + ", p = " + std::to_string(p),
-                [=](double k) { return BinomPDF(k, n, p); }, [=](double x) { return BinomCDF(x, n, p); },
-                n, 1e-13);
-}
-
-TEST(BinomialDist, QuantileIsTheFirstPointReachingTheProbability) {
-    for (std::int32_t n : {1, 6, 25, 90, 1500})
-        for (double p : {0.0, 0.02, 0.5, 0.8, 1.0})
-            disttest::CheckQuantiles("Binomial n = " + std::to_string(n) + ", p = " + std::to_string(p),
-                                     [=](double k) { return BinomPDF(k, n, p); },
-                                     [=](double q) { return BinomCDFInv(q, n, p); }, n);
-}
-
-// 0 up to (1-p)^n; n when the sum of the masses stays below prob (or
-// reaches it only with the last mass).
-TEST(BinomialDist, QuantileAtTheEnds) {
-    CheckAll({
-        {"BinomCDFInv(0, 10, 0.3)", BinomCDFInv(0, 10, 0.3), 0},
-        {"BinomCDFInv(0.7^10, 10, 0.3)", BinomCDFInv(BinomPDF(0, 10, 0.3), 10, 0.3), 0},
-        {"BinomCDFInv(1, 10, 0.3)", BinomCDFInv(1, 10, 0.3), 10},
-    });
 }
 
 // Past n of about 1030 C(n, k) overflows, and a stored p^k underflows while
@@ -142,27 +125,71 @@ TEST(BinomialDist, LargeTrialCountsGiveTheMass) {
             << "BinomPDF(" << c.x << ", " << c.n << ", " << c.p << ")";
 }
 
-// A probability near 1 is reached only when the masses of a long walk add
-// up to 1 within the gap to it: masses off by 1e-9 stopped this walk below
-// 1 - 1e-10, and it answered n. The upper tails at the answer and at the
-// point before, summed at 40 digits, are 9.919e-11 and 1.0138e-10; the
+// The upper tails at the answer and at the point before, summed at 40 digits, are 9.919e-11 and 1.0138e-10; the
 // double 0.9999999999 is 1 - 1.00000008e-10.
 TEST(BinomialDist, QuantileNearOneOverAMillionTrials) {
     EXPECT_EQ(BinomCDFInv(0.9999999999, 1000000, 0.9), 901903);
+    EXPECT_EQ(BinomCCDFInv(1.00000008e-10, 1000000, 0.9), 901903);
 }
 
-// Supports of a million to two billion points: the walk skips the masses
-// that underflow and carries the rest, within the library's accuracy there.
-TEST(BinomialDist, LargeTrialCountQuantiles) {
-    struct Case {
-        std::int32_t n;
-        double p, rel;
+// Both tails against the masses summed in long double.
+TEST(BinomialDist, TailsAreSumsOfTheMasses) {
+    for (std::int32_t n : {1, 6, 25, 90, 1500, 100000})
+        for (double p : {0.02, 0.5, 0.8}) {
+            const disttest::MassSums sums{[=](double k) { return BinomPDF(k, n, p); }, 0, double(n), n * p};
+            for (double k = 0; k < n; k += std::ceil(n / 12.0)) {
+                EXPECT_NEAR_REL(BinomCDF(k, n, p), sums.Cdf(k), 1e-13) << k << ", " << n << ", " << p;
+                EXPECT_NEAR_REL(BinomCCDF(k, n, p), sums.Ccdf(k), 1e-13) << k << ", " << n << ", " << p;
+            }
+        }
+}
+
+// 0 at prob = 0 and n at prob = 1 (the mirror for the upper quantile), the
+// answer of every prob for p = 0 and p = 1, and 0 for n = 0.
+TEST(BinomialDist, QuantileEnds) {
+    CheckAll({
+        {"BinomCDFInv(0, 10, 0.3)", BinomCDFInv(0, 10, 0.3), 0},
+        {"BinomCDFInv(0.7^10, 10, 0.3)", BinomCDFInv(BinomCDF(0, 10, 0.3), 10, 0.3), 0},
+        {"BinomCDFInv(1, 10, 0.3)", BinomCDFInv(1, 10, 0.3), 10},
+        {"BinomCDFInv(1, 1000, 0.3)", BinomCDFInv(1, 1000, 0.3), 1000},
+        {"BinomCDFInv(0.5, 0, 0.5)", BinomCDFInv(0.5, 0, 0.5), 0},
+        {"BinomCDFInv(0.5, 7, 0)", BinomCDFInv(0.5, 7, 0), 0},
+        {"BinomCDFInv(1e-300, 7, 1)", BinomCDFInv(1e-300, 7, 1), 7},
+        {"BinomCCDFInv(0, 1000, 0.3)", BinomCCDFInv(0, 1000, 0.3), 1000},
+        {"BinomCCDFInv(1, 10, 0.3)", BinomCCDFInv(1, 10, 0.3), 0},
+        {"BinomCCDFInv(0.3^10, 10, 0.3)", BinomCCDFInv(BinomCCDF(9, 10, 0.3), 10, 0.3), 9},
+        {"BinomCCDFInv(0.5, 7, 1)", BinomCCDFInv(0.5, 7, 1), 7},
+    });
+}
+
+TEST(BinomialDist, QuantilesMeetTheirDefinition) {
+    for (std::int32_t n : {1, 6, 25, 90, 1500, 100000})
+        for (double p : {1e-9, 0.02, 0.5, 0.8}) {
+            const disttest::MassSums sums{[=](double k) { return BinomPDF(k, n, p); }, 0, double(n), n * p};
+            const std::string what = "Binomial " + std::to_string(n) + ", " + std::to_string(p);
+            disttest::CheckQuantileDefinition(
+                what, [&](double k) { return sums.Cdf(k); }, [&](double k) { return sums.Ccdf(k); },
+                [=](double q) { return BinomCDFInv(q, n, p); }, [=](double q) { return BinomCCDFInv(q, n, p); },
+                1e-12);
+            disttest::CheckQuantilesInvertOwnTails(
+                what, [=](double k) { return BinomCDF(k, n, p); }, [=](double k) { return BinomCCDF(k, n, p); },
+                [=](double q) { return BinomCDFInv(q, n, p); }, [=](double q) { return BinomCCDFInv(q, n, p); },
+                {0, 1, std::floor(n * p), std::floor(n * p + 2 * std::sqrt(n * p))});
+        }
+}
+
+// mpmath: masses and tails to a few ulps, quantiles exactly, up to
+// n = 2^31 - 1 (these need the incomplete beta function at large shapes).
+TEST(BinomialDist, MatchesReferenceTable) {
+    const std::map<std::string, testsupport::RefCall> calls = {
+        {"BinomPDF", [](const auto& a) { return BinomPDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomCDF", [](const auto& a) { return BinomCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomCCDF", [](const auto& a) { return BinomCCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomCDFInv", [](const auto& a) { return BinomCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomCCDFInv", [](const auto& a) { return BinomCCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
     };
-    const Case cases[] = {{100000, 0.5, 1e-10}, {1000000, 0.01, 1e-8}, {INT32_MAX, 0.3, 1e-5}};
-    for (const Case& c : cases)
-        disttest::CheckQuantilesByCdf("Binomial n = " + std::to_string(c.n),
-                                      [=](double x) { return BinomCDF(x, c.n, c.p); },
-                                      [=](double q) { return BinomCDFInv(q, c.n, c.p); }, c.rel);
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("Binom", false), calls, 64);
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("Binom", true), calls, 0);
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
-// Hypergeometric distribution: domain answers, the support's lower end,
-// masses against direct products and at real points, masses summing to 1,
-// the CDF as their sum, the quantile walk with its Eps rule, and
-// populations near the 32-bit limit.
+// Hypergeometric distribution: domain answers, the support's edges,
+// non-whole and near-whole points, masses against direct products and
+// mpmath, masses summing to 1, both tails against the masses and mpmath,
+// and both quantiles against their definition up to M = 2^31 - 1.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "distrium/distrium.h"
@@ -26,13 +27,29 @@ TEST(HypGeometric, DomainAndSupportValues) {
         {"HypGeometricPDF(1, 10, 3, 11)", HypGeometricPDF(1, 10, 3, 11), NaN},
         {"HypGeometricPDF(1, 10, 3, -9)", HypGeometricPDF(1, 10, 3, -9), NaN},
         {"HypGeometricPDF(NaN, 10, 3, 9)", HypGeometricPDF(NaN, 10, 3, 9), NaN},
-        // x = 4 exceeds K; x = 1 lies below N + K - M = 2.
-        {"HypGeometricPDF(4, 10, 3, 9)", HypGeometricPDF(4, 10, 3, 9), NaN},
+        {"HypGeometricCCDF(1, 10, 3, 11)", HypGeometricCCDF(1, 10, 3, 11), NaN},
+        {"HypGeometricCCDFInv(0.5, -1, 3, 9)", HypGeometricCCDFInv(0.5, -1, 3, 9), NaN},
+        {"HypGeometricCCDFInv(-0.5, 10, 3, 9)", HypGeometricCCDFInv(-0.5, 10, 3, 9), NaN},
+        // The support is 2..3 here: x = 4 exceeds K, x = 1 lies below
+        // N + K - M = 2; a non-whole point has mass 0, the tails read its
+        // floor; a point within a few ulps of a whole number is that number.
+        {"HypGeometricPDF(4, 10, 3, 9)", HypGeometricPDF(4, 10, 3, 9), 0},
         {"HypGeometricPDF(1, 10, 3, 9)", HypGeometricPDF(1, 10, 3, 9), 0},
         {"HypGeometricPDF(-1, 20, 3, 9)", HypGeometricPDF(-1, 20, 3, 9), 0},
-        {"HypGeometricCDF(-1, 20, 3, 9)", HypGeometricCDF(-1, 20, 3, 9), NaN},
-        {"HypGeometricCDF(4, 10, 3, 9)", HypGeometricCDF(4, 10, 3, 9), NaN},
+        {"HypGeometricPDF(2.5, 10, 3, 9)", HypGeometricPDF(2.5, 10, 3, 9), 0},
+        {"HypGeometricPDF(0.2, 20, 7, 12)", HypGeometricPDF(0.2, 20, 7, 12), 0},
+        {"HypGeometricPDF(2.0000000000000004, 10, 3, 9)", HypGeometricPDF(2.0000000000000004, 10, 3, 9),
+         HypGeometricPDF(2, 10, 3, 9)},
+        {"HypGeometricCDF(-1, 20, 3, 9)", HypGeometricCDF(-1, 20, 3, 9), 0},
+        {"HypGeometricCDF(4, 10, 3, 9)", HypGeometricCDF(4, 10, 3, 9), 1},
         {"HypGeometricCDF(1, 10, 3, 9)", HypGeometricCDF(1, 10, 3, 9), 0},
+        {"HypGeometricCDF(2.7, 10, 3, 9)", HypGeometricCDF(2.7, 10, 3, 9), HypGeometricPDF(2, 10, 3, 9)},
+        {"HypGeometricCCDF(1.5, 10, 3, 9)", HypGeometricCCDF(1.5, 10, 3, 9), 1},
+        {"HypGeometricCCDF(2.9999999999999996, 10, 3, 9)", HypGeometricCCDF(2.9999999999999996, 10, 3, 9), 0},
+        {"HypGeometricCDFInv(1e-17, 10, 3, 9)", HypGeometricCDFInv(1e-17, 10, 3, 9), 2},
+        {"HypGeometricCDFInv(1, 10, 3, 9)", HypGeometricCDFInv(1, 10, 3, 9), 3},
+        {"HypGeometricCCDFInv(0, 10, 3, 9)", HypGeometricCCDFInv(0, 10, 3, 9), 3},
+        {"HypGeometricCCDFInv(1, 10, 3, 9)", HypGeometricCCDFInv(1, 10, 3, 9), 0},
         {"HypGeometricCDF(NaN, 10, 3, 9)", HypGeometricCDF(NaN, 10, 3, 9), NaN},
         {"HypGeometricCDFInv(-0.1, 10, 3, 9)", HypGeometricCDFInv(-0.1, 10, 3, 9), NaN},
         {"HypGeometricCDFInv(1.1, 10, 3, 9)", HypGeometricCDFInv(1.1, 10, 3, 9), NaN},
@@ -66,86 +83,87 @@ TEST(HypGeometric, MassesMatchDirectProducts) {
     }
 }
 
-// The point is not reduced: the log-gamma formula is taken at the real x.
 // mpmath at 40 digits, binomial coefficients through the gamma function.
-TEST(HypGeometric, RealPointsAndLargePopulations) {
-    struct Case {
-        double x;
-        std::int32_t M, K, N;
-        double want, rel;
-    };
-    const Case cases[] = {
-        {1.5, 20, 7, 12, 0.016462127202855970, 1e-13},
-        {2.25, 50, 10, 25, 0.045246372513942516, 1e-13},
-        {500000, 10000000, 1000000, 5000000, 0.00084104396140946957, 1e-8},
-    };
-    for (const Case& c : cases)
-        EXPECT_NEAR_REL(HypGeometricPDF(c.x, c.M, c.K, c.N), c.want, c.rel)
-            << "HypGeometricPDF(" << c.x << ", " << c.M << ", " << c.K << ", " << c.N << ")";
+TEST(HypGeometric, LargePopulationsGiveTheMass) {
+    EXPECT_NEAR_REL(HypGeometricPDF(500000, 10000000, 1000000, 5000000), 0.00084104396140946957, 1e-14);
 }
 
-// Each mass carries the rounding of LnGamma(M + 1), 1e-16 relative to its
-// size (about 1e6 for M = 100000), and the total with it.
+// The masses in saddle-point form keep about 1e-15 each, and their total.
 TEST(HypGeometric, MassesSumToOne) {
     struct Case {
         std::int32_t M, K, N;
         double error;
     };
-    const Case cases[] = {{10, 3, 9, 1e-14},      {20, 7, 12, 1e-14},        {50, 25, 10, 1e-13},
-                          {1000, 300, 500, 1e-12}, {100000, 5000, 20000, 1e-9}, {7, 0, 4, 0}};
+    const Case cases[] = {{10, 3, 9, 1e-14},      {20, 7, 12, 1e-14},          {50, 25, 10, 1e-14},
+                          {1000, 300, 500, 1e-14}, {100000, 5000, 20000, 1e-14}, {7, 0, 4, 0}};
     for (const Case& c : cases) {
         const std::int32_t top = std::min(c.N, c.K);
-        const std::vector<double> sums =
-            disttest::RunningSums([&](double k) { return HypGeometricPDF(k, c.M, c.K, c.N); }, top);
-        EXPECT_NEAR(sums.back(), 1, c.error) << c.M << ", " << c.K << ", " << c.N;
+        long double total = 0;
+        for (std::int32_t k = 0; k <= top; ++k) total += HypGeometricPDF(k, c.M, c.K, c.N);
+        EXPECT_NEAR(static_cast<double>(total), 1, c.error) << c.M << ", " << c.K << ", " << c.N;
         const double cdf = HypGeometricCDF(top, c.M, c.K, c.N);
         EXPECT_NEAR(cdf, 1, c.error) << c.M << ", " << c.K << ", " << c.N;
         EXPECT_LE(cdf, 1) << c.M << ", " << c.K << ", " << c.N;
     }
 }
 
-TEST(HypGeometric, DistributionIsTheSumOfTheMasses) {
-    const std::int32_t populations[][3] = {{10, 3, 9}, {20, 7, 12}, {1000, 300, 500}};
+// Both tails against the masses summed in long double.
+TEST(HypGeometric, TailsAreSumsOfTheMasses) {
+    const std::int32_t populations[][3] = {{10, 3, 9}, {20, 7, 12}, {1000, 300, 500}, {100000, 5000, 20000}};
     for (const auto& pop : populations) {
         const std::int32_t M = pop[0], K = pop[1], N = pop[2];
-        disttest::CheckCdfIsSumOfMasses(
-            "HypGeometric " + std::to_string(M) + ", " + std::to_string(K) + ", " + std::to_string(N),
-            [&](double k) { return HypGeometricPDF(k, M, K, N); },
-            [&](double x) { return HypGeometricCDF(x, M, K, N); }, std::min(N, K), 0);
-        EXPECT_EQ(HypGeometricCDF(2.7, M, K, N), HypGeometricCDF(2, M, K, N));
+        const double top = std::min(N, K);
+        const disttest::MassSums sums{[&](double k) { return HypGeometricPDF(k, M, K, N); }, 0, top,
+                                      double(N) * K / M};
+        for (double k = 0; k < top; k += std::ceil(top / 15)) {
+            EXPECT_NEAR_REL(HypGeometricCDF(k, M, K, N), sums.Cdf(k), 1e-13) << k << ", " << M << ", " << K << ", " << N;
+            EXPECT_NEAR_REL(HypGeometricCCDF(k, M, K, N), sums.Ccdf(k), 1e-13) << k << ", " << M << ", " << K << ", " << N;
+        }
     }
 }
 
-// The quantile counts the steps taken while the running sum was more than
-// Eps below p: it is the first k whose sum comes within Eps of p.
-TEST(HypGeometric, QuantileIsTheFirstPointWithinEpsOfTheProbability) {
-    const std::int32_t populations[][3] = {{10, 3, 9}, {20, 7, 12}, {1000, 300, 500}, {60, 1, 30}};
+TEST(HypGeometric, QuantilesMeetTheirDefinition) {
+    const std::int32_t populations[][3] = {{10, 3, 9},  {20, 7, 12},        {1000, 300, 500},
+                                           {60, 1, 30}, {100000, 5000, 20000}, {40, 40, 7}};
     for (const auto& pop : populations) {
         const std::int32_t M = pop[0], K = pop[1], N = pop[2];
-        const std::int32_t top = std::min(N, K);
-        const std::vector<double> sums =
-            disttest::RunningSums([&](double k) { return HypGeometricPDF(k, M, K, N); }, top);
-        for (double p : disttest::QuantileGrid()) {
-            const int first = disttest::FirstReaching(
-                sums, [p](double s) { return static_cast<long double>(s) + numkern::Eps >= p; });
-            EXPECT_EQ(HypGeometricCDFInv(p, M, K, N), first < 0 ? top : first)
-                << M << ", " << K << ", " << N << " at p = " << p;
-        }
+        const double mean = double(N) * K / M;
+        const disttest::MassSums sums{[&](double k) { return HypGeometricPDF(k, M, K, N); }, 0,
+                                      double(std::min(N, K)), mean};
+        const std::string what = "HypGeometric " + std::to_string(M) + ", " + std::to_string(K) + ", " + std::to_string(N);
+        const auto inv = [&](double p) { return HypGeometricCDFInv(p, M, K, N); };
+        const auto cinv = [&](double p) { return HypGeometricCCDFInv(p, M, K, N); };
+        disttest::CheckQuantileDefinition(what, [&](double k) { return sums.Cdf(k); },
+                                          [&](double k) { return sums.Ccdf(k); }, inv, cinv, 1e-12);
+        disttest::CheckQuantilesInvertOwnTails(
+            what, [&](double k) { return HypGeometricCDF(k, M, K, N); },
+            [&](double k) { return HypGeometricCCDF(k, M, K, N); }, inv, cinv, {2, std::floor(mean), std::floor(mean) + 3});
     }
-    // Below Eps every p counts as reached at once, even where the support
-    // starts above 0 (here at 2).
-    EXPECT_EQ(HypGeometricCDFInv(1e-17, 10, 3, 9), 0);
-    EXPECT_EQ(HypGeometricCDFInv(0.01, 10, 3, 9), 2);
+}
+
+// mpmath: masses and tails to a few ulps, quantiles exactly, up to
+// M = 2^31 - 1.
+TEST(HypGeometric, MatchesReferenceTable) {
+    const auto call = [](double (*f)(double, std::int32_t, std::int32_t, std::int32_t)) {
+        return [f](const std::array<double, 4>& a) {
+            return f(a[0], static_cast<std::int32_t>(a[1]), static_cast<std::int32_t>(a[2]),
+                     static_cast<std::int32_t>(a[3]));
+        };
+    };
+    const std::map<std::string, testsupport::RefCall> calls = {
+        {"HypGeometricPDF", call(HypGeometricPDF)},         {"HypGeometricCDF", call(HypGeometricCDF)},
+        {"HypGeometricCCDF", call(HypGeometricCCDF)},       {"HypGeometricCDFInv", call(HypGeometricCDFInv)},
+        {"HypGeometricCCDFInv", call(HypGeometricCCDFInv)},
+    };
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("HypGeometric", false), calls, 64);
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("HypGeometric", true), calls, 0);
 }
 
 // Populations near the 32-bit limit: about a million points carry mass.
 TEST(HypGeometric, LargePopulations) {
     const std::int32_t half = INT32_MAX / 2;
     EXPECT_NEAR(HypGeometricCDF(half / 2, INT32_MAX, half, half), 0.5, 1e-4);
-    disttest::CheckQuantilesByCdf("HypGeometric near INT32_MAX",
-                                  [&](double x) { return HypGeometricCDF(x, INT32_MAX, half, half); },
-                                  [&](double p) { return HypGeometricCDFInv(p, INT32_MAX, half, half); },
-                                  1e-5);
+    EXPECT_EQ(HypGeometricCDFInv(0.5, INT32_MAX, INT32_MAX, INT32_MAX), INT32_MAX);
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
-// Negative binomial distribution: domain answers, whole and non-whole
-// points, masses against direct products (also with coefficients beyond the
-// 64-bit range and with R in the thousands), the CDF as the sum of the
-// masses and against the incomplete beta function, and the quantile walk,
-// including the walks that could not end.
+// Negative binomial distribution: domain answers, whole, non-whole and
+// near-whole points, masses against direct products and mpmath (also with
+// coefficients beyond the 64-bit range and with R in the thousands), both
+// tails against the masses and mpmath, and both quantiles against their
+// definition up to R = 2^31 - 1.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "distrium/distrium.h"
@@ -28,7 +29,8 @@ TEST(NegBinom, DomainAndPointValues) {
         {"NegBinomPDF(1, 0, 0.5)", NegBinomPDF(1, 0, 0.5), NaN},
         {"NegBinomCDF(1, 3, 1.5)", NegBinomCDF(1, 3, 1.5), NaN},
         {"NegBinomCDF(1, 0, 0.5)", NegBinomCDF(1, 0, 0.5), NaN},
-        {"NegBinomCDF(-1, 3, 0.5)", NegBinomCDF(-1, 3, 0.5), NaN},
+        {"NegBinomCCDF(1, 3, -0.5)", NegBinomCCDF(1, 3, -0.5), NaN},
+        {"NegBinomCCDFInv(0.5, 0, 0.5)", NegBinomCCDFInv(0.5, 0, 0.5), NaN},
         {"NegBinomCDFInv(0.5, 3, 1.5)", NegBinomCDFInv(0.5, 3, 1.5), NaN},
         {"NegBinomCDFInv(0.5, -3, 0.5)", NegBinomCDFInv(0.5, -3, 0.5), NaN},
         {"NegBinomCDFInv(1.5, 3, 0.5)", NegBinomCDFInv(1.5, 3, 0.5), NaN},
@@ -36,11 +38,21 @@ TEST(NegBinom, DomainAndPointValues) {
         {"NegBinomPDF(NaN, 3, 0.5)", NegBinomPDF(NaN, 3, 0.5), NaN},
         {"NegBinomCDF(NaN, 3, 0.5)", NegBinomCDF(NaN, 3, 0.5), NaN},
         {"NegBinomCDFInv(NaN, 3, 0.5)", NegBinomCDFInv(NaN, 3, 0.5), NaN},
-        // A point that is not whole, or beyond the 32-bit range, has mass 0.
+        // A point that is not whole has mass 0; the tails read its floor,
+        // 0 and 1 below the support; a point within a few ulps of a whole
+        // number is that number.
         {"NegBinomPDF(2.5, 3, 0.4)", NegBinomPDF(2.5, 3, 0.4), 0},
         {"NegBinomPDF(-1, 3, 0.4)", NegBinomPDF(-1, 3, 0.4), 0},
-        {"NegBinomPDF(3e9, 1, 1e-10)", NegBinomPDF(3e9, 1, 1e-10), 0},
-        {"NegBinomPDF(0, 3, 0.4)", NegBinomPDF(0, 3, 0.4), 0.4 * 0.4 * 0.4},
+        {"NegBinomPDF(2.0000000000000004, 3, 0.4)", NegBinomPDF(2.0000000000000004, 3, 0.4),
+         NegBinomPDF(2, 3, 0.4)},
+        {"NegBinomCDF(-1, 3, 0.5)", NegBinomCDF(-1, 3, 0.5), 0},
+        {"NegBinomCDF(-0.5, 3, 0.5)", NegBinomCDF(-0.5, 3, 0.5), 0},
+        {"NegBinomCCDF(-0.5, 3, 0.5)", NegBinomCCDF(-0.5, 3, 0.5), 1},
+        {"NegBinomCDF(4.9999999999999991, 3, 0.4)", NegBinomCDF(4.9999999999999991, 3, 0.4),
+         NegBinomCDF(5, 3, 0.4)},
+        {"NegBinomCCDF(inf, 3, 0.4)", NegBinomCCDF(Inf, 3, 0.4), 0},
+        {"NegBinomCCDFInv(0, 3, 0.4)", NegBinomCCDFInv(0, 3, 0.4), Inf},
+        {"NegBinomCCDFInv(1, 3, 0.4)", NegBinomCCDFInv(1, 3, 0.4), 0},
         {"NegBinomCDF(2.5, 3, 0.4)", NegBinomCDF(2.5, 3, 0.4), NegBinomCDF(2, 3, 0.4)},
         {"NegBinomCDFInv(0, 3, 0.4)", NegBinomCDFInv(0, 3, 0.4), 0},
         {"NegBinomCDFInv(1, 3, 0.4)", NegBinomCDFInv(1, 3, 0.4), Inf},
@@ -57,6 +69,7 @@ TEST(NegBinom, DomainAndPointValues) {
         {"NegBinomCDFInv(1e-300, 1, 0)", NegBinomCDFInv(1e-300, 1, 0), Inf},
         {"NegBinomCDFInv(0, 3, 0)", NegBinomCDFInv(0, 3, 0), 0},
     });
+    EXPECT_NEAR_EPS(NegBinomPDF(0, 3, 0.4), static_cast<double>(std::pow(static_cast<long double>(0.4), 3)), 1);
 }
 
 // C(R+k-1, k) p^R (1-p)^k with the coefficient multiplied out exactly in
@@ -79,7 +92,8 @@ TEST(NegBinom, MassesMatchDirectProducts) {
     }
 }
 
-// mpmath at 40 digits. C(89, 60) = 2.2e23 lies beyond the 64-bit integers
+// A whole point beyond the 32-bit range is in the support (p (1-p)^k with
+// p = 1e-10 here); mpmath at 40 digits. C(89, 60) = 2.2e23 lies beyond the 64-bit integers
 // the coefficient is rounded to; for R = 20000 the factors p^R and the
 // coefficient leave even the extended range, and the mass comes from
 // logarithms. The coefficient carries the rounding of LnGamma(R + x), 1e-16
@@ -94,38 +108,41 @@ TEST(NegBinom, LargeCoefficientsGiveTheMass) {
         {60, 30, 0.3, 0.023469273897701544, 1e-13},
         {500, 3000, 0.85, 0.0081221897780786533, 1e-11},
         {20000, 20000, 0.5, 0.0019946989350998613, 1e-10},
+        {3e9, 1, 1e-10, 7.408182206706056116e-11, 1e-14},
     };
     for (const Case& c : cases)
         EXPECT_NEAR_REL(NegBinomPDF(c.x, c.R, c.p), c.want, c.rel)
             << "NegBinomPDF(" << c.x << ", " << c.R << ", " << c.p << ")";
 }
 
-// The coefficient w = e^G enters the product p^R w (1-p)^k as a double:
-// rounded to a whole number while that fits 64 bits (C(887, 879) = 9.207e18
-// lies just below 2^63), and past that the unrounded e^G, still stored. The
-// values are the mass's steps carried out in mpmath with a 64-bit
-// significand and the stored values rounded to double; keeping e^G in
-// extended precision moves each by one unit in the last place.
-TEST(NegBinom, CoefficientIsStoredAsADouble) {
+// Coefficients near and beyond 2^63 (C(887, 879) = 9.207e18): the masses
+// through a coefficient e^G stored as a double were 26 to 150 ulps off
+// here; mpmath at 40 digits.
+TEST(NegBinom, LargeCoefficientsKeepTheirDigits) {
     CheckAll({
-        {"NegBinomPDF(879, 9, 0.0101)", NegBinomPDF(879, 9, 0.0101), 0.0013421053424093306},
-        {"NegBinomPDF(879, 9, 0.0102)", NegBinomPDF(879, 9, 0.0102), 0.001341929986834288},
+        {"NegBinomPDF(879, 9, 0.0101)", NegBinomPDF(879, 9, 0.0101), 0.0013421053424093658187},
+        {"NegBinomPDF(879, 9, 0.0102)", NegBinomPDF(879, 9, 0.0102), 0.0013419299868343088306},
         {"NegBinomPDF(91, 18, 0.1499815519377029)", NegBinomPDF(91, 18, 0.1499815519377029),
-         0.01537141739507383},
+         0.01537141739507404923},
         {"NegBinomPDF(85, 33, 0.41359647552103895)", NegBinomPDF(85, 33, 0.41359647552103895),
-         0.0002358049749789848},
+         0.0002358049749789896167},
         {"NegBinomPDF(41, 36, 0.019134787805692888)", NegBinomPDF(41, 36, 0.019134787805692888),
-         3.454600010471919e-41},
-    });
+         3.454600010471801890e-41},
+    }, 4);
 }
 
-TEST(NegBinom, DistributionIsTheSumOfTheMasses) {
-    for (std::int32_t R : {1, 3, 20})
-        for (double p : {0.05, 0.5, 0.9})
-            disttest::CheckCdfIsSumOfMasses(
-                "NegBinom R = " + std::to_string(R) + ", p = " + std::to_string(p),
-                [=](double k) { return NegBinomPDF(k, R, p); },
-                [=](double x) { return NegBinomCDF(x, R, p); }, 300, 0);
+// Both tails against the masses summed in long double.
+TEST(NegBinom, TailsAreSumsOfTheMasses) {
+    for (std::int32_t R : {1, 3, 20, 3000})
+        for (double p : {0.05, 0.5, 0.9}) {
+            const double mean = R * (1 - p) / p;
+            const disttest::MassSums sums{[=](double k) { return NegBinomPDF(k, R, p); }, 0, Inf, mean};
+            for (double s : {-6.0, -2.0, 0.0, 1.0, 3.0, 9.0}) {
+                const double k = std::floor(std::fmax(0, mean + s * std::sqrt(R * (1 - p)) / p));
+                EXPECT_NEAR_REL(NegBinomCDF(k, R, p), sums.Cdf(k), 1e-13) << k << ", " << R << ", " << p;
+                EXPECT_NEAR_REL(NegBinomCCDF(k, R, p), sums.Ccdf(k), 1e-13) << k << ", " << R << ", " << p;
+            }
+        }
 }
 
 // P(X <= k) = I_p(R, k + 1), an independent path through the incomplete
@@ -156,25 +173,50 @@ TEST(NegBinom, DistributionOverTheWholeSupport) {
         }
 }
 
-TEST(NegBinom, QuantileIsTheFirstPointReachingTheProbability) {
-    for (std::int32_t R : {1, 3, 20})
-        for (double p : {0.05, 0.5, 0.9, 1.0})
-            disttest::CheckQuantiles("NegBinom R = " + std::to_string(R) + ", p = " + std::to_string(p),
-                                     [=](double k) { return NegBinomPDF(k, R, p); },
-                                     [=](double q) { return NegBinomCDFInv(q, R, p); }, 3000);
+TEST(NegBinom, QuantilesMeetTheirDefinition) {
+    for (std::int32_t R : {1, 3, 20, 3000})
+        for (double p : {0.05, 0.5, 0.9, 1.0}) {
+            const double mean = R * (1 - p) / p;
+            const disttest::MassSums sums{[=](double k) { return NegBinomPDF(k, R, p); }, 0, Inf, mean};
+            const std::string what = "NegBinom " + std::to_string(R) + ", " + std::to_string(p);
+            disttest::CheckQuantileDefinition(
+                what, [&](double k) { return sums.Cdf(k); }, [&](double k) { return sums.Ccdf(k); },
+                [=](double q) { return NegBinomCDFInv(q, R, p); }, [=](double q) { return NegBinomCCDFInv(q, R, p); },
+                1e-12);
+            disttest::CheckQuantilesInvertOwnTails(
+                what, [=](double k) { return NegBinomCDF(k, R, p); }, [=](double k) { return NegBinomCCDF(k, R, p); },
+                [=](double q) { return NegBinomCDFInv(q, R, p); }, [=](double q) { return NegBinomCCDFInv(q, R, p); },
+                {0, 1, std::floor(mean), std::floor(2 * mean + 3)});
+        }
 }
 
-// A support of billions of points; and probabilities within rounding of 1,
-// where the sum may settle below them: the walk ends where it stopped.
+// A median some 1e8 failures out (a walk over the masses gave up there),
+// and probabilities within rounding of 1.
 TEST(NegBinom, LargeSupports) {
-    disttest::CheckQuantilesByCdf("NegBinom R = INT32_MAX",
-                                  [](double x) { return NegBinomCDF(x, INT32_MAX, 0.5); },
-                                  [](double q) { return NegBinomCDFInv(q, INT32_MAX, 0.5); }, 1e-5);
+    const double median = NegBinomCDFInv(0.5, 100000, 0.001);
+    EXPECT_GE(NegBinomCDF(median, 100000, 0.001), 0.5);
+    EXPECT_LT(NegBinomCDF(median - 1, 100000, 0.001), 0.5);
     for (std::int32_t R : {1, 7, 300}) {
         const double k = NegBinomCDFInv(1 - 1e-16, R, 0.5);
         EXPECT_TRUE(std::isfinite(k)) << R;
         EXPECT_GT(k, NegBinomCDFInv(0.999999, R, 0.5)) << R;
     }
+}
+
+// mpmath: masses and tails to a few ulps, quantiles exactly, up to
+// R = 2^31 - 1 (these need the incomplete beta function at large shapes).
+TEST(NegBinom, MatchesReferenceTable) {
+    const std::map<std::string, testsupport::RefCall> calls = {
+        {"NegBinomPDF", [](const auto& a) { return NegBinomPDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"NegBinomCDF", [](const auto& a) { return NegBinomCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"NegBinomCCDF", [](const auto& a) { return NegBinomCCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"NegBinomCDFInv",
+         [](const auto& a) { return NegBinomCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"NegBinomCCDFInv",
+         [](const auto& a) { return NegBinomCCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+    };
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("NegBinom", false), calls, 64);
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("NegBinom", true), calls, 0);
 }
 
 }  // namespace

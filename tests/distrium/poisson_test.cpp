@@ -1,11 +1,11 @@
-// Poisson distribution: domain answers, masses against direct products and
-// across the switch to the saddle-point form (lambda about 700, where
-// e^-lambda times lambda^k / k! leaves the double range), the two branches
-// of the CDF, and the quantile walk up to lambda in the billions.
+// Poisson distribution: domain answers, points near whole numbers, masses
+// against direct products and mpmath, both tails against the masses and
+// mpmath, and both quantiles against their definition up to a mean of 1e15.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "distrium/distrium.h"
@@ -27,28 +27,39 @@ TEST(Poisson, DomainAndBoundaryValues) {
         {"PoissonPDF(1, NaN)", PoissonPDF(1, NaN), NaN},
         {"PoissonCDF(1, 0)", PoissonCDF(1, 0), NaN},
         {"PoissonCDF(NaN, 3)", PoissonCDF(NaN, 3), NaN},
+        {"PoissonCCDF(1, -1)", PoissonCCDF(1, -1), NaN},
         {"PoissonCDFInv(0.5, 0)", PoissonCDFInv(0.5, 0), NaN},
         {"PoissonCDFInv(-0.1, 3)", PoissonCDFInv(-0.1, 3), NaN},
         {"PoissonCDFInv(1, 3)", PoissonCDFInv(1, 3), NaN},
         {"PoissonCDFInv(NaN, 3)", PoissonCDFInv(NaN, 3), NaN},
+        {"PoissonCCDFInv(0, 3)", PoissonCCDFInv(0, 3), NaN},
+        {"PoissonCCDFInv(1.5, 3)", PoissonCCDFInv(1.5, 3), NaN},
         {"PoissonPDF(-1, 3)", PoissonPDF(-1, 3), 0},
         {"PoissonPDF(INT32_MIN, 3)", PoissonPDF(INT32_MIN, 3), 0},
         {"PoissonPDF(0, 3)", PoissonPDF(0, 3), std::exp(-3.0)},
-        // A negative point is 0 here, not NaN.
+        // Below the support the CDF is 0 and the upper tail 1.
         {"PoissonCDF(-0.5, 3)", PoissonCDF(-0.5, 3), 0},
         {"PoissonCDF(-1e300, 3)", PoissonCDF(-1e300, 3), 0},
+        {"PoissonCCDF(-0.5, 3)", PoissonCCDF(-0.5, 3), 1},
         {"PoissonCDF(0, 3)", PoissonCDF(0, 3), std::exp(-3.0)},
+        {"PoissonCCDF(0, 3)", PoissonCCDF(0, 3), -std::expm1(-3.0)},
         {"PoissonCDF(3, 2.5)", PoissonCDF(3, 2.5), GammaQ(4, 2.5)},
-        {"PoissonCDF(40, 2.5)", PoissonCDF(40, 2.5), GammaQ(41, 2.5)},
+        {"PoissonCCDF(3, 2.5)", PoissonCCDF(3, 2.5), GammaP(4, 2.5)},
+        // A non-whole point reads its floor; one within a few ulps of a
+        // whole number reads that number.
+        {"PoissonCDF(3.5, 2.5)", PoissonCDF(3.5, 2.5), PoissonCDF(3, 2.5)},
+        {"PoissonCDF(3.9999999999999996, 2.5)", PoissonCDF(3.9999999999999996, 2.5), PoissonCDF(4, 2.5)},
+        {"PoissonCDF(3.99999999999999, 2.5)", PoissonCDF(3.99999999999999, 2.5), PoissonCDF(3, 2.5)},
+        {"PoissonCCDF(2.0000000000000004, 2.5)", PoissonCCDF(2.0000000000000004, 2.5), PoissonCCDF(2, 2.5)},
         {"PoissonCDFInv(0, 3)", PoissonCDFInv(0, 3), 0},
         {"PoissonCDFInv(e^-3, 3)", PoissonCDFInv(PoissonPDF(0, 3), 3), 0},
-        // Masses far beyond the mode underflow; the sum over the whole
-        // support is 1.
+        {"PoissonCCDFInv(1, 3)", PoissonCCDFInv(1, 3), 0},
+        // Masses far beyond the mode underflow; the tails at +Inf are the
+        // whole mass.
         {"PoissonPDF(INT32_MAX, 7)", PoissonPDF(INT32_MAX, 7), 0},
         {"PoissonCDF(inf, 1e300)", PoissonCDF(Inf, 1e300), 1},
+        {"PoissonCCDF(inf, 3)", PoissonCCDF(Inf, 3), 0},
     });
-    for (double lambda : {1e-300, 0.5, 7.0, 1e3, 1e6})
-        EXPECT_NEAR(PoissonCDF(Inf, lambda), 1, 1e-12) << lambda;
 }
 
 // e^-lambda lambda^k / k! with k! multiplied out in long double.
@@ -65,8 +76,8 @@ TEST(Poisson, MassesMatchDirectProducts) {
     }
 }
 
-// Around lambda = 700 the product lambda^k / k! overflows and the masses
-// come in saddle-point form: both sides of the switch against the same mass
+// Around lambda = 700 the product lambda^k / k! of the formula overflows;
+// the saddle-point masses on both sides of that point against the same mass
 // in long double logarithms, whose own rounding (1e-19 relative to ln k!, a
 // few thousand here) and that of an exponent of several hundred bound the
 // agreement.
@@ -103,59 +114,56 @@ TEST(Poisson, LargeMeanGivesTheMass) {
             << "PoissonPDF(" << c.k << ", " << c.lambda << ")";
 }
 
-// A probability near 1 is reached only when the masses of a long walk add
-// up to 1 within the gap to it: masses off by 2e-10 made this walk stop at
-// 102005. The upper tails at the answer and at the point before, summed at
-// 40 digits, are 9.939e-11 and 1.0144e-10; the double 0.9999999999 is
+// The upper tails at the answer and at the point before, summed at 40
+// digits, are 9.939e-11 and 1.0144e-10; the double 0.9999999999 is
 // 1 - 1.00000008e-10.
 TEST(Poisson, QuantileNearOneAtALargeMean) {
     EXPECT_EQ(PoissonCDFInv(0.9999999999, 1e5), 102018);
+    EXPECT_EQ(PoissonCCDFInv(1.00000008e-10, 1e5), 102018);
 }
 
-// A point that is not whole adds the masses up to its truncation, bit for
-// bit; a whole one takes the incomplete gamma function, which agrees to the
-// rounding of the log-gamma values in its prefactor and in the masses
-// (1e-16 relative to ln k!, some 4000 for lambda = 800).
-TEST(Poisson, DistributionIsTheSumOfTheMasses) {
-    for (double lambda : {0.01, 0.5, 3.0, 25.0, 700.0, 800.0}) {
-        const auto mass = [=](double k) { return PoissonPDF(static_cast<std::int32_t>(k), lambda); };
-        const std::string what = "Poisson lambda = " + std::to_string(lambda);
-        disttest::CheckCdfIsSumOfMasses(what + " at k + 0.5", mass,
-                                        [=](double k) { return PoissonCDF(k + 0.5, lambda); }, 1500, 0);
-        disttest::CheckCdfIsSumOfMasses(what, mass, [=](double k) { return PoissonCDF(k, lambda); },
-                                        1500, 1e-12);
+// Both tails against the masses summed in long double, up to the
+// saddle-point masses' accuracy (about 1e-15 each).
+TEST(Poisson, TailsAreSumsOfTheMasses) {
+    for (double lambda : {0.01, 0.5, 3.0, 25.0, 700.0, 1e5}) {
+        const disttest::MassSums sums{[=](double k) { return PoissonPDF(static_cast<std::int32_t>(k), lambda); },
+                                      0, numkern::Inf, lambda};
+        for (double s : {-6.0, -2.0, -0.5, 0.0, 1.0, 3.0, 9.0}) {
+            const double k = std::floor(std::fmax(0, lambda + s * std::sqrt(lambda)));
+            EXPECT_NEAR_REL(PoissonCDF(k, lambda), sums.Cdf(k), 1e-13) << k << ", " << lambda;
+            EXPECT_NEAR_REL(PoissonCCDF(k, lambda), sums.Ccdf(k), 1e-13) << k << ", " << lambda;
+        }
     }
 }
 
-TEST(Poisson, DistributionAtLargeMeans) {
-    for (double lambda : {1e6, 1e9}) {
-        EXPECT_NEAR(PoissonCDF(lambda + 0.5, lambda), PoissonCDF(lambda, lambda), 1e-6) << lambda;
-        EXPECT_NEAR(PoissonCDF(lambda - 0.5, lambda), PoissonCDF(lambda - 1, lambda), 1e-6) << lambda;
+TEST(Poisson, QuantilesMeetTheirDefinition) {
+    for (double lambda : {1e-300, 0.01, 0.5, 3.0, 25.0, 700.0, 1e5}) {
+        const disttest::MassSums sums{[=](double k) { return PoissonPDF(static_cast<std::int32_t>(k), lambda); },
+                                      0, numkern::Inf, lambda};
+        const std::string what = "Poisson " + std::to_string(lambda);
+        disttest::CheckQuantileDefinition(
+            what, [&](double k) { return sums.Cdf(k); }, [&](double k) { return sums.Ccdf(k); },
+            [=](double p) { return PoissonCDFInv(p, lambda); }, [=](double p) { return PoissonCCDFInv(p, lambda); },
+            1e-12);
+        disttest::CheckQuantilesInvertOwnTails(
+            what, [=](double k) { return PoissonCDF(k, lambda); }, [=](double k) { return PoissonCCDF(k, lambda); },
+            [=](double p) { return PoissonCDFInv(p, lambda); }, [=](double p) { return PoissonCCDFInv(p, lambda); },
+            {0, 1, std::floor(lambda), std::floor(lambda + 3 * std::sqrt(lambda))});
     }
-    EXPECT_EQ(PoissonCDF(10.5, 1e6), 0);
 }
 
-TEST(Poisson, QuantileIsTheFirstPointReachingTheProbability) {
-    for (double lambda : {0.01, 0.5, 3.0, 25.0, 700.0, 800.0})
-        disttest::CheckQuantiles(
-            "Poisson lambda = " + std::to_string(lambda),
-            [=](double k) { return PoissonPDF(static_cast<std::int32_t>(k), lambda); },
-            [=](double p) { return PoissonCDFInv(p, lambda); }, 3000);
-}
-
-// The original walk is quadratic in the answer and would not end in
-// reasonable time for these means.
-TEST(Poisson, QuantilesAtLargeMeans) {
-    struct Case {
-        double lambda, rel;
+// mpmath: masses and tails to a few ulps, quantiles exactly, up to a mean
+// of 1e15 (these need the incomplete gamma function at large shapes).
+TEST(Poisson, MatchesReferenceTable) {
+    const std::map<std::string, testsupport::RefCall> calls = {
+        {"PoissonPDF", [](const auto& a) { return PoissonPDF(static_cast<std::int32_t>(a[0]), a[1]); }},
+        {"PoissonCDF", [](const auto& a) { return PoissonCDF(a[0], a[1]); }},
+        {"PoissonCCDF", [](const auto& a) { return PoissonCCDF(a[0], a[1]); }},
+        {"PoissonCDFInv", [](const auto& a) { return PoissonCDFInv(a[0], a[1]); }},
+        {"PoissonCCDFInv", [](const auto& a) { return PoissonCCDFInv(a[0], a[1]); }},
     };
-    const Case cases[] = {{1e3, 1e-12}, {1e6, 1e-8}, {1e9, 1e-5}};
-    for (const Case& c : cases)
-        disttest::CheckQuantilesByCdf("Poisson lambda = " + std::to_string(c.lambda),
-                                      [=](double x) { return PoissonCDF(x, c.lambda); },
-                                      [=](double p) { return PoissonCDFInv(p, c.lambda); }, c.rel);
-    // No walk reaches the masses of a mean this large.
-    EXPECT_TRUE(std::isnan(PoissonCDFInv(0.5, 1e300)));
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("Poisson", false), calls, 64);
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("Poisson", true), calls, 0);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Discrete uniform distribution on 1..N: whole and non-whole points, the
-// floor in the CDF, the quantile Ceil(N p), and points beyond the 32-bit
-// range.
+// Discrete uniform distribution on 1..N: whole, non-whole and near-whole
+// points, the floor in both tails, the quantiles, and points beyond the
+// 32-bit range.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -48,19 +48,36 @@ TEST(UniformDiscrete, Values) {
         {"UniformDCDFInv(0.2, 5)", UniformDCDFInv(0.2, 5), 1},
         {"UniformDCDFInv(1e-300, 5)", UniformDCDFInv(1e-300, 5), 1},
         {"UniformDCDFInv(1, INT32_MAX)", UniformDCDFInv(1, INT32_MAX), INT32_MAX},
-        // p = 0 is outside the domain here.
+        // p = 0 is outside the domain here, and p = 1 of the upper quantile.
         {"UniformDCDFInv(0, 5)", UniformDCDFInv(0, 5), NaN},
         {"UniformDCDFInv(1.5, 5)", UniformDCDFInv(1.5, 5), NaN},
+        {"UniformDCCDFInv(1, 5)", UniformDCCDFInv(1, 5), NaN},
+        {"UniformDCCDF(3, 0)", UniformDCCDF(3, 0), NaN},
+        {"UniformDPDF(3.0000000000000004, 5)", UniformDPDF(3.0000000000000004, 5), 0.2},
+        {"UniformDCDF(2.9999999999999996, 5)", UniformDCDF(2.9999999999999996, 5), 0.6},
+        {"UniformDCCDF(3.7, 5)", UniformDCCDF(3.7, 5), 0.4},
+        {"UniformDCCDF(0.5, 5)", UniformDCCDF(0.5, 5), 1},
+        {"UniformDCCDF(5, 5)", UniformDCCDF(5, 5), 0},
+        {"UniformDCCDF(1e300, 5)", UniformDCCDF(1e300, 5), 0},
+        {"UniformDCCDFInv(0, 5)", UniformDCCDFInv(0, 5), 5},
+        {"UniformDCCDFInv(0.4, 5)", UniformDCCDFInv(0.4, 5), 3},
+        {"UniformDCCDFInv(0.99, 5)", UniformDCCDFInv(0.99, 5), 1},
+        {"UniformDCCDFInv(1e-300, INT32_MAX)", UniformDCCDFInv(1e-300, INT32_MAX), INT32_MAX},
     });
 }
 
-// The quantile is the first k with CDF(k) >= p.
-TEST(UniformDiscrete, QuantileInvertsTheDistribution) {
-    for (std::int32_t N : {1, 2, 7, 100})
-        for (double p : {0.001, 0.1, 0.25, 0.5, 0.61, 0.999, 1.0}) {
+// The quantiles are the first k with CDF(k) >= p and with CCDF(k) <= p,
+// also where N p rounds across a whole number.
+TEST(UniformDiscrete, QuantilesInvertTheTails) {
+    for (std::int32_t N : {1, 2, 7, 100, 49999, INT32_MAX})
+        for (double p : {0.001, 0.1, 0.25, 0.5, 0.61, 0.999, 1.0, 3.0 / 7, 0.3, 1e-300}) {
             const double k = UniformDCDFInv(p, N);
-            EXPECT_GE(UniformDCDF(k, N), p * (1 - 1e-15)) << N << " " << p;
+            EXPECT_GE(UniformDCDF(k, N), p) << N << " " << p;
             EXPECT_LT(UniformDCDF(k - 1, N), p) << N << " " << p;
+            if (p == 1) continue;
+            const double c = UniformDCCDFInv(p, N);
+            EXPECT_LE(UniformDCCDF(c, N), p) << N << " " << p;
+            EXPECT_GT(UniformDCCDF(c - 1, N), p) << N << " " << p;
         }
 }
 

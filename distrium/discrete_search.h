@@ -1,0 +1,122 @@
+// Helpers of the discrete distributions: reading a point as a whole number,
+// a standard normal deviate for a starting guess, and the quantile search.
+// A quantile starts from a normal or Cornish-Fisher guess and steps outward
+// by 1, 2, 4, ... until the answer is bracketed, then bisects, so that it
+// costs a few evaluations of the distribution function at any size of the
+// law (Cornish-Fisher guesses are within a few units in the body). Internal
+// to distrium.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+
+#include "numkern/numkern.h"
+
+namespace distrium::detail {
+
+// x, or the whole number it lies within 4 units of 2^-52 max(1, |r|) of:
+// a grid point a + i h lands a few ulps off the whole number it stands for,
+// and 2.0000000000000004 must not turn a mass into 0 or a CDF into the one
+// below.
+inline double SnapWhole(double x) {
+    const double r = std::nearbyint(x);
+    return std::fabs(x - r) <= 4 * numkern::Eps * std::fmax(1.0, std::fabs(r)) ? r : x;
+}
+
+// The whole number a distribution function reads at x: floor(x), snapped.
+inline double WholeFloor(double x) { return std::floor(SnapWhole(x)); }
+
+// z with P(Z > z) = p for 0 < p <= 1/2: formula 26.2.23 of Abramowitz and
+// Stegun (error below 4.5e-4), then two Halley steps on erfc. Where the
+// density underflows (p below about 1e-300) the rational value stays; a
+// guess a few units off costs the search a few more steps.
+inline double UpperNormalDeviateHalf(double p) {
+    const double t = std::sqrt(-2 * std::log(p));
+    double z = t - (2.515517 + t * (0.802853 + t * 0.010328)) / (1 + t * (1.432788 + t * (0.189269 + t * 0.001308)));
+    constexpr double invSqrt2Pi = 0.3989422804014327;
+    for (int step = 0; step < 2; ++step) {
+        const double density = invSqrt2Pi * std::exp(-z * z / 2);
+        if (!(density > 0)) break;
+        const double u = (0.5 * std::erfc(z * numkern::InvSqrt2) - p) / density;
+        z += u / (1 - u * z / 2);
+    }
+    return z;
+}
+
+// z with P(Z <= z) = p, or P(Z > z) = p when Upper, for 0 < p < 1.
+inline double NormalDeviate(double p, bool Upper) {
+    const double sign = Upper ? 1 : -1;
+    if (p > 0.5) return -sign * UpperNormalDeviateHalf(1 - p);
+    return sign * UpperNormalDeviateHalf(p);
+}
+
+// The Cornish-Fisher guess mean + sd (z + skew (z^2 - 1) / 6) for the
+// quantile of a law with that mean, standard deviation and skewness, z the
+// deviate of p in the tail asked for, rounded to whole.
+inline double CornishFisherGuess(double p, bool Upper, double mean, double sd, double skew) {
+    const double z = NormalDeviate(p, Upper);
+    return std::floor(mean + sd * (z + skew * (z * z - 1) / 6) + 0.5);
+}
+
+// The smallest whole k in [lo, hi] with reached(value(k)), where reached is
+// monotone in k and holds at hi (hi = +Inf for an unbounded law: the answer
+// is +Inf when no finite k reaches). The search starts at guess, steps
+// outward by doubling steps until the answer is bracketed, then bisects;
+// beyond 2^53, where whole numbers are sparse, it ends when no double lies
+// between the bracket. A NaN value answers NaN: the distribution has no
+// value there.
+template <class Value, class Reached>
+double SmallestReaching(const Value& value, const Reached& reached, double guess, double lo, double hi) {
+    enum { No, Yes, Undefined };
+    const auto test = [&](double k) {
+        const double v = value(k);
+        if (std::isnan(v)) return Undefined;
+        return reached(v) ? Yes : No;
+    };
+    double k = std::isfinite(guess) ? std::clamp(guess, lo, hi) : lo;
+    if (!std::isfinite(k)) k = lo;
+    double yes;
+    double no;
+    const auto at = test(k);
+    if (at == Undefined) return numkern::NaN;
+    if (at == Yes) {
+        yes = k;
+        for (double step = 1;; step *= 2) {
+            if (yes <= lo) return lo;
+            const double t = std::fmax(yes - step, lo);
+            if (t >= yes) continue;  // a step below the spacing of the doubles here
+            const auto r = test(t);
+            if (r == Undefined) return numkern::NaN;
+            if (r == No) {
+                no = t;
+                break;
+            }
+            yes = t;
+        }
+    } else {
+        no = k;
+        for (double step = 1;; step *= 2) {
+            if (no >= hi) return hi;
+            const double t = std::fmin(no + step, hi);
+            if (!std::isfinite(t)) return t;
+            if (t <= no) continue;
+            const auto r = test(t);
+            if (r == Undefined) return numkern::NaN;
+            if (r == Yes) {
+                yes = t;
+                break;
+            }
+            no = t;
+        }
+    }
+    while (yes - no > 1) {
+        const double mid = std::floor(no + (yes - no) / 2);
+        if (mid <= no || mid >= yes) break;
+        const auto r = test(mid);
+        if (r == Undefined) return numkern::NaN;
+        (r == Yes ? yes : no) = mid;
+    }
+    return yes;
+}
+
+}  // namespace distrium::detail
