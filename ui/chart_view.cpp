@@ -293,6 +293,8 @@ void TChartView::Chart1AfterDraw(QPainter& Painter) const {
     for (const uicore::TAnnotationLine& Line : Lines)
         Painter.drawText(QRect(Line.X, Line.Y, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                          ToQString(Line.Text));
+    const int Height = uicore::AnnotationLineHeight(FontSize);
+    if (!Lines.empty()) DrawAnnotationExtra(Painter, Lines.back().X, Lines.back().Y + 2 * Height, Height);
 }
 
 }  // namespace quantiva

@@ -4,13 +4,16 @@
 // repaint, read from the model at drawing time.
 #pragma once
 
+#include <QAreaSeries>
 #include <QChartView>
 #include <QList>
 #include <QPointF>
+#include <QStringList>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <array>
 #include <limits>
+#include <vector>
 
 #include "model/prob_distribution.h"
 
@@ -58,6 +61,18 @@ public:
     // Fits each axis to the points of its series (the bottom axis to both).
     void FitAxes();
 
+    // The shaded region of a probability question: one filled area under
+    // the PDF axis per outline (baseline first and last); the axes are
+    // fitted to them when the chart holds no points. Replaces the previous
+    // region; ClearRegion removes it.
+    void SetRegion(const std::vector<QList<QPointF>>& Outlines);
+    void ClearRegion();
+    const QList<QAreaSeries*>& RegionAreas() const { return FRegionAreas; }
+    // Lines drawn under the annotation (the region's probability, the
+    // law's summary), while the annotation is shown.
+    void SetAnnotationExtra(QStringList Lines);
+    const QStringList& AnnotationExtra() const { return FAnnotationExtra; }
+
 protected:
     void showEvent(QShowEvent* Event) override;
     // The after-draw hook: runs after the chart has been drawn.
@@ -65,6 +80,7 @@ protected:
 
 private:
     void Chart1AfterDraw(QPainter& Painter) const;
+    void DrawAnnotationExtra(QPainter& Painter, int X, int Y, int LineHeight) const;
     // Fits the axes to the points, then shows them.
     void Redisplay();
     // Hands each line series its points, reduced for the plot's width.
@@ -83,6 +99,8 @@ private:
     int FShownColumns = -1;  // plot width the series were reduced for
     bool FFitting = false;
     bool FUndisplayed = false;  // points added but not yet drawn
+    QList<QAreaSeries*> FRegionAreas;
+    QStringList FAnnotationExtra;
 };
 
 // Inserts Added into Shown (ascending x) as point-by-point insertion would:

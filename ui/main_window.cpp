@@ -106,6 +106,8 @@ void TfrmQuantiva::FormCreate() {
     Column->setSpacing(0);
     Column->addLayout(Upper, 1);
     Column->addWidget(BuildBottomPanel());
+    PanelQuery = new TQueryPanel(FDecimalSeparator, Central);
+    Column->addWidget(PanelQuery);
     setCentralWidget(Central);
     move(DesignedPosition);
     resize(ClientSize);
@@ -237,6 +239,8 @@ void TfrmQuantiva::Connect() {
     connect(SpeedButton1, &QToolButton::clicked, aClear, &QAction::trigger);
     connect(SpeedButtonICDF, &QToolButton::clicked, aGetpValue, &QAction::trigger);
     connect(SpeedButtonPDFCDF, &QToolButton::clicked, this, [this] { SpeedButtonPDFCDFClick(); });
+    connect(PanelQuery->ButtonAsk, &QPushButton::clicked, this, [this] { ButtonAskClick(); });
+    connect(PanelQuery->ButtonSummary, &QPushButton::clicked, this, [this] { ButtonSummaryClick(); });
     FrameDist1->SetRadioGroupOutClicked(
         [this](std::int32_t ItemIndex) { FrameDist1RadioGroupOutClick(ItemIndex); });
 }
@@ -314,7 +318,7 @@ void TfrmQuantiva::SetCommandsEnabled(bool Enabled) {
         Command->setEnabled(Enabled);
     for (QWidget* Control : std::initializer_list<QWidget*>{
              SpeedButtonPDFCDF, SpeedButtonICDF, SpeedButtonCalc, SpeedButton1, FrameDist1,
-             CheckBox1, CheckBox2, CheckBox3})
+             CheckBox1, CheckBox2, CheckBox3, PanelQuery})
         Control->setEnabled(Enabled);
 }
 
@@ -381,6 +385,7 @@ void TfrmQuantiva::closeEvent(QCloseEvent* Event) {
 
 void TfrmQuantiva::aClearExecute() {
     LabelStatus->clear();
+    ClearShading();
     Run([this] { FCore->Clear(); });
 }
 

@@ -4,6 +4,8 @@
 // written block, and the summary as lines and as one annotation line.
 #include "ui/core/probability_query.h"
 
+#include "ui/core/region_shading.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -110,6 +112,43 @@ TEST(Summary, LinesAndAnnotation) {
     EXPECT_EQ(uicore::SummaryAnnotation(model::Summarize(d), 2),
               "mean 0.00, variance 3.00, sd 1.70, skewness undefined, "
               "excess kurtosis infinite, median 0.00, mode 0.00");
+}
+
+TEST(RegionShading, SpansClippedToTheView) {
+    using Spans = std::vector<std::pair<double, double>>;
+    struct Case {
+        uicore::TQueryAnswer Answer;
+        Spans Want;
+    };
+    const Case cases[] = {
+        {{0.5, -INFINITY, 1.0, false}, {{-4, 1}}},
+        {{0.5, 1.0, INFINITY, false}, {{1, 4}}},
+        {{0.5, -1.0, 1.0, true}, {{-4, -1}, {1, 4}}},
+        {{0.5, -9.0, 9.0, true}, {}},
+        {{0.5, 5.0, 6.0, false}, {}},
+        {{0.5, NAN, 1.0, false}, {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(uicore::VisibleSpans(c.Answer, -4, 4), c.Want);
+}
+
+TEST(RegionShading, OutlineFollowsTheDensityAndKeepsThePoint) {
+    model::TProbDistribution d;
+    d.SetDistType(TDistType::distUNIFORM);  // a = -2.1, b = 3.5: density 1/5.6
+    d.DistParams().Items(0).SetValue(0.75);
+    const auto flat = uicore::DensityOutline(d, 0, 1, 4);
+    ASSERT_EQ(flat.size(), 7u);
+    EXPECT_EQ(flat.front().Y, 0);
+    EXPECT_EQ(flat.back().X, 1);
+    EXPECT_DOUBLE_EQ(flat[3].Y, 1 / 5.6);
+    EXPECT_EQ(d.DistParams().Items(0).Value(), 0.75);
+    // Poisson: bars of width 1 at the whole numbers 3..5 of (2.5, 5].
+    d.SetDistType(TDistType::distPOISSON);
+    const auto bars = uicore::DensityOutline(d, 2.5, 5);
+    ASSERT_EQ(bars.size(), 12u);
+    EXPECT_EQ(bars[0].X, 2.5);
+    EXPECT_EQ(bars[11].X, 5.5);
+    EXPECT_EQ(d.DistParams().Items(0).Value(), 4);  // Poisson's own default point
+    EXPECT_TRUE(uicore::DensityOutline(d, 1e308, INFINITY).empty());
 }
 
 }  // namespace
