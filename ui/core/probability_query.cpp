@@ -166,10 +166,10 @@ struct TSummaryEntry {
 
 constexpr TSummaryEntry SummaryEntries[] = {
     {"Mean", "mean", &model::TSummary::Mean},
-    {"Variance", "variance", &model::TSummary::Variance},
+    {"Variance", "var", &model::TSummary::Variance},
     {"Standard deviation", "sd", &model::TSummary::StdDev},
-    {"Skewness", "skewness", &model::TSummary::Skewness},
-    {"Excess kurtosis", "excess kurtosis", &model::TSummary::ExcessKurtosis},
+    {"Skewness", "skew", &model::TSummary::Skewness},
+    {"Excess kurtosis", "ex.kurt", &model::TSummary::ExcessKurtosis},
     {"Median", "median", &model::TSummary::Median},
     {"Mode", "mode", &model::TSummary::Mode},
 };

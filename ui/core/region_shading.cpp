@@ -28,8 +28,10 @@ void Fill(std::vector<TOutlinePoint>& Outline, const model::TProbDistribution& D
           double From, double To, std::int32_t Samples) {
     if (model::IsDiscrete(Distribution.DistType())) {
         // Whole numbers k with From < k <= To: the region P(From < X <= To).
+        // Counted steps: beyond 2^53 adding 1 would leave k where it was.
         const double first = std::floor(From) + 1, last = std::floor(To);
-        for (double k = first; k <= last && k < first + MaxSteps; ++k) {
+        for (std::int32_t i = 0; i < MaxSteps && first + i <= last; ++i) {
+            const double k = first + i;
             const double y = Density(Distribution, k);
             Outline.push_back({k - 0.5, 0});
             Outline.push_back({k - 0.5, y});
