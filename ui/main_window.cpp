@@ -265,6 +265,8 @@ void TfrmQuantiva::aCalculateExecute() {
     Run([this] {
         FCore->SetClearAfterEachCalculation(CheckBox4->isChecked());
         if (!RangeConfirmed()) return;
+        // A fresh calculation leaves no region of an earlier question.
+        if (CheckBox4->isChecked()) ClearShading();
         BeginRun();
         uicore::TCalcOutcome Outcome;
         try {
