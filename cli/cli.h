@@ -15,6 +15,7 @@
 #include "model/prob_distribution.h"
 #include "ui/core/calc_core.h"
 #include "ui/core/csv_table.h"
+#include "ui/core/probability_query.h"
 
 namespace cli {
 
@@ -40,6 +41,9 @@ struct TCliRequest {
     std::int32_t NumPoints = 50;
     std::int32_t Decimals = 4;
     bool Csv = false;
+    bool HasQuery = false;  // --below, --above, --between, --outside, --central, --upper-p
+    uicore::TProbabilityQuery Query;
+    bool Summary = false;   // --summary
 };
 
 // The list entry (case-insensitive; blanks, hyphens and parentheses may be
@@ -76,6 +80,14 @@ private:
     bool FFailed = false;
     char FBuffer[1 << 16];
 };
+
+// The answer of a probability question as CSV: a header row naming the
+// numbers and one row at 17 significant digits.
+void WriteQueryCsv(const model::TProbDistribution& Distribution,
+                   const uicore::TProbabilityQuery& Query, TLineWriter& Out);
+// The law's summary as CSV: a header row and one row, "Inf" for an
+// infinite moment and "undefined" for one without a value.
+void WriteSummaryCsv(const model::TProbDistribution& Distribution, TLineWriter& Out);
 
 // Runs the request. Returns the exit status: 0 done, 1 the calculation
 // failed (message on Err), 2 bad input (message on Err, nothing on Out).

@@ -1,6 +1,6 @@
 // The command line of quantiva-cli: DIST [NAME=VALUE ...] [--icdf]
-// [--at X | --p P | --range LB UB N] [--decimals D] [--csv], or --help, or
-// --list. Numbers go through the system's own parse rules, so their errors
+// [--at X | --p P | --range LB UB N | a probability question | --summary]
+// [--decimals D] [--csv], or --help, or --list. Numbers go through the system's own parse rules, so their errors
 // carry the system's messages.
 #include <cctype>
 #include <string>
@@ -83,6 +83,12 @@ TCliRequest ParseArguments(const std::vector<std::string_view>& Args) {
     TCliRequest r;
     bool haveDist = false;
     int pointChoices = 0;  // --at, --p and --range exclude each other
+    int questions = 0;     // and so do the probability questions and --summary
+    auto ask = [&](uicore::TQueryKind Kind, double A, double B) {
+        r.Query = {Kind, A, B};
+        r.HasQuery = true;
+        ++questions;
+    };
     for (std::size_t i = 0; i < Args.size(); ++i) {
         const std::string_view a = Args[i];
         if (a == "--help" || a == "-h") {
@@ -112,6 +118,21 @@ TCliRequest ParseArguments(const std::vector<std::string_view>& Args) {
             r.NumPoints = Integer(Next(Args, i, a), "--range N");
             r.Single = false;
             ++pointChoices;
+        } else if (a == "--below") {
+            ask(uicore::TQueryKind::Below, Real(Next(Args, i, a), a), 0);
+        } else if (a == "--above") {
+            ask(uicore::TQueryKind::Above, 0, Real(Next(Args, i, a), a));
+        } else if (a == "--between" || a == "--outside") {
+            const double lo = Real(Next(Args, i, a), std::string(a) + " A");
+            ask(a == "--between" ? uicore::TQueryKind::Between : uicore::TQueryKind::Outside, lo,
+                Real(Next(Args, i, a), std::string(a) + " B"));
+        } else if (a == "--central") {
+            ask(uicore::TQueryKind::Central, Real(Next(Args, i, a), a), 0);
+        } else if (a == "--upper-p") {
+            ask(uicore::TQueryKind::UpperP, Real(Next(Args, i, a), a), 0);
+        } else if (a == "--summary") {
+            r.Summary = true;
+            ++questions;
         } else if (a == "--decimals") {
             r.Decimals = Integer(Next(Args, i, a), a);
             if (r.Decimals < 2 || r.Decimals > 16)
@@ -130,6 +151,11 @@ TCliRequest ParseArguments(const std::vector<std::string_view>& Args) {
     if (r.Action == TAction::List) return r;
     if (!haveDist) throw TCliError("no distribution given; see quantiva-cli --help");
     if (pointChoices > 1) throw TCliError("--at, --p and --range exclude each other");
+    if (questions > 1)
+        throw TCliError("--below, --above, --between, --outside, --central, --upper-p and --summary "
+                        "exclude each other");
+    if (questions > 0 && (pointChoices > 0 || r.Icdf))
+        throw TCliError("a probability question or --summary takes no --at, --p, --range or --icdf");
     if (r.HasX && r.Icdf) throw TCliError("--at gives a PDF and CDF point; an inverse takes --p");
     return r;
 }

@@ -73,6 +73,12 @@ int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Er
             writer.WriteLine(HelpText());
         } else if (request.Action == TAction::List) {
             writer.WriteLine(ListText());
+        } else if (request.Summary) {
+            if (request.Csv) WriteSummaryCsv(distribution, writer);
+            else uicore::WriteSummary(sinks, distribution);
+        } else if (request.HasQuery) {
+            if (request.Csv) WriteQueryCsv(distribution, request.Query, writer);
+            else uicore::WriteQuery(sinks, distribution, request.Query);
         } else if (request.Csv) {
             uicore::WriteCsv(distribution, core.Mode(), core.PValue(), writer);
         } else {

@@ -25,6 +25,7 @@ std::string Shortest(double Value) {
 std::string HelpText() {
     return R"(Usage: quantiva-cli DIST [NAME=VALUE ...] [--icdf] [--at X | --p P | --range LB UB N]
                     [--decimals D] [--csv]
+       quantiva-cli DIST [NAME=VALUE ...] QUESTION [--decimals D] [--csv]
        quantiva-cli --list
        quantiva-cli --help
 
@@ -46,6 +47,23 @@ Quantiva window.
   --decimals D     digits of the results text, 2 to 16 (default 4)
   --csv            a header row and one row per point, every number at full
                    precision (17 significant digits; NaN, Inf, -Inf)
+
+QUESTION, one of (bounds are x values; for a discrete law the answer also
+names the whole numbers the region holds):
+  --below A        P(X <= A)
+  --above B        P(X > B), the upper tail, computed directly (a p-value)
+  --between A B    P(A < X <= B)
+  --outside A B    P(X <= A or X > B)
+  --central Q      the central interval holding probability Q: the
+                   two-tailed critical values x((1-Q)/2) and the x with
+                   P(X > x) = (1-Q)/2
+  --upper-p P      the x with P(X > x) = P
+  --summary        mean, variance, standard deviation, skewness, excess
+                   kurtosis, median and mode ("infinite" or "undefined"
+                   where a moment does not exist)
+A probability that would read 0 at D decimals is written in scientific
+form (1.5240e-23).
+
   --list           the distributions with their parameters: name, kind,
                    default and valid range
   --help           this text
@@ -55,7 +73,10 @@ rows written before it stay); 2 bad input (nothing is written).
 
 Examples:
   quantiva-cli normal mu=1 sigma=2 --range -5 5 100
-  quantiva-cli beta a=2 b=3 --p 0.95 --decimals 8)";
+  quantiva-cli beta a=2 b=3 --p 0.95 --decimals 8
+  quantiva-cli chisquared nu=1 --above 100
+  quantiva-cli normal --central 0.95 --csv
+  quantiva-cli student nu=3 --summary)";
 }
 
 std::string ListText() {

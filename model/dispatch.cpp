@@ -1,8 +1,9 @@
-// PDF, CDF and ICDF of the model: pick the library function by type, read
-// the parameters afresh, round the integer ones (AsInteger, halves to even)
-// and return the library's double. Poisson's point is rounded for the mass
-// only; Student's nu is passed unrounded. Bose-Einstein and Fermi-Dirac have
-// a density only. Exceptions of the library pass through.
+// PDF, CDF, ICDF, the upper tail and its inverse of the model: pick the
+// library function by type, read the parameters afresh, round the integer
+// ones (AsInteger, halves to even) and return the library's double.
+// Poisson's point is rounded for the mass only; Student's nu is passed
+// unrounded. Bose-Einstein and Fermi-Dirac have a density only. Exceptions
+// of the library pass through.
 #include "distrium/distrium.h"
 #include "model/prob_distribution.h"
 #include "numkern/numkern.h"
@@ -116,6 +117,72 @@ double TProbDistribution::ICDF(double P) const {
         case T::distUNIFORM: return UniformCDFInv(P, a.v(1), a.v(2));
         case T::distUNIFORMD: return UniformDCDFInv(P, a.r(1));
         case T::distWEIBULL: return WeibullCDFInv(P, a.v(1), a.v(2));
+        case T::distBOSEEINSTEIN:
+        case T::distFERMIDIRAC: break;
+    }
+    return numkern::NaN;
+}
+
+double TProbDistribution::CCDF() const {
+    const TArgs a{FDistParams};
+    switch (FDistType) {
+        case T::distBETA: return BetaCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distBINOM: return BinomCCDF(a.v(0), a.r(1), a.v(2));
+        case T::distCAUCHY: return CauchyCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distCHISQUARE: return ChiSquareCCDF(a.v(0), a.r(1));
+        case T::distEXP: return ExpCCDF(a.v(0), a.v(1));
+        case T::distF: return FCCDF(a.v(0), a.r(1), a.r(2));
+        case T::distGAMMA: return GammaCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distGEOMETRIC: return GeometricCCDF(a.v(0), a.v(1));
+        case T::distHYPGEOMETRIC: return HypGeometricCCDF(a.v(0), a.r(1), a.r(2), a.r(3));
+        case T::distLAPLACE: return LaplaceCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distLOGISTIC: return LogisticCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distLOGNORMAL: return LogNormalCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distLOGWEIBULL: return LogWeibullCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distMAXWELL: return MaxwellCCDF(a.v(0), a.v(1));
+        case T::distNEGBINOM: return NegBinomCCDF(a.v(0), a.r(1), a.v(2));
+        case T::distNORMAL: return NormalCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distPARETO: return ParetoCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distPOISSON: return PoissonCCDF(a.v(0), a.v(1));
+        case T::distRAYLEIGH: return RayleighCCDF(a.v(0), a.v(1));
+        case T::distSTUDENT: return StudentCCDF(a.v(0), a.v(1));
+        case T::distTRIANGULAR: return TriangularCCDF(a.v(0), a.v(1), a.v(2), a.v(3));
+        case T::distUNIFORM: return UniformCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distUNIFORMD: return UniformDCCDF(a.v(0), a.r(1));
+        case T::distWEIBULL: return WeibullCCDF(a.v(0), a.v(1), a.v(2));
+        case T::distBOSEEINSTEIN:
+        case T::distFERMIDIRAC: break;
+    }
+    return numkern::NaN;
+}
+
+double TProbDistribution::ICCDF(double P) const {
+    const TArgs a{FDistParams};
+    switch (FDistType) {
+        case T::distBETA: return BetaCCDFInv(P, a.v(1), a.v(2));
+        case T::distBINOM: return BinomCCDFInv(P, a.r(1), a.v(2));
+        case T::distCAUCHY: return CauchyCCDFInv(P, a.v(1), a.v(2));
+        case T::distCHISQUARE: return ChiSquareCCDFInv(P, a.r(1));
+        case T::distEXP: return ExpCCDFInv(P, a.v(1));
+        case T::distF: return FCCDFInv(P, a.r(1), a.r(2));
+        case T::distGAMMA: return GammaCCDFInv(P, a.v(1), a.v(2));
+        case T::distGEOMETRIC: return GeometricCCDFInv(P, a.v(1));
+        case T::distHYPGEOMETRIC: return HypGeometricCCDFInv(P, a.r(1), a.r(2), a.r(3));
+        case T::distLAPLACE: return LaplaceCCDFInv(P, a.v(1), a.v(2));
+        case T::distLOGISTIC: return LogisticCCDFInv(P, a.v(1), a.v(2));
+        case T::distLOGNORMAL: return LogNormalCCDFInv(P, a.v(1), a.v(2));
+        case T::distLOGWEIBULL: return LogWeibullCCDFInv(P, a.v(1), a.v(2));
+        case T::distMAXWELL: return MaxwellCCDFInv(P, a.v(1));
+        case T::distNEGBINOM: return NegBinomCCDFInv(P, a.r(1), a.v(2));
+        case T::distNORMAL: return NormalCCDFInv(P, a.v(1), a.v(2));
+        case T::distPARETO: return ParetoCCDFInv(P, a.v(1), a.v(2));
+        case T::distPOISSON: return PoissonCCDFInv(P, a.v(1));
+        case T::distRAYLEIGH: return RayleighCCDFInv(P, a.v(1));
+        case T::distSTUDENT: return StudentCCDFInv(P, a.v(1));
+        case T::distTRIANGULAR: return TriangularCCDFInv(P, a.v(1), a.v(2), a.v(3));
+        case T::distUNIFORM: return UniformCCDFInv(P, a.v(1), a.v(2));
+        case T::distUNIFORMD: return UniformDCCDFInv(P, a.r(1));
+        case T::distWEIBULL: return WeibullCCDFInv(P, a.v(1), a.v(2));
         case T::distBOSEEINSTEIN:
         case T::distFERMIDIRAC: break;
     }

@@ -1,6 +1,7 @@
 // The distribution model: which of the 26 distributions is chosen, its
 // ordered parameter list (the point x first) and the calculation settings,
-// and the dispatch of PDF, CDF and inverse-CDF requests to the library.
+// and the dispatch of PDF, CDF, upper-tail and inverse requests to the
+// library.
 #pragma once
 
 #include <cstdint>
@@ -114,6 +115,10 @@ public:
     double PDF() const;
     double CDF() const;
     double ICDF(double P) const;
+    // The upper tail P(X > x) at item 0, and the x with P(X > x) = P (for a
+    // discrete law the smallest whole k with P(X > k) <= P).
+    double CCDF() const;
+    double ICCDF(double P) const;
 
 private:
     TProbParameters FDistParams;

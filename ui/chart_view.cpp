@@ -356,6 +356,8 @@ void TChartView::LayOutAnnotation() {
         FAnnotationRows = quantiva::AnnotationRows(Text, QFontMetrics(AnnotationFont(*chart())),
                                                    width() - 2 * BandInset);
     }
+    // The answer of a question and the law's summary, under the calculation's lines.
+    if (FAnnotationShown) FAnnotationRows += FAnnotationExtra;
     chart()->setMargins(QMargins(0, static_cast<int>(AnnotationBand().height()), 0, 0));
     viewport()->update();
 }

@@ -5,15 +5,18 @@
 // calculation whose points are drawn) in a band above the plot.
 #pragma once
 
+#include <QAreaSeries>
 #include <QChartView>
 #include <QList>
 #include <QPointF>
+#include <QStringList>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <QStringList>
 #include <array>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "model/prob_distribution.h"
 #include "ui/chart_overlay.h"
@@ -79,6 +82,18 @@ public:
     // Sticks, marked point, readout, zoom and logarithmic axis.
     TChartOverlay& Overlay() const { return *FOverlay; }
 
+    // The shaded region of a probability question: one filled area under
+    // the PDF axis per outline (baseline first and last); the axes are
+    // fitted to them when the chart holds no points. Replaces the previous
+    // region; ClearRegion removes it.
+    void SetRegion(const std::vector<QList<QPointF>>& Outlines);
+    void ClearRegion();
+    const QList<QAreaSeries*>& RegionAreas() const { return FRegionAreas; }
+    // Lines drawn under the annotation (the region's probability, the
+    // law's summary), while the annotation is shown.
+    void SetAnnotationExtra(QStringList Lines);
+    const QStringList& AnnotationExtra() const { return FAnnotationExtra; }
+
 protected:
     void showEvent(QShowEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
@@ -118,6 +133,8 @@ private:
     bool FFitting = false;
     bool FUndisplayed = false;  // points added but not yet drawn
     TChartOverlay* FOverlay;    // a child of the view
+    QList<QAreaSeries*> FRegionAreas;
+    QStringList FAnnotationExtra;
 };
 
 // Inserts Added into Shown (ascending x) as point-by-point insertion would:

@@ -107,6 +107,8 @@ void TfrmQuantiva::FormCreate() {
     Column->setSpacing(0);
     Column->addWidget(Splitter1, 1);
     Column->addWidget(BuildBottomPanel());
+    PanelQuery = new TQueryPanel(FDecimalSeparator, Central);
+    Column->addWidget(PanelQuery);
     setCentralWidget(Central);
     move(DesignedPosition);
     resize(ClientSize);
@@ -240,6 +242,8 @@ void TfrmQuantiva::Connect() {
     connect(SpeedButton1, &QToolButton::clicked, aClear, &QAction::trigger);
     connect(SpeedButtonICDF, &QToolButton::clicked, aGetpValue, &QAction::trigger);
     connect(SpeedButtonPDFCDF, &QToolButton::clicked, this, [this] { SpeedButtonPDFCDFClick(); });
+    connect(PanelQuery->ButtonAsk, &QPushButton::clicked, this, [this] { ButtonAskClick(); });
+    connect(PanelQuery->ButtonSummary, &QPushButton::clicked, this, [this] { ButtonSummaryClick(); });
     FrameDist1->SetRadioGroupOutClicked(
         [this](std::int32_t ItemIndex) { FrameDist1RadioGroupOutClick(ItemIndex); });
 }
@@ -284,6 +288,8 @@ void TfrmQuantiva::aCalculateExecute() {
         if (Range) FrameDist1->Core().CheckOptions();
         if (!RangeConfirmed()) return;
         if (Range) FSeries->BeginRange(uicore::CalcSubjectOf(*FDistribution, FCore->Mode()));
+        // A fresh calculation leaves no region of an earlier question.
+        if (CheckBox4->isChecked()) ClearShading();
         BeginRun();
         uicore::TCalcOutcome Outcome;
         FCalcLog.Begin(*FDistribution, FCore->Mode(), FCore->PValue(),
@@ -341,7 +347,7 @@ void TfrmQuantiva::SetCommandsEnabled(bool Enabled) {
         Command->setEnabled(Enabled);
     for (QWidget* Control : std::initializer_list<QWidget*>{
              SpeedButtonPDFCDF, SpeedButtonICDF, SpeedButtonCalc, SpeedButton1, FrameDist1,
-             CheckBox1, CheckBox2, CheckBox3})
+             CheckBox1, CheckBox2, CheckBox3, PanelQuery})
         Control->setEnabled(Enabled);
     Menu1->SetCommandsEnabled(Enabled);
 }
@@ -411,6 +417,7 @@ void TfrmQuantiva::aClearExecute() {
     LabelStatus->clear();
     FCalcLog.Clear();
     Chart1->Overlay().SetMarkedPoint(std::nullopt);
+    ClearShading();
     Run([this] { FCore->Clear(); });
 }
 

@@ -33,6 +33,7 @@
 #include "ui/core/range_budget.h"
 #include "ui/core/window_state.h"
 #include "ui/frame_dist.h"
+#include "ui/query_panel.h"
 #include "ui/results_sink.h"
 #include "ui/results_view.h"
 #include "ui/series_sink.h"
@@ -84,6 +85,7 @@ public:
     QCheckBox* CheckBox1;
     QCheckBox* CheckBox2;
     QCheckBox* CheckBox3;
+    TQueryPanel* PanelQuery;  // tail and interval probabilities, the summary
 
     QAction* aCalculate;
     QAction* aClear;
@@ -116,6 +118,13 @@ private:
     void aShowPDFExecute();
     void aShowCDFExecute();
     void aAdditionalInfoExecute();
+    // The probability panel: the answer to the results text, the region
+    // shaded under the PDF and named in the annotation; the summary to the
+    // results text and as one annotation line.
+    void ButtonAskClick();
+    void ButtonSummaryClick();
+    void ShowRegion(const uicore::TProbabilityQuery& Query, const uicore::TQueryAnswer& Answer);
+    void ClearShading();
 
     template <class THandler>
     void Run(THandler&& Handler) {
@@ -156,6 +165,8 @@ private:
     bool FProgressShown = false;
     bool FCancelRequested = false;
     bool FCloseRequested = false;
+    QString FRegionLine;   // the annotation's line for the shaded region
+    QString FSummaryLine;  // and for the summary
 };
 
 }  // namespace quantiva

@@ -9,12 +9,13 @@
 #include "numkern/numkern.h"
 #include "ui/core/number_text.h"
 #include "ui/core/range_steps.h"
+#include "ui/core/results_header.h"
 
 namespace uicore {
 
 namespace {
 
-constexpr std::string_view RuleLine = "---------------------------------------------";
+constexpr std::string_view RuleLine = ResultsRule;
 
 // F(a) "\t\t" F(b) ["\t\t" F(c)] into a buffer of RowMax chars.
 constexpr std::size_t RowMax = 3 * FixedTextMax + 4;
@@ -60,11 +61,7 @@ TCalcOutcome TQuantivaCore::Calculate(TCalcProgress* Progress) {
     const std::int32_t d = dist.Decimals();
     const char sep = FDecimalSeparator;
 
-    FResults.AppendLine(dist.Caption() + " distribution");
-    for (std::int32_t i = 1; i < params.Count(); ++i) {
-        const model::TProbParameter& p = params.Items(i);
-        FResults.AppendLine(p.Name() + "= " + FixedText(p.Value(), d, sep));
-    }
+    AppendDistributionHeader(FResults, dist, sep);
     if (mode == TCalcMode::PdfCdf) {
         FResults.AppendLine("Calculating PDF and CDF");
         FResults.AppendLine("x\t\tPDF(x)\t\tCDF(x)");

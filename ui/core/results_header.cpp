@@ -1,0 +1,19 @@
+// The caption line and one "name= value" line per parameter.
+#include "ui/core/results_header.h"
+
+#include "ui/core/number_text.h"
+
+namespace uicore {
+
+void AppendDistributionHeader(TResultsSink& Results, const model::TProbDistribution& Distribution,
+                              char DecimalSeparator) {
+    const model::TProbParameters& params = Distribution.DistParams();
+    const std::int32_t d = Distribution.Decimals();
+    Results.AppendLine(Distribution.Caption() + " distribution");
+    for (std::int32_t i = 1; i < params.Count(); ++i) {
+        const model::TProbParameter& p = params.Items(i);
+        Results.AppendLine(p.Name() + "= " + FixedText(p.Value(), d, DecimalSeparator));
+    }
+}
+
+}  // namespace uicore
