@@ -26,7 +26,7 @@ std::string HelpText() {
     return R"(Usage: quantiva-cli DIST [NAME=VALUE ...] [--icdf] [--at X | --p P | --range LB UB N]
                     [--decimals D] [--csv]
        quantiva-cli --list
-       quantiva-cli --help
+       quantiva-cli --help | --version
 
 Evaluates one of 26 distributions: its PDF and CDF at a point or over a
 range, or its inverse CDF x(p), and writes the same results text as the
@@ -49,6 +49,7 @@ Quantiva window.
   --list           the distributions with their parameters: name, kind,
                    default and valid range
   --help           this text
+  --version        the program's version
 
 Exit status: 0 done; 1 the calculation failed ("Failed to converge!"; the
 rows written before it stay); 2 bad input (nothing is written).
@@ -57,6 +58,8 @@ Examples:
   quantiva-cli normal mu=1 sigma=2 --range -5 5 100
   quantiva-cli beta a=2 b=3 --p 0.95 --decimals 8)";
 }
+
+std::string VersionText() { return "quantiva-cli " QUANTIVA_VERSION; }
 
 std::string ListText() {
     std::string text =
