@@ -15,7 +15,7 @@ for page in "$man_dir"/*.1; do
 done
 
 for option in $("$cli" --help | grep -o -- '--[a-z]\+' | sort -u); do
-  if ! grep -q -- "^\.[BI]R\? *${option//-/\\\\-}\b" "$man_dir/quantiva-cli.1"; then
+  if ! grep -q -- "^\.B[IR]\? ${option//-/\\\\-}\b" "$man_dir/quantiva-cli.1"; then
     echo "quantiva-cli(1) does not describe $option"
     status=1
   fi
