@@ -4,6 +4,7 @@
 #   ./dev.sh test            install what is missing, build, run every test
 #   ./dev.sh test-sanitized  every test suite again as a Debug build under
 #                            AddressSanitizer and UBSan (in build-asan)
+#   ./dev.sh check-format    whether the C++ files follow .clang-format
 # All are idempotent: with everything installed and built they only check.
 # QUANTIVA_WERROR=ON turns compiler warnings into errors (CI does).
 set -euo pipefail
@@ -59,8 +60,13 @@ case "${1:-}" in
     build_sanitized
     ctest --test-dir "$ASAN_BUILD_DIR" --output-on-failure -j "$(nproc)"
     ;;
+  check-format)
+    PACKAGES=(clang-format git)
+    install_missing
+    tools/check_format.sh
+    ;;
   *)
-    echo "usage: $0 run|test|test-sanitized" >&2
+    echo "usage: $0 run|test|test-sanitized|check-format" >&2
     exit 2
     ;;
 esac
