@@ -47,7 +47,7 @@ case $step in
     [ -n "$(field Description)" ] || fail "no Description"
     depends=$(field Depends)
     for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6; do
-      grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+      grep -qE "(^|, )${lib//+/\\+}( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
     done
     ;;
   installed)
