@@ -25,7 +25,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class TAction : std::uint8_t { Help, List, Calculate };
+enum class TAction : std::uint8_t { Help, Version, List, Calculate };
 
 struct TCliRequest {
     TAction Action = TAction::Calculate;
@@ -60,6 +60,7 @@ void Configure(const TCliRequest& Request, model::TProbDistribution& Distributio
                uicore::TQuantivaCore& Core);
 
 std::string HelpText();
+std::string VersionText();
 std::string ListText();
 
 // Buffered writing of lines to a stream; remembers a failed write.

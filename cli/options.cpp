@@ -1,7 +1,7 @@
 // The command line of quantiva-cli: DIST [NAME=VALUE ...] [--icdf]
 // [--at X | --p P | --range LB UB N | a probability question | --summary]
-// [--decimals D] [--csv], or --help, or --list. Numbers go through the system's own parse rules, so their errors
-// carry the system's messages.
+// [--decimals D] [--csv], or --help, --version or --list. Numbers go through
+// the system's own parse rules, so their errors carry the system's messages.
 #include <cctype>
 #include <string>
 
@@ -93,6 +93,10 @@ TCliRequest ParseArguments(const std::vector<std::string_view>& Args) {
         const std::string_view a = Args[i];
         if (a == "--help" || a == "-h") {
             r.Action = TAction::Help;
+            return r;
+        }
+        if (a == "--version") {
+            r.Action = TAction::Version;
             return r;
         }
         if (a == "--list") {

@@ -71,6 +71,8 @@ int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Er
     try {
         if (request.Action == TAction::Help) {
             writer.WriteLine(HelpText());
+        } else if (request.Action == TAction::Version) {
+            writer.WriteLine(VersionText());
         } else if (request.Action == TAction::List) {
             writer.WriteLine(ListText());
         } else if (request.Summary) {

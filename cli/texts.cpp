@@ -27,7 +27,7 @@ std::string HelpText() {
                     [--decimals D] [--csv]
        quantiva-cli DIST [NAME=VALUE ...] QUESTION [--decimals D] [--csv]
        quantiva-cli --list
-       quantiva-cli --help
+       quantiva-cli --help | --version
 
 Evaluates one of 26 distributions: its PDF and CDF at a point or over a
 range, or its inverse CDF x(p), and writes the same results text as the
@@ -67,6 +67,7 @@ form (1.5240e-23).
   --list           the distributions with their parameters: name, kind,
                    default and valid range
   --help           this text
+  --version        the program's version
 
 Exit status: 0 done; 1 the calculation failed ("Failed to converge!"; the
 rows written before it stay); 2 bad input (nothing is written).
@@ -78,6 +79,8 @@ Examples:
   quantiva-cli normal --central 0.95 --csv
   quantiva-cli student nu=3 --summary)";
 }
+
+std::string VersionText() { return "quantiva-cli " QUANTIVA_VERSION; }
 
 std::string ListText() {
     std::string text =

@@ -106,6 +106,7 @@ TEST(ParseArguments, OptionsAndAssignments) {
     EXPECT_FALSE(icdfRange.Single);
 
     EXPECT_EQ(cli::ParseArguments(Args({"normal", "--help", "--bogus"})).Action, TAction::Help);
+    EXPECT_EQ(cli::ParseArguments(Args({"--version", "--bogus"})).Action, TAction::Version);
     EXPECT_EQ(cli::ParseArguments(Args({"--list"})).Action, TAction::List);
 }
 

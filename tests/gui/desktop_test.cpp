@@ -10,7 +10,7 @@ namespace {
 
 // The keys of the entry's [Desktop Entry] group.
 QMap<QString, QString> EntryKeys() {
-    QFile File(QStringLiteral(QUANTIVA_SOURCE_DIR "/desktop/quantiva.desktop"));
+    QFile File(QStringLiteral(QUANTIVA_SOURCE_DIR "/desktop/org.tarnresearch.Quantiva.desktop"));
     QMap<QString, QString> Keys;
     if (!File.open(QIODevice::ReadOnly | QIODevice::Text)) return Keys;
     bool InGroup = false;
@@ -30,12 +30,15 @@ TEST(DesktopEntry, NamesTheProgramItsIconAndMenus) {
         const char* Key;
         const char* Value;
     };
-    const Case Cases[] = {{"Type", "Application"}, {"Name", "Quantiva"},  {"Exec", "quantiva"},
-                          {"Icon", "quantiva"},    {"Terminal", "false"}};
+    const Case Cases[] = {{"Type", "Application"},
+                          {"Name", "Quantiva"},
+                          {"Exec", "quantiva"},
+                          {"Icon", "org.tarnresearch.Quantiva"},
+                          {"Terminal", "false"}};
     for (const Case& C : Cases)
         EXPECT_EQ(Keys.value(QString::fromLatin1(C.Key)), QString::fromLatin1(C.Value)) << C.Key;
     const QStringList Categories = Keys.value(QStringLiteral("Categories")).split(QLatin1Char(';'));
-    for (const char* Category : {"Education", "Science", "Math"})
+    for (const char* Category : {"Science", "Math"})
         EXPECT_TRUE(Categories.contains(QString::fromLatin1(Category))) << Category;
 }
 
