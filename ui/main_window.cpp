@@ -75,7 +75,7 @@ void TfrmQuantiva::FormCreate() {
     // refer to it. The core sets it up as the window's widgets start out.
     FDistribution = std::make_unique<model::TProbDistribution>();
 
-    setWindowTitle(QStringLiteral("Tarn Research: Quantiva 2.1"));
+    setWindowTitle(QStringLiteral("Tarn Research: Quantiva " QUANTIVA_VERSION));
     setWindowIcon(QIcon(QStringLiteral(":/quantiva.svg")));
     aCalculate = NewAction("aCalculate", "Calculation", QStringLiteral("Calculate"));
     aClear = NewAction("aClear", "Calculation", QStringLiteral("&Clear all"));
