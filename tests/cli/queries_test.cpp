@@ -60,7 +60,7 @@ TEST(CliQueries, Goldens) {
          "Poisson distribution\nlambda= 2.000\nCalculating a probability\n" + Rule +
              "\nP(X > 1.000) = 0.594, i.e. X >= 2\n" + Rule + "\n"},
         {{"student", "nu=3", "--summary"},
-         "Sudent(T) distribution\nnu= 3.0000\nSummary of the law\n" + Rule +
+         "Student(T) distribution\nnu= 3.0000\nSummary of the law\n" + Rule +
              "\nMean = 0.0000\nVariance = 3.0000\nStandard deviation = 1.7320\n"
              "Skewness = undefined\nExcess kurtosis = infinite\nMedian = 0.0000\n"
              "Mode = 0.0000\n" +

@@ -4,6 +4,7 @@
 // their definition for n up to 2^31 - 1.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -138,8 +139,11 @@ TEST(BinomialDist, TailsAreSumsOfTheMasses) {
         for (double p : {0.02, 0.5, 0.8}) {
             const disttest::MassSums sums{[=](double k) { return BinomPDF(k, n, p); }, 0, double(n), n * p};
             for (double k = 0; k < n; k += std::ceil(n / 12.0)) {
-                EXPECT_NEAR_REL(BinomCDF(k, n, p), sums.Cdf(k), 1e-13) << k << ", " << n << ", " << p;
-                EXPECT_NEAR_REL(BinomCCDF(k, n, p), sums.Ccdf(k), 1e-13) << k << ", " << n << ", " << p;
+                // Relative error means nothing below the normal doubles.
+                if (sums.Cdf(k) >= DBL_MIN)
+                    EXPECT_NEAR_REL(BinomCDF(k, n, p), sums.Cdf(k), 1e-13) << k << ", " << n << ", " << p;
+                if (sums.Ccdf(k) >= DBL_MIN)
+                    EXPECT_NEAR_REL(BinomCCDF(k, n, p), sums.Ccdf(k), 1e-13) << k << ", " << n << ", " << p;
             }
         }
 }
@@ -188,7 +192,13 @@ TEST(BinomialDist, MatchesReferenceTable) {
         {"BinomCDFInv", [](const auto& a) { return BinomCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
         {"BinomCCDFInv", [](const auto& a) { return BinomCCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
     };
-    testsupport::CheckReferenceTable(disttest::ReferenceRows("Binom", false), calls, 64);
+    // The tails take 1 - p as a double: its rounding, up to half an ulp,
+    // comes back multiplied by the exponent of (1 - p) in the mass.
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("Binom", false), calls, 64,
+                                     [](const testsupport::RefRow& r) {
+                                         const auto& a = r.Args;
+                                         return 0.5 * std::fabs(a[1] - a[0]);
+                                     });
     testsupport::CheckReferenceTable(disttest::ReferenceRows("Binom", true), calls, 0);
 }
 

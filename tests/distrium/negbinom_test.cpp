@@ -215,7 +215,13 @@ TEST(NegBinom, MatchesReferenceTable) {
         {"NegBinomCCDFInv",
          [](const auto& a) { return NegBinomCCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
     };
-    testsupport::CheckReferenceTable(disttest::ReferenceRows("NegBinom", false), calls, 64);
+    // The tails take 1 - p as a double: its rounding, up to half an ulp,
+    // comes back multiplied by the exponent of (1 - p) in the mass.
+    testsupport::CheckReferenceTable(disttest::ReferenceRows("NegBinom", false), calls, 64,
+                                     [](const testsupport::RefRow& r) {
+                                         const auto& a = r.Args;
+                                         return 0.5 * std::fabs(a[0]);
+                                     });
     testsupport::CheckReferenceTable(disttest::ReferenceRows("NegBinom", true), calls, 0);
 }
 

@@ -5,6 +5,7 @@
 // reported with the row that gave it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -29,7 +30,8 @@ using RefCall = std::function<double(const std::array<double, 4>&)>;
 // the row); a row whose function is missing from Calls fails too, so a
 // table cannot silently go unchecked.
 inline void CheckReferenceTable(const std::vector<RefRow>& Rows,
-                                const std::map<std::string, RefCall>& Calls, double Eps) {
+                                const std::map<std::string, RefCall>& Calls, double Eps,
+                                const std::function<double(const RefRow&)>& RowEps = nullptr) {
     struct Worst {
         double err = 0;
         std::string row;
@@ -53,7 +55,7 @@ inline void CheckReferenceTable(const std::vector<RefRow>& Rows,
             continue;
         }
         const double err = ErrorInEps(got, r.Want);
-        EXPECT_LE(err, Eps) << text.str() << " got " << got;
+        EXPECT_LE(err, RowEps ? std::max(Eps, RowEps(r)) : Eps) << text.str() << " got " << got;
         Worst& w = worst[r.Function];
         if (err >= w.err) w = {err, text.str()};
     }

@@ -104,7 +104,7 @@ TEST(Summary, LinesAndAnnotation) {
     uicore::WriteSummary(r, d);
     const std::string rule(45, '-');
     const std::vector<std::string> want = {
-        "Sudent(T) distribution", "nu= 3.0000", "Summary of the law", rule,
+        "Student(T) distribution", "nu= 3.0000", "Summary of the law", rule,
         "Mean = 0.0000", "Variance = 3.0000", "Standard deviation = 1.7320",
         "Skewness = undefined", "Excess kurtosis = infinite", "Median = 0.0000",
         "Mode = 0.0000", rule};
