@@ -82,9 +82,9 @@ std::size_t CsvNumber(char* Out, double Value);
 
 // The rows of the configured calculation as CSV: a header row, then one row
 // per point with every number at 17 significant digits (NaN, Inf, -Inf).
-// Stops early when the writer fails; library exceptions pass through.
-void WriteCsv(const model::TProbDistribution& Distribution, uicore::TCalcMode Mode, double P,
-              TLineWriter& Out);
+// Progress answering false (a failed write) stops it early; library
+// exceptions pass through.
+void WriteCsv(uicore::TQuantivaCore& Core, TLineWriter& Out, uicore::TCalcProgress* Progress);
 
 // Runs the request. Returns the exit status: 0 done, 1 the calculation
 // failed (message on Err), 2 bad input (message on Err, nothing on Out).

@@ -10,7 +10,6 @@
 #include "cli/cli.h"
 #include "ui/core/decimal_digits.h"
 #include "ui/core/number_text.h"
-#include "ui/core/range_steps.h"
 
 namespace cli {
 
@@ -79,15 +78,23 @@ std::size_t CsvNumber(char* Out, double Value) {
 
 namespace {
 
-void CsvRow(TLineWriter& Out, std::initializer_list<double> Values) {
-    char row[3 * 33];
-    std::size_t len = 0;
-    for (const double v : Values) {
-        if (len > 0) row[len++] = ',';
-        len += CsvNumber(row + len, v);
+// One CSV line per row, every number at full precision.
+class TCsvRows : public uicore::TRowSink {
+public:
+    explicit TCsvRows(TLineWriter& Out) : FOut(Out) {}
+    void Row(const uicore::TCalcRow& Row) override {
+        char Line[(uicore::MaxRowValues + 1) * 33];
+        std::size_t Len = CsvNumber(Line, Row.Arg);
+        for (std::int32_t K = 0; K < Row.Count; ++K) {
+            Line[Len++] = ',';
+            Len += CsvNumber(Line + Len, Row.Values[static_cast<std::size_t>(K)]);
+        }
+        FOut.WriteLine(std::string_view(Line, Len));
     }
-    Out.WriteLine(std::string_view(row, len));
-}
+
+private:
+    TLineWriter& FOut;
+};
 
 // The results text goes straight to the writer; the chart points are not
 // needed without a display.
@@ -112,31 +119,11 @@ void Report(std::FILE* Err, const std::string& Message) {
 
 }  // namespace
 
-void WriteCsv(const model::TProbDistribution& Distribution, uicore::TCalcMode Mode, double P,
-              TLineWriter& Out) {
-    const bool icdf = Mode == uicore::TCalcMode::Icdf;
-    Out.WriteLine(icdf ? "p,x(p)" : "x,PDF,CDF");
-    model::TProbParameter& x = Distribution.DistParams().Items(0);
-    if (Distribution.CalculateSinglePoint()) {
-        if (icdf) {
-            CsvRow(Out, {P, Distribution.ICDF(P)});
-        } else {
-            const double pdf = Distribution.PDF();
-            CsvRow(Out, {x.Value(), pdf, Distribution.CDF()});
-        }
-        return;
-    }
-    const uicore::TRangeSteps steps(Distribution.LB(), Distribution.UB(), Distribution.NumPoints());
-    for (std::int32_t i = 0; i < steps.Count() && !Out.Failed(); ++i) {
-        const double t = steps.At(i);
-        if (icdf) {
-            CsvRow(Out, {t, Distribution.ICDF(t)});
-        } else {
-            x.SetValue(t);
-            const double pdf = Distribution.PDF();
-            CsvRow(Out, {t, pdf, Distribution.CDF()});
-        }
-    }
+void WriteCsv(uicore::TQuantivaCore& Core, TLineWriter& Out, uicore::TCalcProgress* Progress) {
+    const std::unique_ptr<uicore::TRowKind> Kind = Core.RowKind();
+    Out.WriteLine(Kind->CsvColumns());
+    TCsvRows Rows(Out);
+    uicore::ProduceRows(Core.Distribution(), *Kind, Rows, Progress);
 }
 
 int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Err) {
@@ -158,7 +145,7 @@ int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Er
         } else if (request.Action == TAction::List) {
             writer.WriteLine(ListText());
         } else if (request.Csv) {
-            WriteCsv(distribution, core.Mode(), core.PValue(), writer);
+            WriteCsv(core, writer, &sinks);
         } else {
             core.Calculate(&sinks);
         }

@@ -1,0 +1,51 @@
+// The results text and the chart points of a calculation's rows. A row is
+// formatted into a stack buffer, so a long range allocates nothing per row.
+#include "ui/core/row_formats.h"
+
+#include "numkern/numkern.h"
+#include "ui/core/number_text.h"
+
+namespace uicore {
+
+namespace {
+
+constexpr std::string_view RuleLine = "---------------------------------------------";
+
+}  // namespace
+
+void TResultsText::Header(const model::TProbDistribution& Distribution, const TRowKind& Kind) {
+    FLines.AppendLine(Distribution.Caption() + " distribution");
+    const model::TProbParameters& Params = Distribution.DistParams();
+    for (std::int32_t I = 1; I < Params.Count(); ++I) {
+        const model::TProbParameter& P = Params.Items(I);
+        FLines.AppendLine(P.Name() + "= " + FixedText(P.Value(), FDecimals, FDecimalSeparator));
+    }
+    FLines.AppendLine(Kind.Title());
+    FLines.AppendLine(Kind.TextColumns());
+    FLines.AppendLine(RuleLine);
+}
+
+void TResultsText::Row(const TCalcRow& Row) {
+    char Line[(MaxRowValues + 1) * (FixedTextMax + 2)];
+    std::size_t Len = FixedTextTo(Line, Row.Arg, FDecimals, FDecimalSeparator);
+    for (std::int32_t K = 0; K < Row.Count; ++K) {
+        Line[Len++] = '\t';
+        Line[Len++] = '\t';
+        Len += FixedTextTo(Line + Len, Row.Values[static_cast<std::size_t>(K)], FDecimals,
+                           FDecimalSeparator);
+    }
+    FLines.AppendLine(std::string_view(Line, Len));
+}
+
+void TResultsText::Close() { FLines.AppendLine(RuleLine); }
+
+void TChartPoints::Row(const TCalcRow& Row) {
+    const double X = Row.Arg;
+    for (std::int32_t K = 0; K < Row.Count; ++K) {
+        const double Y = Row.Values[static_cast<std::size_t>(K)];
+        if (numkern::IsNaN(X) || numkern::IsNaN(Y) || numkern::IsInf(X) || numkern::IsInf(Y)) continue;
+        FSeries.AddPoint(K, X, Y);
+    }
+}
+
+}  // namespace uicore
