@@ -68,6 +68,14 @@ TCalcOutcome ProduceRows(model::TProbDistribution& Distribution, const TRowKind&
         Outcome.Rows = 1;
         return Outcome;
     }
+    // A range moves the point x; it is the user's again however the range
+    // ends, so a following single-point calculation uses the x shown.
+    model::TProbParameter& Point = Distribution.DistParams().Items(0);
+    const struct TRestore {
+        model::TProbParameter& Point;
+        double Value;
+        ~TRestore() { Point.SetValue(Value); }
+    } Restore{Point, Point.Value()};
     const TRangeSteps Steps(Distribution.LB(), Distribution.UB(), Distribution.NumPoints());
     for (std::int32_t I = 0; I < Steps.Count(); ++I) {
         Row.Arg = Steps.At(I);

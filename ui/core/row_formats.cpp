@@ -2,6 +2,9 @@
 // formatted into a stack buffer, so a long range allocates nothing per row.
 #include "ui/core/row_formats.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "numkern/numkern.h"
 #include "ui/core/number_text.h"
 
@@ -13,12 +16,25 @@ constexpr std::string_view RuleLine = "-----------------------------------------
 
 }  // namespace
 
+std::string ParameterText(const model::TProbParameter& Parameter, std::int32_t Decimals,
+                          char DecimalSeparator) {
+    const double v = Parameter.Value();
+    // Whole values up to the fixed form's 15 digits; anything else (a
+    // fraction set through the model, NaN) shows as it is.
+    if (Parameter.ParamType() == model::TProbParamType::ptInteger && std::abs(v) < ScientificFrom &&
+        v == std::trunc(v)) {
+        char text[24];
+        return std::string(text, std::to_chars(text, text + sizeof text, static_cast<long long>(v)).ptr);
+    }
+    return FixedText(v, Decimals, DecimalSeparator);
+}
+
 void TResultsText::Header(const model::TProbDistribution& Distribution, const TRowKind& Kind) {
     FLines.AppendLine(Distribution.Caption() + " distribution");
     const model::TProbParameters& Params = Distribution.DistParams();
     for (std::int32_t I = 1; I < Params.Count(); ++I) {
         const model::TProbParameter& P = Params.Items(I);
-        FLines.AppendLine(P.Name() + "= " + FixedText(P.Value(), FDecimals, FDecimalSeparator));
+        FLines.AppendLine(P.Name() + "= " + ParameterText(P, FDecimals, FDecimalSeparator));
     }
     FLines.AppendLine(Kind.Title());
     FLines.AppendLine(Kind.TextColumns());

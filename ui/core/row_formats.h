@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "model/prob_distribution.h"
@@ -27,6 +28,11 @@ public:
     virtual void AddPoint(std::int32_t Series, double X, double Y) = 0;
     virtual void ClearPoints(std::int32_t Series) = 0;
 };
+
+// The text of a parameter's value in the header lines: a whole number for
+// an integer parameter holding one ("n= 6"), else the fixed text.
+std::string ParameterText(const model::TProbParameter& Parameter, std::int32_t Decimals,
+                          char DecimalSeparator = '.');
 
 // A block of the results text; numbers in the fixed text with the model's
 // decimals.
