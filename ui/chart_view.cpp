@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "ui/core/annotation.h"
+#include "ui/huge_pages.h"
 #include "ui/locale_text.h"
 
 namespace quantiva {
@@ -94,12 +95,12 @@ void StyleSeries(QLineSeries* Series, const QColor& Colour, bool MarkerDown) {
 
 }  // namespace
 
-void TPointBounds::Include(const QList<QPointF>& Points) {
-    for (const QPointF& P : Points) {
-        XMin = std::min(XMin, P.x());
-        XMax = std::max(XMax, P.x());
-        YMin = std::min(YMin, P.y());
-        YMax = std::max(YMax, P.y());
+void TPointBounds::Include(const QPointF* First, const QPointF* Last) {
+    for (const QPointF* P = First; P != Last; ++P) {
+        XMin = std::min(XMin, P->x());
+        XMax = std::max(XMax, P->x());
+        YMin = std::min(YMin, P->y());
+        YMax = std::max(YMax, P->y());
     }
 }
 
@@ -191,16 +192,45 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
 
 void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
     FPoints.at(Series) = std::move(Points);
+    FTaken[Series].clear();
+    FCounted[Series] = FPoints[Series].size();
     FBounds[Series] = {};
     FBounds[Series].Include(FPoints[Series]);
+    FSummary[Series].clear();
+    ExtendSummary(FPoints[Series], FSummary[Series]);
     Redisplay();
 }
 
-void TChartView::AddPoints(std::array<QList<QPointF>, 2> Added, bool Display) {
-    for (std::size_t I = 0; I < Added.size(); ++I) {
-        if (Added[I].isEmpty()) continue;
-        FBounds[I].Include(Added[I]);
-        MergeByX(FPoints[I], std::move(Added[I]));
+void TChartView::TakePoint(std::size_t Series, const QPointF& Point) {
+    QList<QPointF>& Kept = FPoints.at(Series);
+    // Points left of the last kept one wait: their place needs a merge.
+    // Those taken at the end meanwhile lie right of all of them, so the
+    // merge puts every point where insertion one by one would.
+    if (Kept.isEmpty() || !(Point.x() < Kept.back().x()))
+        Kept.append(Point);
+    else
+        FTaken[Series].append(Point);
+}
+
+void TChartView::ReservePoints(qsizetype Count) {
+    for (QList<QPointF>& Kept : FPoints) {
+        Kept.reserve(Kept.size() + Count);
+        AdviseHugePages(Kept.constData(), static_cast<std::size_t>(Kept.capacity()) * sizeof(QPointF));
+    }
+}
+
+void TChartView::ShowAdded(bool Display) {
+    for (std::size_t I = 0; I < FPoints.size(); ++I) {
+        QList<QPointF>& Kept = FPoints[I];
+        if (Kept.size() == FCounted[I] && FTaken[I].isEmpty()) continue;
+        FBounds[I].Include(Kept.constData() + FCounted[I], Kept.constData() + Kept.size());
+        FBounds[I].Include(FTaken[I]);
+        if (!FTaken[I].isEmpty()) {
+            MergeByX(Kept, std::exchange(FTaken[I], {}));
+            FSummary[I].clear();  // points moved: summed up anew
+        }
+        ExtendSummary(Kept, FSummary[I]);
+        FCounted[I] = Kept.size();
         FUndisplayed = true;
     }
     if (Display && FUndisplayed) Redisplay();
@@ -232,11 +262,32 @@ void TChartView::ShowPoints() {
     FShownColumns = std::max(1, static_cast<int>(chart()->plotArea().width()));
     const qreal XMin = FAxisBottom->min();
     const qreal XMax = FAxisBottom->max();
-    FSeries1->replace(Decimated(FPoints[0], XMin, XMax, FShownColumns));
-    FSeries2->replace(Decimated(FPoints[1], XMin, XMax, FShownColumns));
+    FSeries1->replace(Decimated(FPoints[0], FSummary[0], XMin, XMax, FShownColumns));
+    FSeries2->replace(Decimated(FPoints[1], FSummary[1], XMin, XMax, FShownColumns));
+}
+
+void ExtendSummary(const QList<QPointF>& Points, TPointSummary& Summary) {
+    const qsizetype Count = Points.size();
+    if (!Summary.empty()) Summary.pop_back();  // the last block may have grown
+    for (qsizetype First = static_cast<qsizetype>(Summary.size()) * SummaryBlock; First < Count;
+         First += SummaryBlock) {
+        TBlockExtremes Block{First, First};
+        for (qsizetype I = First + 1; I < std::min(Count, First + SummaryBlock); ++I) {
+            if (Points[I].y() < Points[Block.Low].y()) Block.Low = I;
+            if (Points[I].y() > Points[Block.High].y()) Block.High = I;
+        }
+        Summary.push_back(Block);
+    }
 }
 
 QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns) {
+    TPointSummary Summary;
+    ExtendSummary(Points, Summary);
+    return Decimated(Points, Summary, XMin, XMax, Columns);
+}
+
+QList<QPointF> Decimated(const QList<QPointF>& Points, const TPointSummary& Summary, qreal XMin,
+                         qreal XMax, int Columns) {
     const qsizetype Keep = 4 * static_cast<qsizetype>(std::max(1, Columns));
     if (Points.size() <= Keep || !(XMax > XMin)) return Points;
     const qreal Scale = Columns / (XMax - XMin);
@@ -255,10 +306,20 @@ QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, i
         const auto End = std::partition_point(Points.cbegin() + First + 1, Points.cend(),
                                               [&](const QPointF& P) { return ColumnOf(P) == Column; });
         const qsizetype Last = (End - Points.cbegin()) - 1;
+        // Whole blocks by their extremes, in order: the first of equals
+        // stays, as a scan point by point would keep it.
         qsizetype Low = First, High = First;
-        for (qsizetype I = First + 1; I <= Last; ++I) {
-            if (Points[I].y() < Points[Low].y()) Low = I;
-            if (Points[I].y() > Points[High].y()) High = I;
+        for (qsizetype I = First + 1; I <= Last;) {
+            qsizetype L = I, H = I, Next = I + 1;
+            if (I % SummaryBlock == 0 && I + SummaryBlock - 1 <= Last) {
+                const TBlockExtremes& Block = Summary[static_cast<std::size_t>(I / SummaryBlock)];
+                L = Block.Low;
+                H = Block.High;
+                Next = I + SummaryBlock;
+            }
+            if (Points[L].y() < Points[Low].y()) Low = L;
+            if (Points[H].y() > Points[High].y()) High = H;
+            I = Next;
         }
         std::array<qsizetype, 4> Kept{First, std::min(Low, High), std::max(Low, High), Last};
         for (std::size_t K = 0; K < Kept.size(); ++K)

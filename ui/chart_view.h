@@ -11,6 +11,7 @@
 #include <QValueAxis>
 #include <array>
 #include <limits>
+#include <vector>
 
 #include "model/prob_distribution.h"
 
@@ -25,8 +26,23 @@ struct TPointBounds {
     qreal YMin = std::numeric_limits<qreal>::infinity();
     qreal YMax = -std::numeric_limits<qreal>::infinity();
 
-    void Include(const QList<QPointF>& Points);
+    void Include(const QPointF* First, const QPointF* Last);
+    void Include(const QList<QPointF>& Points) { Include(Points.constData(), Points.constData() + Points.size()); }
 };
+
+// The lowest and the highest point (first of equals) of each block of
+// SummaryBlock points, so that a reduction reads a block's two instead of
+// its every point.
+inline constexpr qsizetype SummaryBlock = 64;
+struct TBlockExtremes {
+    qsizetype Low = 0;
+    qsizetype High = 0;
+};
+using TPointSummary = std::vector<TBlockExtremes>;
+
+// Brings Summary up to date for points appended to Points since it was
+// last extended (the last, partial block is summed up again).
+void ExtendSummary(const QList<QPointF>& Points, TPointSummary& Summary);
 
 class TChartView : public QChartView {
     Q_OBJECT
@@ -45,12 +61,19 @@ public:
     // reduction of them to what the plot's pixel columns can show.
     const QList<QPointF>& Points(std::size_t Series) const { return FPoints.at(Series); }
     void SetPoints(std::size_t Series, QList<QPointF> Points);
-    // Adds points to both series, each placed by x as if inserted one by
-    // one, then fits the axes and redraws once. With Display false the
-    // axes and the line series wait until the chart is next shown or
-    // displays: reducing millions of points for a chart out of view would
-    // only delay the window.
-    void AddPoints(std::array<QList<QPointF>, 2> Added, bool Display = true);
+    // A point of series 0 or 1, placed by x as if inserted one by one: a
+    // point not left of the last one kept (a range in ascending x) is kept
+    // at once, any other waits for ShowAdded to merge it in.
+    void TakePoint(std::size_t Series, const QPointF& Point);
+    // Room for Count more points in each series: a long range is then never
+    // copied to grow.
+    void ReservePoints(qsizetype Count);
+    // The points taken since the last call join the kept ones; the chart
+    // fits the axes and redraws once. With Display false the axes and the
+    // line series wait until the chart is next shown or displays: reducing
+    // millions of points for a chart out of view would only delay the
+    // window.
+    void ShowAdded(bool Display = true);
 
     bool AnnotationShown() const { return FAnnotationShown; }
     // Shows or leaves out the annotation and repaints.
@@ -79,6 +102,9 @@ private:
     QValueAxis* FAxisRight;
     bool FAnnotationShown = true;
     std::array<QList<QPointF>, 2> FPoints;
+    std::array<QList<QPointF>, 2> FTaken;  // left of the last kept point, to be merged
+    std::array<qsizetype, 2> FCounted{};   // kept points already in the bounds
+    std::array<TPointSummary, 2> FSummary;  // of the kept points
     std::array<TPointBounds, 2> FBounds;
     int FShownColumns = -1;  // plot width the series were reduced for
     bool FFitting = false;
@@ -96,6 +122,10 @@ void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added);
 // highest and the last point, in x order. Up to 4 x Columns points are kept
 // unchanged.
 QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns);
+// The same with the points' summary: the ending repaint of a long range
+// reads the points near the column edges only.
+QList<QPointF> Decimated(const QList<QPointF>& Points, const TPointSummary& Summary, qreal XMin,
+                         qreal XMax, int Columns);
 
 // Point markers as images: Qt Charts' line series draw no triangles of
 // their own.

@@ -1,5 +1,5 @@
-// The core's points gathered per series until the window flushes them into
-// the chart.
+// The core's points handed to the chart as they come; the window's
+// flushes draw them.
 #include "ui/series_sink.h"
 
 #include <stdexcept>
@@ -9,23 +9,21 @@
 namespace quantiva {
 
 std::size_t TChartSeriesSink::Checked(std::int32_t Series) const {
-    if (Series < 0 || Series >= static_cast<std::int32_t>(FPending.size()))
+    if (Series < 0 || Series > 1)
         throw std::out_of_range("Series index out of bounds (" + std::to_string(Series) + ")");
     return static_cast<std::size_t>(Series);
 }
 
 void TChartSeriesSink::AddPoint(std::int32_t Series, double X, double Y) {
-    FPending[Checked(Series)].append(QPointF(X, Y));
+    FChart->TakePoint(Checked(Series), QPointF(X, Y));
 }
 
 void TChartSeriesSink::ClearPoints(std::int32_t Series) {
-    const std::size_t I = Checked(Series);
-    FPending[I].clear();
-    FChart->SetPoints(I, {});
+    FChart->SetPoints(Checked(Series), {});
 }
 
 void TChartSeriesSink::Flush(bool Display) {
-    FChart->AddPoints(std::exchange(FPending, {}), Display);
+    FChart->ShowAdded(Display);
 }
 
 }  // namespace quantiva

@@ -1,11 +1,7 @@
-// The chart's two series as the core's point sink. Points are gathered and
-// merged into the series by x at once: append per point on a shown chart
-// costs a relayout each time and grows quadratically.
+// The chart's two series as the core's point sink. Points go straight into
+// the chart's kept lists and are drawn at a flush: append per point on a
+// shown chart costs a relayout each time and grows quadratically.
 #pragma once
-
-#include <QList>
-#include <QPointF>
-#include <array>
 
 #include "ui/chart_view.h"
 #include "ui/core/calc_core.h"
@@ -19,15 +15,16 @@ public:
     // Series outside 0..1 raise std::out_of_range.
     void AddPoint(std::int32_t Series, double X, double Y) override;
     void ClearPoints(std::int32_t Series) override;
-    // Merges the pending points into the series; the chart draws them
-    // now or, with Display false, at the next flush that displays.
+    void ExpectPoints(std::int64_t Points) override { FChart->ReservePoints(Points); }
+    // The points added since the last flush join the series; the chart
+    // draws them now or, with Display false, at the next flush that
+    // displays.
     void Flush(bool Display = true);
 
 private:
     std::size_t Checked(std::int32_t Series) const;
 
     TChartView* FChart;
-    std::array<QList<QPointF>, 2> FPending;
 };
 
 }  // namespace quantiva

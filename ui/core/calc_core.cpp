@@ -5,7 +5,11 @@
 // p and the chart tab's visibility.
 #include "ui/core/calc_core.h"
 
+#include <algorithm>
+#include <new>
+
 #include "ui/core/number_text.h"
+#include "ui/core/range_budget.h"
 
 namespace uicore {
 
@@ -53,9 +57,25 @@ TCalcOutcome TQuantivaCore::Calculate(TCalcProgress* Progress) {
     TTextAndPoints Both(Text, Points);
     // A single point is written, not plotted.
     TRowSink& Sink = FDistribution.CalculateSinglePoint() ? static_cast<TRowSink&>(Text) : Both;
+    if (!FDistribution.CalculateSinglePoint()) ExpectRange();
     const TCalcOutcome Outcome = ProduceRows(FDistribution, *Kind, Sink, Progress);
     if (!Outcome.Cancelled) Text.Close();
     return Outcome;
+}
+
+void TQuantivaCore::ExpectRange() {
+    // Storage is set aside for as many rows as the memory budget holds: a
+    // larger range, asked for and confirmed, grows beyond it as it comes.
+    const std::int32_t D = FDistribution.Decimals();
+    const auto Rows = std::min<std::int64_t>(FDistribution.NumPoints(),
+                                             static_cast<std::int64_t>(ConfirmAboveBytes / RangeBytes(1, D, FMode)));
+    if (Rows <= 0) return;
+    try {
+        FResults.ExpectLines(Rows + 1, static_cast<double>(Rows) * RowTextBytes(D, FMode));
+        FSeries.ExpectPoints(Rows);
+    } catch (const std::bad_alloc&) {
+        // Only a hint: the rows still find room as they come, or fail there.
+    }
 }
 
 void TQuantivaCore::GetpValue(TInputDialog& Dialog) {

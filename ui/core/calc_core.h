@@ -60,6 +60,8 @@ public:
 
 private:
     void ApplyChartTabRule();
+    // Tells the sinks how much a range will write.
+    void ExpectRange();
 
     model::TProbDistribution& FDistribution;
     TResultsSink& FResults;

@@ -24,8 +24,8 @@ struct TPaceTiming {
     TPaceClock::duration ShowAfter = std::chrono::milliseconds(500);
     // Progress and input: often enough that Cancel answers at once, and
     // never less often than PumpMaxWait, whatever a repaint costs.
-    TPaceClock::duration PumpInterval = std::chrono::milliseconds(40);
-    TPaceClock::duration PumpMaxWait = std::chrono::milliseconds(80);
+    TPaceClock::duration PumpInterval = std::chrono::milliseconds(20);
+    TPaceClock::duration PumpMaxWait = std::chrono::milliseconds(40);
     // The rows so far: laying out the text and merging the chart's points
     // cost more than the progress bar, and nobody reads that fast.
     TPaceClock::duration OutputInterval = std::chrono::milliseconds(250);

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "numkern/numkern.h"
 #include "ui/core/number_text.h"
 
 namespace uicore {
@@ -59,7 +58,8 @@ void TChartPoints::Row(const TCalcRow& Row) {
     const double X = Row.Arg;
     for (std::int32_t K = 0; K < Row.Count; ++K) {
         const double Y = Row.Values[static_cast<std::size_t>(K)];
-        if (numkern::IsNaN(X) || numkern::IsNaN(Y) || numkern::IsInf(X) || numkern::IsInf(Y)) continue;
+        // Neither coordinate NaN nor infinite.
+        if (!std::isfinite(X) || !std::isfinite(Y)) continue;
         FSeries.AddPoint(K, X, Y);
     }
 }

@@ -18,6 +18,9 @@ public:
     virtual ~TResultsSink() = default;
     virtual void AppendLine(std::string_view Line) = 0;
     virtual void ClearLines() = 0;
+    // Told before a range: about Lines more lines of Bytes in all will
+    // follow, so that storage can be set aside once.
+    virtual void ExpectLines(std::int64_t /*Lines*/, double /*Bytes*/) {}
 };
 
 // The chart's two series (0 "PDF", 1 "CDF"): points are only added or all
@@ -27,6 +30,8 @@ public:
     virtual ~TSeriesSink() = default;
     virtual void AddPoint(std::int32_t Series, double X, double Y) = 0;
     virtual void ClearPoints(std::int32_t Series) = 0;
+    // Told before a range: at most Points more points per series follow.
+    virtual void ExpectPoints(std::int64_t /*Points*/) {}
 };
 
 // The text of a parameter's value in the header lines: a whole number for
