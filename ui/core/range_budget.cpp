@@ -17,9 +17,10 @@ constexpr double PointBytes = 16;  // a QPointF
 // A fixed-text cell with d decimals: "0." or "-0." and d digits on
 // average, larger values in the short scientific form.
 constexpr double CellExtraChars = 3;
-// The text, the indexes and the point lists are set aside before the range
-// (the huge pages that back them are filled to their ends).
-constexpr double GrowthFactor = 1.1;
+// The text, the indexes and the point lists are set aside before the range;
+// the huge pages that back them are filled to their ends, and a little
+// more keeps the estimate above every measurement.
+constexpr double GrowthFactor = 1.15;
 
 std::int32_t Cells(TCalcMode Mode) { return Mode == TCalcMode::PdfCdf ? 3 : 2; }
 std::int32_t SeriesFilled(TCalcMode Mode) { return Mode == TCalcMode::PdfCdf ? 2 : 1; }
