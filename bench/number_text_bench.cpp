@@ -1,5 +1,6 @@
 // Cost of the results text: the fixed text of one number (a typical result,
-// a tail value that rounds to zero, a large one in scientific form), and a
+// a tail value that rounds to zero, a large one with all its decimals, one
+// at 16 decimals, one in scientific form), and a
 // whole range calculation of the normal distribution into a sink that keeps
 // only the line lengths.
 #include <benchmark/benchmark.h>
@@ -15,7 +16,14 @@ void BM_FixedText(benchmark::State& state, double value) {
 }
 BENCHMARK_CAPTURE(BM_FixedText, typical, 0.24197072451914337);
 BENCHMARK_CAPTURE(BM_FixedText, tail, 2.8665157187919391e-07);
-BENCHMARK_CAPTURE(BM_FixedText, scientific, 12345.678);
+BENCHMARK_CAPTURE(BM_FixedText, large, 12345.678);
+BENCHMARK_CAPTURE(BM_FixedText, scientific, 1.2345678e20);
+
+void BM_FixedText16(benchmark::State& state) {
+    char text[uicore::FixedTextMax];
+    for (auto _ : state) benchmark::DoNotOptimize(uicore::FixedTextTo(text, 0.24197072451914337, 16));
+}
+BENCHMARK(BM_FixedText16);
 
 struct CountingSinks : uicore::TResultsSink, uicore::TSeriesSink {
     std::size_t chars = 0;

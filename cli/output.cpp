@@ -6,6 +6,8 @@
 
 #include "cli/cli.h"
 #include "ui/core/csv_table.h"
+#include "ui/core/decimal_digits.h"
+#include "ui/core/number_text.h"
 
 namespace cli {
 

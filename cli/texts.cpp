@@ -41,8 +41,8 @@ Quantiva window.
   --icdf           the inverse CDF x(p) instead of PDF and CDF
   --at X           PDF and CDF at the single point x = X
   --p P            the inverse CDF at the single probability P
-  --range LB UB N  N points from LB in steps of (UB - LB) / N; UB itself is
-                   not a point (default: --range 0 1 50). With --icdf the
+  --range LB UB N  N evenly spaced points from LB towards UB, UB itself not
+                   a point (default: --range 0 1 50). With --icdf the
                    points are probabilities
   --decimals D     digits of the results text, 2 to 16 (default 4)
   --csv            a header row and one row per point, every number at full

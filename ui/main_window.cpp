@@ -353,55 +353,34 @@ void TfrmQuantiva::SetCommandsEnabled(bool Enabled) {
 }
 
 bool TfrmQuantiva::Continue(std::int64_t Done, std::int64_t Total) {
-    using uicore::TPaceClock;
-    if (!FPacer->ClockDue()) return true;
-    const TPaceClock::time_point Now = TPaceClock::now();
-    FPacer->ClockRead(Now);
-    if (!FPacer->Pump.Due(Now)) return true;
-    if (!FProgressShown) ShowProgress(Total);
-    ProgressBar->setValue(static_cast<int>(Done));
-    TPaceClock::time_point Mark = TPaceClock::now();
-    const TPaceClock::duration ProgressCost = Mark - Now;
-    const auto Took = [&Mark] {
-        const TPaceClock::time_point Then = std::exchange(Mark, TPaceClock::now());
-        return Mark - Then;
-    };
-    // The rows and points so far go into the widgets as the range runs,
-    // so that its end has little left to do; the chart is drawn only
-    // while in view, less often as it grows.
-    std::optional<TPaceClock::duration> OutputCost, DrawCost;
-    if (FPacer->Output.Due(Mark)) {
-        FResults->Flush();
-        FSeries->Flush(false);
-        OutputCost = Took();
-    }
-    if (Chart1->isVisible() && FPacer->Draw.Due(Mark)) {
-        FSeries->Flush(true);
-        DrawCost = Took();
-    }
-    QApplication::processEvents();
-    const TPaceClock::duration Events = Took();
-    // The repaint belongs to the largest change made for it, so that the
-    // turns that answer Cancel stay frequent.
-    if (DrawCost)
-        *DrawCost += Events;
-    else if (OutputCost)
-        *OutputCost += Events;
-    if (OutputCost) FPacer->Output.Ran(*OutputCost, Mark);
-    if (DrawCost) FPacer->Draw.Ran(*DrawCost, Mark);
-    FPacer->Pump.Ran(OutputCost || DrawCost ? ProgressCost : ProgressCost + Events, Mark);
-    FPacer->Resume(Mark);
+    FPacer->AfterRow(*this, Done, Total);
     return !FCancelRequested;
 }
 
-void TfrmQuantiva::ShowProgress(std::int64_t Total) {
-    FProgressShown = true;
-    ProgressBar->setRange(0, static_cast<int>(Total));
-    ProgressBar->show();
-    ButtonCancel->show();
-    // The arrow with a busy mark: the Cancel button is there to be pressed.
-    QApplication::changeOverrideCursor(Qt::BusyCursor);
+void TfrmQuantiva::ShowProgress(std::int64_t Done, std::int64_t Total) {
+    if (!FProgressShown) {
+        FProgressShown = true;
+        ProgressBar->setRange(0, static_cast<int>(Total));
+        ProgressBar->show();
+        ButtonCancel->show();
+        // The arrow with a busy mark: the Cancel button is there to be pressed.
+        QApplication::changeOverrideCursor(Qt::BusyCursor);
+    }
+    ProgressBar->setValue(static_cast<int>(Done));
 }
+
+// The rows and points so far go into the widgets as the range runs, so
+// that its end has little left to do.
+void TfrmQuantiva::Output() {
+    FResults->Flush();
+    FSeries->Flush(false);
+}
+
+bool TfrmQuantiva::ChartInView() const { return Chart1->isVisible(); }
+
+void TfrmQuantiva::Draw() { FSeries->Flush(true); }
+
+void TfrmQuantiva::ProcessEvents() { QApplication::processEvents(); }
 
 void TfrmQuantiva::closeEvent(QCloseEvent* Event) {
     if (!FCalculating) {

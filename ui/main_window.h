@@ -40,7 +40,7 @@
 
 namespace quantiva {
 
-class TfrmQuantiva : public QMainWindow, private uicore::TCalcProgress {
+class TfrmQuantiva : public QMainWindow, private uicore::TCalcProgress, private uicore::TPaceTurn {
     Q_OBJECT
 
 public:
@@ -144,7 +144,13 @@ private:
     // After each row of a range: the pacer decides when the window shows
     // the progress, repaints and looks for Cancel.
     bool Continue(std::int64_t Done, std::int64_t Total) override;
-    void ShowProgress(std::int64_t Total);
+    // The parts of a turn, as the pacer runs them.
+    uicore::TPaceClock::time_point Now() override { return uicore::TPaceClock::now(); }
+    void ShowProgress(std::int64_t Done, std::int64_t Total) override;
+    void Output() override;
+    bool ChartInView() const override;
+    void Draw() override;
+    void ProcessEvents() override;
 
     std::unique_ptr<uicore::TInputDialog> FOwnDialog;
     std::unique_ptr<uicore::TErrorBox> FOwnErrorBox;

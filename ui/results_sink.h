@@ -14,6 +14,9 @@ public:
 
     void AppendLine(std::string_view Line) override { FMemo->AppendLine(Line); }
     void ClearLines() override { FMemo->Clear(); }
+    void ExpectLines(std::int64_t Lines, double Bytes) override {
+        FMemo->Reserve(static_cast<std::size_t>(Lines), static_cast<std::size_t>(Bytes));
+    }
     // Shows the lines stored since the last call.
     void Flush() { FMemo->LinesAdded(); }
 

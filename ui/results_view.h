@@ -27,6 +27,10 @@ public:
     void AppendLine(std::string_view Line);
     // Shows the lines stored since the last call, scrolled to the end.
     void LinesAdded();
+    // Room for Lines more lines of Bytes in all: a long range is then
+    // never copied to grow (growing copied the text and its indexes over
+    // and over, and touched their memory twice).
+    void Reserve(std::size_t Lines, std::size_t Bytes);
     void Clear();
 
     std::size_t LineCount() const { return FLineStart.size(); }

@@ -86,6 +86,16 @@ TEST(MergeByX, ChunksEqualPointByPointInsertion) {
             From = To;
         }
         EXPECT_EQ(Chunked, InsertOneByOne({}, Points)) << C.Name;
+        // The same points taken by the chart one at a time, shown at the cuts.
+        model::TProbDistribution Model;
+        quantiva::TChartView Chart(Model, '.');
+        From = 0;
+        for (const int To : C.Cuts) {
+            for (int I = From; I < To; ++I) Chart.TakePoint(0, Points[I]);
+            Chart.ShowAdded(false);
+            From = To;
+        }
+        EXPECT_EQ(Chart.Points(0), InsertOneByOne({}, Points)) << C.Name << ", taken";
     }
 }
 
@@ -113,6 +123,35 @@ TEST(Decimated, KeepsFirstLowestHighestAndLastOfEachColumn) {
     }
 }
 
+// Columns of hundreds of points with ties in y, read through the block
+// summary, against a scan of every point of each column.
+TEST(Decimated, SummaryGivesWhatAScanOfEveryPointGives) {
+    std::mt19937 Random(20240615);
+    std::uniform_int_distribution<int> Y(0, 9);
+    QList<QPointF> Points;
+    for (int I = 0; I < 5000; ++I) Points.append(QPointF(I * 0.001, Y(Random)));
+    for (const int Columns : {1, 7, 13, 300}) {
+        const qreal Scale = Columns / 5.0;  // columns per unit of x, as the reduction has it
+        const auto Column = [&](qsizetype I) { return static_cast<int>(std::min<qreal>(Points[I].x() * Scale, Columns)); };
+        QList<QPointF> Expected;
+        for (qsizetype First = 0; First < Points.size();) {
+            qsizetype Last = First, Low = First, High = First;
+            while (Last + 1 < Points.size() && Column(Last + 1) == Column(First)) {
+                ++Last;
+                if (Points[Last].y() < Points[Low].y()) Low = Last;
+                if (Points[Last].y() > Points[High].y()) High = Last;
+            }
+            qsizetype Previous = -1;
+            for (const qsizetype K : {First, std::min(Low, High), std::max(Low, High), Last}) {
+                if (K != Previous) Expected.append(Points[K]);
+                Previous = K;
+            }
+            First = Last + 1;
+        }
+        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns), Expected) << Columns << " columns";
+    }
+}
+
 TEST(Decimated, FewPointsOrNoWidthStayUnchanged) {
     QList<QPointF> Points;
     for (int I = 0; I < 12; ++I) Points.append(QPointF(I, I % 3));
@@ -121,7 +160,7 @@ TEST(Decimated, FewPointsOrNoWidthStayUnchanged) {
     EXPECT_EQ(quantiva::Decimated({}, 0, 1, 100), QList<QPointF>());
 }
 
-TEST(ChartSeriesSink, ShowsPointsOnlyAfterFlushAndClearsPending) {
+TEST(ChartSeriesSink, DrawsPointsOnlyAfterFlushAndClearsTaken) {
     model::TProbDistribution Model;
     quantiva::TChartView Chart(Model, '.');
     quantiva::TChartSeriesSink Sink(&Chart);
@@ -129,13 +168,15 @@ TEST(ChartSeriesSink, ShowsPointsOnlyAfterFlushAndClearsPending) {
     const QList<QPointF>& S1 = Chart.Points(1);
     Sink.AddPoint(0, 2, 1);
     Sink.AddPoint(1, 1, 1);
-    Sink.AddPoint(0, 1, 2);
-    EXPECT_EQ(S0.count(), 0);
+    Sink.AddPoint(0, 1, 2);  // left of the last: waits for the merge
+    EXPECT_EQ(Chart.Series1()->count(), 0);
     Sink.Flush();
     EXPECT_EQ(S0, (QList<QPointF>{{1, 2}, {2, 1}}));
     EXPECT_EQ(S1, (QList<QPointF>{{1, 1}}));
+    EXPECT_EQ(Chart.Series1()->count(), 2);
     Sink.AddPoint(1, 5, 5);
-    Sink.ClearPoints(1);  // drops the pending point too
+    Sink.AddPoint(1, 0, 5);
+    Sink.ClearPoints(1);  // drops the points taken too
     Sink.Flush();
     EXPECT_EQ(S1.count(), 0);
     EXPECT_EQ(S0.count(), 2);

@@ -121,6 +121,22 @@ TEST_F(WindowTest, SinglePointPdfCdfWritesOneRowAndNoPoints) {
     EXPECT_EQ(Window->Chart1->Points(1).size(), 0);
 }
 
+// A range moves x through its points; the single value after it is
+// calculated at the x the parameter list shows.
+TEST_F(WindowTest, SingleValueAfterARangeUsesTheXShown) {
+    Dialog.Answers = {std::string("0.25")};
+    DoubleClickRow(0);
+    ASSERT_EQ(Window->FrameDist1->ListViewParams->topLevelItem(0)->text(3), QStringLiteral("0.25"));
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    ASSERT_EQ(Lines().size(), 57);
+    EXPECT_EQ(Window->Distribution().DistParams().Items(0).Value(), 0.25);
+    ChooseCalculation(0);
+    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
+    const QStringList L = Lines();
+    ASSERT_EQ(L.size(), 8);
+    EXPECT_TRUE(L[6].startsWith(QStringLiteral("0.2500\t\t"))) << L[6].toStdString();
+}
+
 TEST_F(WindowTest, SinglePointIcdfAsksForPAndUsesIt) {
     ChooseCalculation(0);
     Dialog.Answers = {std::string("0.25")};

@@ -95,13 +95,14 @@ TEST_F(CalcCore, ConstructorSetsTheWindowsStartState) {
 
 // The start-up range: 6 header lines, 50 rows from 0 to 0.98, the rule.
 TEST_F(CalcCore, DefaultRangeGivesTheFiftySevenLines) {
+    const double x = dist.DistParams().Items(0).Value();
     const auto outcome = core.Calculate();
     ASSERT_EQ(out.lines.size(), 57u);
     const std::vector<std::string> header = {"Beta distribution", "a= 1.0000", "b= 0.2000",
                                              "Calculating PDF and CDF", "x\t\tPDF(x)\t\tCDF(x)", Rule};
     for (std::size_t i = 0; i < header.size(); ++i) EXPECT_EQ(out.lines[i], header[i]);
     for (int i = 0; i < 50; ++i) {
-        const double t = i * 0.02;
+        const double t = i / 50.0;
         const std::string& line = out.lines[6 + static_cast<std::size_t>(i)];
         EXPECT_EQ(line, Row(t, distrium::BetaPDF(t, 1, 0.2), distrium::BetaCDF(t, 1, 0.2))) << i;
         EXPECT_EQ(line.substr(0, line.find('\t')), FixedText(i / 50.0, 4));
@@ -110,12 +111,12 @@ TEST_F(CalcCore, DefaultRangeGivesTheFiftySevenLines) {
     EXPECT_EQ(out.lines[56], Rule);
     EXPECT_FALSE(outcome.Cancelled);
     EXPECT_EQ(outcome.Rows, 50);
-    // x is left at the last sample.
-    EXPECT_EQ(dist.DistParams().Items(0).Value(), static_cast<double>(49.0L * 0.02));
+    // x is left as it was.
+    EXPECT_EQ(dist.DistParams().Items(0).Value(), x);
     // Every finite point went to the chart, PDF to series 0 and CDF to 1.
     std::vector<Point> want;
     for (int i = 0; i < 50; ++i) {
-        const double t = i * 0.02;
+        const double t = i / 50.0;
         const double pdf = distrium::BetaPDF(t, 1, 0.2), cdf = distrium::BetaCDF(t, 1, 0.2);
         if (std::isfinite(pdf)) want.push_back({0, t, pdf});
         if (std::isfinite(cdf)) want.push_back({1, t, cdf});
@@ -129,18 +130,34 @@ TEST_F(CalcCore, DefaultRangeGivesTheFiftySevenLines) {
     }
 }
 
-TEST_F(CalcCore, SamplesAreSteppedInExtendedPrecision) {
+TEST_F(CalcCore, RowsAndPointsAreThePointsOfTheRange) {
     dist.SetDistType(TDistType::distUNIFORM);
     dist.SetLB(0.1);
     dist.SetUB(0.7);
     dist.SetNumPoints(7);
     core.Calculate();
-    // Plain double arithmetic would give other samples at i = 2 and 5.
-    const long double lb = 0.1, ub = 0.7;
-    const double step = static_cast<double>((ub - lb) / 7);
+    const uicore::TRangeSteps steps(0.1, 0.7, 7);
     ASSERT_EQ(out.Count(0), 7u);
-    for (std::size_t i = 0; i < 7; ++i)
-        EXPECT_EQ(out.points[2 * i].x, static_cast<double>(static_cast<long double>(i) * step + lb));
+    for (std::int32_t i = 0; i < 7; ++i) {
+        EXPECT_EQ(out.points[2 * static_cast<std::size_t>(i)].x, steps.At(i));
+        EXPECT_EQ(out.lines[6 + static_cast<std::size_t>(i)].substr(0, 6), FixedText(steps.At(i), 4));
+    }
+}
+
+// The hypergeometric range whose row 2.0000 used to be 2.0000000000000004
+// and print NAN NAN: whole points are whole, and the masses are there.
+TEST_F(CalcCore, DiscreteRangeHitsTheWholePoints) {
+    dist.SetDistType(TDistType::distHYPGEOMETRIC);
+    dist.DistParams().Items(1).SetValue(10);  // M
+    dist.DistParams().Items(2).SetValue(4);   // K
+    dist.DistParams().Items(3).SetValue(5);   // N
+    dist.SetLB(-3);
+    dist.SetUB(3);
+    dist.SetNumPoints(30);  // -3, -2.8, ..., 2.8: 2 at i = 25
+    core.Calculate();
+    const std::string& two = out.lines[7 + 25];  // 7 header lines
+    EXPECT_EQ(two, Row(2, distrium::HypGeometricPDF(2, 10, 4, 5), distrium::HypGeometricCDF(2, 10, 4, 5)));
+    EXPECT_EQ(two.find("NAN"), std::string::npos) << two;
 }
 
 TEST_F(CalcCore, NoPointsGivesHeaderAndTwoRules) {
@@ -247,8 +264,8 @@ TEST_F(CalcCore, ParameterLinesUseTheFixedText) {
     dist.SetNumPoints(0);
     core.Calculate();
     EXPECT_EQ(out.lines[0], "Binomial distribution");
-    EXPECT_EQ(out.lines[1], "n= 10.0000");
-    EXPECT_EQ(out.lines[2], "p= 1.235E0004");
+    EXPECT_EQ(out.lines[1], "n= 10");  // an integer parameter
+    EXPECT_EQ(out.lines[2], "p= 12345.0000");
 }
 
 TEST_F(CalcCore, DecimalSeparatorReachesEveryNumber) {

@@ -29,17 +29,45 @@ struct FixedCase {
     const char* text;
 };
 
-// The worked examples of the number-text table.
+// Worked examples: every value correctly rounded to d decimals, the
+// scientific form only beyond 15 integer digits.
 const FixedCase kTableExamples[] = {
-    {0.123456, 4, "0.1235"},   {0.00004, 4, "0.0000"},      {0.00006, 4, "0.0001"},
-    {-0.00004, 4, "0.0000"},   {0.0, 4, "0.0000"},          {-0.5, 4, "-0.5000"},
-    {1.23456, 4, "1.2350"},    {123.456, 4, "123.5000"},    {99.99999, 4, "100.0000"},
-    {12345.678, 4, "1.235E0004"}, {10000, 4, "1E0004"},     {9999.6, 4, "1E0004"},
-    {1234567, 6, "1.23457E6"}, {123, 2, "1.2E02"},
+    {0.123456, 4, "0.1235"},       {0.00004, 4, "0.0000"},        {0.00006, 4, "0.0001"},
+    {-0.00004, 4, "0.0000"},       {0.0, 4, "0.0000"},            {-0.5, 4, "-0.5000"},
+    {1.23456, 4, "1.2346"},        {123.456, 4, "123.4560"},      {99.99999, 4, "100.0000"},
+    {12345.678, 4, "12345.6780"},  {10000, 4, "10000.0000"},      {9999.6, 4, "9999.6000"},
+    {1234567, 6, "1234567.000000"}, {123, 2, "123.00"},
 };
 
-// Further cases worked by hand from the rules: 18-digit expansion, keep
-// min(d, E + d) digits, round half up, scientific once E > d.
+// Values of 1 and more at several d: the digits that the significant-digit
+// rule used to replace by zeros. x(0.1) of the standard normal,
+// -1.2815515655446004, is the first row.
+const FixedCase kAtLeastOne[] = {
+    {-1.2815515655446004, 4, "-1.2816"},
+    {-1.2815515655446004, 2, "-1.28"},
+    {-1.2815515655446004, 12, "-1.281551565545"},
+    {1.959964, 6, "1.959964"},
+    {1000.5, 4, "1000.5000"},  // no longer 1001.0000, the row of 1001
+    {1001, 4, "1001.0000"},
+    {30000.5, 4, "30000.5000"},
+    {30000.5, 2, "30000.50"},
+    {123456.789, 3, "123456.789"},
+    {-987654.321, 8, "-987654.32100000"},  // -987654.32099999999627...
+    {7.0, 16, "7.0000000000000000"},
+    {1.1, 16, "1.1000000000000001"},        // 1.100000000000000088...
+    {1000.1, 16, "1000.1000000000000227"},  // 1000.100000000000022737...
+    {999999999999999.875, 2, "999999999999999.88"},  // a tie: to even
+    {1000.125, 2, "1000.12"},                        // a tie: to even
+    {1000.375, 2, "1000.38"},
+    // Beyond 15 integer digits: d decimals in the mantissa.
+    {1e15, 4, "1.0000E0015"},
+    {1e15, 16, "1.0000000000000000E15"},
+    {123456789012345678.0, 4, "1.2346E0017"},
+    {-123456789012345678.0, 6, "-1.234568E17"},
+    {1e308, 4, "1.0000E0308"},
+};
+
+// Further cases worked by hand from the rules.
 const FixedCase kDerived[] = {
     // Special values and zeros.
     {std::numeric_limits<double>::quiet_NaN(), 4, "NAN"},
@@ -54,47 +82,42 @@ const FixedCase kDerived[] = {
     {1.0 / 3.0, 2, "0.33"},
     {1.0 / 3.0, 3, "0.333"},
     {1.0 / 3.0, 8, "0.33333333"},
-    {1.0 / 3.0, 16, "0.3333333333333333"},  // 3.33333333333333315e-01
-    {0.1, 16, "0.1000000000000000"},        // 1.00000000000000006e-01
+    {1.0 / 3.0, 16, "0.3333333333333333"},
+    {0.1, 16, "0.1000000000000000"},  // 0.1000000000000000055...
     {0.123456789012345678, 16, "0.1234567890123457"},
     {2.0 / 3.0, 5, "0.66667"},
     {-2.0 / 3.0, 12, "-0.666666666667"},
-    // Small values: at most d decimals, rounding into the last place.
-    {0.005, 2, "0.01"},  // k = 0 with D1 = 5
+    // Small values: rounding into the last place.
+    {0.005, 2, "0.01"},  // 0.005000000000000000104...
     {0.0049, 2, "0.00"},
+    {0.125, 2, "0.12"},  // an exact tie goes to even
+    {-0.375, 2, "-0.38"},
     {0.000123456, 6, "0.000123"},
     {0.0001236, 6, "0.000124"},
     {-0.00006, 4, "-0.0001"},
     {0.00005, 4, "0.0001"},  // 5.00000000000000024e-05
     {0.0000499999, 4, "0.0000"},
-    {0.000041, 4, "0.0000"},
     {5e-17, 16, "0.0000000000000000"},  // 4.99999999999999990e-17
     {6e-17, 16, "0.0000000000000001"},
     // Carries.
-    {0.99995, 4, "1.0000"},
+    {0.99995, 4, "1.0000"},  // 0.99995000000000000550...
     {0.99994, 4, "0.9999"},
     {1.99999, 2, "2.00"},
     {-99.99999, 4, "-100.0000"},
     {9.9999999, 6, "10.000000"},
-    // Near 10^d: fixed below, scientific at and above after rounding.
-    {9999.4, 4, "9999.0000"},
-    {9999.5, 4, "1E0004"},
-    {99.4, 2, "99.00"},
-    {99.5, 2, "1E02"},
-    {999, 3, "999.000"},
-    {1000, 3, "1E003"},
-    {123456, 5, "1.2346E5"},
-    {99999.5, 5, "1E5"},
-    {1e15, 16, "1000000000000000.0000000000000000"},
-    {1e16, 16, "1E16"},
-    {-12345.678, 4, "-1.235E0004"},
-    {1e308, 4, "1E0308"},
-    {DBL_MAX, 2, "1.8E308"},
-    {-DBL_MAX, 16, "-1.797693134862316E308"},
+    {9999.5, 4, "9999.5000"},
+    {99.5, 2, "99.50"},
+    {DBL_MAX, 2, "1.80E308"},
+    {-DBL_MAX, 16, "-1.7976931348623157E308"},
 };
 
 TEST(FixedText, TableExamples) {
     for (const auto& c : kTableExamples)
+        EXPECT_EQ(FixedText(c.value, c.d), c.text) << c.value << " d=" << c.d;
+}
+
+TEST(FixedText, ValuesOfOneAndMore) {
+    for (const auto& c : kAtLeastOne)
         EXPECT_EQ(FixedText(c.value, c.d), c.text) << c.value << " d=" << c.d;
 }
 
@@ -105,17 +128,17 @@ TEST(FixedText, DerivedCases) {
 
 TEST(FixedText, SeparatorIsAParameter) {
     const FixedCase cases[] = {
-        {0.5, 4, "0,5000"}, {12345.678, 4, "1,235E0004"}, {-123.456, 4, "-123,5000"}};
+        {0.5, 4, "0,5000"}, {12345.678, 4, "12345,6780"}, {-123.456, 4, "-123,4560"},
+        {2e20, 4, "2,0000E0020"}};
     for (const auto& c : cases)
         EXPECT_EQ(FixedText(c.value, c.d, ','), c.text) << c.value;
 }
 
-// A fixed text has exactly d decimals for every d and magnitude below 10^d.
+// A fixed text has exactly d decimals for every d and magnitude below 10^15.
 TEST(FixedText, FixedFormHasDDecimals) {
-    const double values[] = {0.0, 1e-300, 0.00017, 0.5, 1.0, 3.14159, 42.0, 1234.5};
+    const double values[] = {0.0, 1e-300, 0.00017, 0.5, 1.0, 3.14159, 42.0, 1234.5, 9.99e14};
     for (int d = 2; d <= 16; ++d) {
         for (double v : values) {
-            if (v >= std::pow(10.0, d)) continue;
             const std::string t = FixedText(v, d);
             const auto sep = t.find('.');
             ASSERT_NE(sep, std::string::npos) << t;
@@ -239,58 +262,26 @@ TEST(ErrorBoxText, FullStopAfterCharactersSortingAfterIt) {
 
 namespace {
 
-// An independent reading of the fixed-text rules on printf's 18-digit
-// expansion (glibc's "%.17e" is exact and rounds ties to even), working on
-// a digit string: the oracle for the randomized comparison below.
+// The same rules through glibc's printf, which converts exactly and rounds
+// ties to even: "%.*f" below 10^15 after rounding, "%.*e" from there on,
+// its exponent rewritten. The oracle for the randomized comparison below.
 std::string ReferenceFixedText(double v, int d) {
     if (std::isnan(v)) return "NAN";
     if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-    std::string digits = "0";
-    int e = 0;
-    if (v != 0) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.17e", std::fabs(v));
-        digits = std::string(1, buf[0]) + std::string(buf + 2, 17);
-        e = std::atoi(std::strchr(buf, 'e') + 1) + 1;
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.*f", d, std::fabs(v));
+    std::string text = buf;
+    if (text.find('.') <= 15) {
+        if (text.find_first_not_of("0.") == std::string::npos) return text;  // zero: no sign
+        return (std::signbit(v) ? "-" : "") + text;
     }
-    const int k = std::min(d, e + d);
-    if (v == 0 || k < 0) {
-        digits.clear();
-    } else {
-        const bool up = k < 18 && digits[static_cast<std::size_t>(k)] >= '5';
-        digits.resize(static_cast<std::size_t>(k));
-        if (up) {
-            int i = k - 1;
-            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
-            if (i >= 0) {
-                ++digits[static_cast<std::size_t>(i)];
-            } else {
-                digits = "1";
-                ++e;
-            }
-        }
-    }
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
-    if (digits.empty()) return "0." + std::string(static_cast<std::size_t>(d), '0');
-    std::string text = v < 0 ? "-" : "";
-    if (e > d) {
-        text += digits.substr(0, 1);
-        if (digits.size() > 1) text += "." + digits.substr(1);
-        std::string exponent = std::to_string(e - 1);
-        if (d <= 4 && exponent.size() < static_cast<std::size_t>(d))
-            exponent.insert(0, static_cast<std::size_t>(d) - exponent.size(), '0');
-        return text + "E" + exponent;
-    }
-    // Digit i of the value 0.D1D2... x 10^e sits at decimal place e - 1 - i.
-    auto digitAt = [&](int place) {  // place 0 = units, -1 = tenths, ...
-        const int i = e - 1 - place;
-        return i >= 0 && i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)] : '0';
-    };
-    if (e <= 0) text += "0";
-    for (int place = e - 1; place >= 0; --place) text += digitAt(place);
-    text += ".";
-    for (int place = -1; place >= -d; --place) text += digitAt(place);
-    return text;
+    std::snprintf(buf, sizeof buf, "%.*e", d, std::fabs(v));
+    text = buf;
+    const std::size_t e = text.find('e');
+    std::string exponent = std::to_string(std::atoi(text.c_str() + e + 1));
+    if (d <= 4 && exponent.size() < static_cast<std::size_t>(d))
+        exponent.insert(0, static_cast<std::size_t>(d) - exponent.size(), '0');
+    return (std::signbit(v) ? "-" : "") + text.substr(0, e) + "E" + exponent;
 }
 
 TEST(FixedText, AgreesWithAnIndependentReadingOfTheRules) {
@@ -306,8 +297,10 @@ TEST(FixedText, AgreesWithAnIndependentReadingOfTheRules) {
         const double t = std::pow(10.0, p);
         values.insert(values.end(), {t, std::nextafter(t, 0.0), std::nextafter(t, INFINITY), -t});
     }
-    // Exact 19-digit ties (j / 2^19 in [0.1, 1)): the expansion rounds them to even.
-    for (int j = 52429; j < 524288; j += 97) values.push_back(j / 524288.0);
+    // Exact ties at d decimals (j / 2^k): to even.
+    for (int j = 1; j < 524288; j += 97) values.push_back(j / 524288.0 + (j % 7) * 1000.0);
+    // Around the switch to the scientific form.
+    for (int k = 0; k < 40; ++k) values.push_back(1e15 - k * 0.125);
     for (const double v : values) {
         for (const int d : {2, 4, 6, 10, 16}) {
             ASSERT_EQ(FixedText(v, d), ReferenceFixedText(v, d)) << std::hexfloat << v << " d=" << d;

@@ -3,6 +3,8 @@
 #include "ui/core/progress_pacer.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -129,6 +131,99 @@ TEST(ProgressPacer, NonPositiveMaxStrideReadsEveryRow) {
         Pacer.ClockRead(T0 + (Row + 1) * 1ns);
         EXPECT_EQ(Pacer.Stride(), 1);
     }
+}
+
+// A window whose every part of a turn takes a scripted time on a made-up
+// clock, and that records the parts in order.
+struct TScriptedTurn : uicore::TPaceTurn {
+    TPaceClock::time_point Clock = T0;
+    TPaceClock::duration ProgressTakes{}, OutputTakes{}, DrawTakes{}, EventsTakes{};
+    bool InView = true;
+    std::string Parts;
+
+    TPaceClock::time_point Now() override { return Clock; }
+    void ShowProgress(std::int64_t, std::int64_t) override { Did('p', ProgressTakes); }
+    void Output() override { Did('o', OutputTakes); }
+    bool ChartInView() const override { return InView; }
+    void Draw() override { Did('d', DrawTakes); }
+    void ProcessEvents() override { Did('e', EventsTakes); }
+    void Did(char Part, TPaceClock::duration Takes) {
+        Parts += Part;
+        Clock += Takes;
+    }
+};
+
+// Each case runs one turn at ShowAfter, when every task is due, then
+// checks when each task is next due: the event loop's time is charged to
+// the drawing, else to the output, else to the pump.
+TEST(ProgressPacer, TurnsChargeTheEventLoopToTheLargestChange) {
+    struct Case {
+        const char* Name;
+        bool InView;
+        TPaceClock::duration Events;
+        const char* Parts;
+        TPaceClock::duration PumpWait, OutputWait, DrawWait;  // from the turn's end
+    };
+    // Progress 1 ms, output 2 ms, drawing 4 ms; cost factor 10; intervals
+    // 5 ms (pump, capped at 100 ms), 6 ms (output), 7 ms (drawing).
+    const Case Cases[] = {
+        {"chart in view: events to the drawing", true, 3ms, "pode", 10ms, 20ms, 70ms},
+        {"chart out of view: events to the output", false, 3ms, "poe", 10ms, 50ms, 0ms},
+        {"a slow repaint spaces the output, not the pump", false, 30ms, "poe", 10ms, 320ms, 0ms},
+    };
+    for (const Case& C : Cases) {
+        TPaceTiming Timing;
+        Timing.ShowAfter = 1s;
+        Timing.PumpInterval = 5ms;
+        Timing.PumpMaxWait = 100ms;
+        Timing.OutputInterval = 6ms;
+        Timing.DrawInterval = 7ms;
+        Timing.CostFactor = 10;
+        Timing.MaxStride = 1;
+        TProgressPacer Pacer(Timing, T0);
+        TScriptedTurn Turn;
+        Turn.ProgressTakes = 1ms;
+        Turn.OutputTakes = 2ms;
+        Turn.DrawTakes = 4ms;
+        Turn.EventsTakes = C.Events;
+        Turn.InView = C.InView;
+        Turn.Clock = T0 + 1s - Tick;
+        Pacer.AfterRow(Turn, 1, 10);
+        EXPECT_EQ(Turn.Parts, "") << C.Name << ": before ShowAfter";
+        Turn.Clock = T0 + 1s;
+        Pacer.AfterRow(Turn, 2, 10);
+        EXPECT_EQ(Turn.Parts, C.Parts) << C.Name;
+        const TPaceClock::time_point Ended = Turn.Clock;
+        const std::pair<const uicore::TPacedTask*, TPaceClock::duration> Waits[] = {
+            {&Pacer.Pump, C.PumpWait}, {&Pacer.Output, C.OutputWait}, {&Pacer.Draw, C.DrawWait}};
+        for (const auto& [Task, Wait] : Waits) {
+            if (Wait == 0ms) {
+                EXPECT_TRUE(Task->Due(T0 + 1s)) << C.Name << ": a task that did not run";
+                continue;
+            }
+            EXPECT_FALSE(Task->Due(Ended + Wait - Tick)) << C.Name;
+            EXPECT_TRUE(Task->Due(Ended + Wait)) << C.Name;
+        }
+    }
+}
+
+// Between clock readings no turn runs, however late it is.
+TEST(ProgressPacer, RowsBetweenReadingsRunNoTurn) {
+    TPaceTiming Timing;
+    Timing.ShowAfter = 0ms;
+    Timing.ReadInterval = 256us;
+    Timing.MaxStride = 64;
+    TProgressPacer Pacer(Timing, T0);
+    TScriptedTurn Turn;
+    Turn.Clock = T0 + 1us;  // the first reading finds fast rows: stride 64
+    Pacer.AfterRow(Turn, 1, 1000);
+    ASSERT_EQ(Turn.Parts, "pode");
+    Turn.Parts.clear();
+    Turn.Clock += 1s;
+    for (std::int64_t Row = 2; Row < 65; ++Row) Pacer.AfterRow(Turn, Row, 1000);
+    EXPECT_EQ(Turn.Parts, "");
+    Pacer.AfterRow(Turn, 65, 1000);
+    EXPECT_EQ(Turn.Parts, "pode");
 }
 
 }  // namespace

@@ -6,29 +6,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "model/prob_distribution.h"
+#include "ui/core/calc_rows.h"
+#include "ui/core/row_formats.h"
 
 namespace uicore {
-
-// The results text: lines are only appended or all removed.
-class TResultsSink {
-public:
-    virtual ~TResultsSink() = default;
-    virtual void AppendLine(std::string_view Line) = 0;
-    virtual void ClearLines() = 0;
-};
-
-// The chart's two series (0 "PDF", 1 "CDF"): points are only added or all
-// removed.
-class TSeriesSink {
-public:
-    virtual ~TSeriesSink() = default;
-    virtual void AddPoint(std::int32_t Series, double X, double Y) = 0;
-    virtual void ClearPoints(std::int32_t Series) = 0;
-};
 
 // The modal input dialog; Cancel returns the default text.
 class TInputDialog {
@@ -36,21 +22,6 @@ public:
     virtual ~TInputDialog() = default;
     virtual std::string InputQuery(const std::string& Caption, const std::string& Prompt,
                                    const std::string& Default) = 0;
-};
-
-// Told after every row of a range; answering false cancels the calculation
-// after that row, unless it was the last.
-class TCalcProgress {
-public:
-    virtual ~TCalcProgress() = default;
-    virtual bool Continue(std::int64_t Done, std::int64_t Total) = 0;
-};
-
-enum class TCalcMode : std::uint8_t { PdfCdf, Icdf };
-
-struct TCalcOutcome {
-    bool Cancelled = false;
-    std::int64_t Rows = 0;  // result rows written
 };
 
 class TQuantivaCore {
@@ -72,6 +43,9 @@ public:
     // the model (EOrlenException "Failed to converge!") leave the rows and
     // points written so far and propagate without the closing rule.
     TCalcOutcome Calculate(TCalcProgress* Progress = nullptr);
+    // The rows of the current mode, for ProduceRows into other formatters
+    // (the CSV table, say).
+    std::unique_ptr<TRowKind> RowKind() const { return ModeRows(FDistribution, FMode, FPValue); }
     // Clear all: the results text and both series.
     void Clear();
     // The ICDF button: ICDF mode; in single-point mode asks for p (raising
@@ -86,6 +60,8 @@ public:
 
 private:
     void ApplyChartTabRule();
+    // Tells the sinks how much a range will write.
+    void ExpectRange();
 
     model::TProbDistribution& FDistribution;
     TResultsSink& FResults;

@@ -1,6 +1,6 @@
 // CSV numbers in printf's %.17g form from the correctly rounded decimal
-// digits, and the table's rows from the same sample points as the results
-// text (TRangeSteps).
+// digits, and the table's rows from the same evaluation loop as the results
+// text.
 #include "ui/core/csv_table.h"
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 
 #include "numkern/numkern.h"
 #include "ui/core/decimal_digits.h"
-#include "ui/core/range_steps.h"
 
 namespace uicore {
 
@@ -62,48 +61,50 @@ std::string_view CsvHeader(TCalcMode Mode) {
 
 namespace {
 
-void CsvRow(TLineOut& Out, std::initializer_list<double> Values) {
-    char row[3 * 33];
-    std::size_t len = 0;
-    for (const double v : Values) {
-        if (len > 0) row[len++] = ',';
-        len += CsvNumber(row + len, v);
+// One CSV line per row of the evaluation loop, every number at full
+// precision.
+class TCsvRows : public TRowSink {
+public:
+    explicit TCsvRows(TLineOut& Out) : FOut(Out) {}
+    void Row(const TCalcRow& Row) override {
+        char Line[(MaxRowValues + 1) * 33];
+        std::size_t Len = CsvNumber(Line, Row.Arg);
+        for (std::int32_t K = 0; K < Row.Count; ++K) {
+            Line[Len++] = ',';
+            Len += CsvNumber(Line + Len, Row.Values[static_cast<std::size_t>(K)]);
+        }
+        FOut.WriteLine(std::string_view(Line, Len));
     }
-    Out.WriteLine(std::string_view(row, len));
-}
+
+private:
+    TLineOut& FOut;
+};
+
+// Stops the loop after MaxRows rows or a failed write.
+class TCsvLimit : public TCalcProgress {
+public:
+    TCsvLimit(const TLineOut& Out, std::int64_t MaxRows) : FOut(Out), FMaxRows(MaxRows) {}
+    bool Continue(std::int64_t Done, std::int64_t) override {
+        return Done < FMaxRows && !FOut.Failed();
+    }
+
+private:
+    const TLineOut& FOut;
+    std::int64_t FMaxRows;
+};
 
 }  // namespace
 
-void WriteCsvRows(const model::TProbDistribution& Distribution, TCalcMode Mode, double P,
-                  TLineOut& Out, std::int64_t MaxRows) {
-    const bool icdf = Mode == TCalcMode::Icdf;
-    model::TProbParameter& x = Distribution.DistParams().Items(0);
+void WriteCsvRows(model::TProbDistribution& Distribution, TCalcMode Mode, double P, TLineOut& Out,
+                  std::int64_t MaxRows) {
     if (MaxRows <= 0) return;
-    if (Distribution.CalculateSinglePoint()) {
-        if (icdf) {
-            CsvRow(Out, {P, Distribution.ICDF(P)});
-        } else {
-            const double pdf = Distribution.PDF();
-            CsvRow(Out, {x.Value(), pdf, Distribution.CDF()});
-        }
-        return;
-    }
-    const TRangeSteps steps(Distribution.LB(), Distribution.UB(), Distribution.NumPoints());
-    const std::int64_t count = std::min<std::int64_t>(steps.Count(), MaxRows);
-    for (std::int32_t i = 0; i < count && !Out.Failed(); ++i) {
-        const double t = steps.At(i);
-        if (icdf) {
-            CsvRow(Out, {t, Distribution.ICDF(t)});
-        } else {
-            x.SetValue(t);
-            const double pdf = Distribution.PDF();
-            CsvRow(Out, {t, pdf, Distribution.CDF()});
-        }
-    }
+    const std::unique_ptr<TRowKind> Kind = ModeRows(Distribution, Mode, P);
+    TCsvRows Rows(Out);
+    TCsvLimit Limit(Out, MaxRows);
+    ProduceRows(Distribution, *Kind, Rows, &Limit);
 }
 
-void WriteCsv(const model::TProbDistribution& Distribution, TCalcMode Mode, double P,
-              TLineOut& Out) {
+void WriteCsv(model::TProbDistribution& Distribution, TCalcMode Mode, double P, TLineOut& Out) {
     Out.WriteLine(CsvHeader(Mode));
     WriteCsvRows(Distribution, Mode, P, Out);
 }

@@ -14,6 +14,7 @@
 
 #include "model/prob_distribution.h"
 #include "ui/core/calc_core.h"
+#include "ui/core/calc_rows.h"
 
 namespace uicore {
 
@@ -33,14 +34,12 @@ std::size_t CsvNumber(char* Out, double Value);
 std::string_view CsvHeader(TCalcMode Mode);
 
 // The rows of the configured calculation (no header), at most MaxRows of
-// them. Library exceptions pass through.
-void WriteCsvRows(const model::TProbDistribution& Distribution, TCalcMode Mode, double P,
-                  TLineOut& Out,
+// them, through the one evaluation loop. Library exceptions pass through.
+void WriteCsvRows(model::TProbDistribution& Distribution, TCalcMode Mode, double P, TLineOut& Out,
                   std::int64_t MaxRows = std::numeric_limits<std::int64_t>::max());
 
 // The header row, then the rows.
-void WriteCsv(const model::TProbDistribution& Distribution, TCalcMode Mode, double P,
-              TLineOut& Out);
+void WriteCsv(model::TProbDistribution& Distribution, TCalcMode Mode, double P, TLineOut& Out);
 
 // One calculation as it was asked: enough to compute its rows again.
 struct TCalcRecord {

@@ -5,7 +5,7 @@
 
 namespace uicore {
 
-inline constexpr int MaxDecimalDigits = 18;
+inline constexpr int MaxDecimalDigits = 19;
 
 // |v| = 0.D1 D2 .. Dn x 10^E with D1 not zero.
 struct TDecimalDigits {
@@ -13,7 +13,7 @@ struct TDecimalDigits {
     int E;
 };
 
-// N from 1 to 18 digits of a finite, non-zero Magnitude (> 0).
+// N from 1 to 19 digits of a finite, non-zero Magnitude (> 0).
 TDecimalDigits DecimalDigits(double Magnitude, int N);
 
 }  // namespace uicore

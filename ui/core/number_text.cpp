@@ -1,15 +1,18 @@
 // Number text: the fixed format F(v, d) of the results and the annotation,
 // the parsing of typed reals and integers, and the error-box text.
 //
-// F expands |v| to 18 significant digits (correctly rounded), keeps d
-// significant digits but at most d decimals, rounds the digit string half up and writes the fixed form, or the scientific
-// form once the integer part has more than d digits. It formats into a
-// caller's buffer because a range of a million rows calls it three times
-// per row.
+// F rounds |v| correctly to d decimals, ties to even as printf's "%.*f"
+// does: v = m 2^e2 exactly, so round(|v| 10^d) is m 10^d shifted right by
+// -e2 with the bits shifted out deciding, all in 128-bit integers (m < 2^53
+// and 10^d <= 10^18 keep the product below 2^113). Beyond 15 integer
+// digits the scientific form with d decimals in its mantissa takes over.
+// It formats into a caller's buffer because a range of a million rows
+// calls it three times per row.
 #include "ui/core/number_text.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -21,11 +24,21 @@ namespace uicore {
 
 namespace {
 
-constexpr int ExpandedDigits = MaxDecimalDigits;
+__extension__ using u128 = unsigned __int128;
+
+constexpr int MaxDecimals = MaxDecimalDigits - 1;  // the mantissa's first digit and d more
+constexpr int MaxFixedIntegerDigits = 15;
+
+constexpr auto Pow10 = [] {
+    std::array<u128, MaxFixedIntegerDigits + MaxDecimals + 1> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+}();
 
 // 10^-d, to within a unit in the last place.
 constexpr auto NegativePow10 = [] {
-    std::array<double, ExpandedDigits + 1> p{};
+    std::array<double, MaxDecimals + 1> p{};
     double v = 1.0;
     for (double& e : p) {
         e = v;
@@ -34,47 +47,30 @@ constexpr auto NegativePow10 = [] {
     return p;
 }();
 
-// |v| (finite, non-zero) as 0.D1..D18 x 10^E.
-struct TDigits {
-    char D[ExpandedDigits];
-    int Count;  // digits kept
-    int E;
-};
-
-TDigits Expand(double Magnitude) {
-    const TDecimalDigits digits = DecimalDigits(Magnitude, ExpandedDigits);
-    TDigits r;
-    std::memcpy(r.D, digits.D, ExpandedDigits);
-    r.E = digits.E;
-    r.Count = ExpandedDigits;
-    return r;
+// round(Magnitude 10^d), ties to even, for a finite Magnitude below 1e15.
+u128 ScaledToDecimals(double Magnitude, int d) {
+    const auto bits = std::bit_cast<std::uint64_t>(Magnitude);
+    const int biased = static_cast<int>(bits >> 52);
+    const std::uint64_t fraction = bits & ((1ull << 52) - 1);
+    const std::uint64_t m = biased == 0 ? fraction : fraction | (1ull << 52);
+    const int shift = 1075 - std::max(biased, 1);  // Magnitude = m 2^-shift, shift > 0 below 2^52
+    const u128 n = static_cast<u128>(m) * Pow10[static_cast<std::size_t>(d)];
+    // n < 2^113: a shift beyond that leaves less than a half.
+    if (shift > 113) return 0;
+    const u128 q = n >> shift;
+    const u128 rem = n - (q << shift);
+    const u128 half = static_cast<u128>(1) << (shift - 1);
+    return q + ((rem > half || (rem == half && (q & 1))) ? 1 : 0);
 }
 
-// Keeps k leading digits, rounding half up on digit k+1; a carry out of D1
-// (or k = 0 with D1 >= 5) leaves the single digit 1 one place higher.
-// Count 0 means the value rounded to zero.
-void RoundTo(TDigits& r, int k) {
-    if (k < 0) {
-        r.Count = 0;
-        return;
-    }
-    if (k >= ExpandedDigits) return;
-    const bool up = r.D[k] >= '5';
-    r.Count = k;
-    if (!up) return;
-    int i = k - 1;
-    while (i >= 0 && r.D[i] == '9') r.D[i--] = '0';
-    if (i >= 0) {
-        ++r.D[i];
-    } else {
-        r.D[0] = '1';
-        r.Count = 1;
-        ++r.E;
-    }
-}
-
-void DropTrailingZeros(TDigits& r) {
-    while (r.Count > 0 && r.D[r.Count - 1] == '0') --r.Count;
+// The decimal digits of n (below 10^34) into Out; returns their count.
+int WriteDigits(char* Out, u128 n) {
+    constexpr std::uint64_t Split = 10000000000000000000ull;  // 10^19
+    if (n < Split) return static_cast<int>(std::to_chars(Out, Out + 20, static_cast<std::uint64_t>(n)).ptr - Out);
+    const int high = WriteDigits(Out, n / Split);
+    auto low = static_cast<std::uint64_t>(n % Split);
+    for (int i = high + 18; i >= high; --i, low /= 10) Out[i] = static_cast<char>('0' + low % 10);
+    return high + 19;
 }
 
 char* Fill(char* p, char c, int n) {
@@ -88,38 +84,32 @@ char* WriteZero(char* p, int d, char Sep) {
     return Fill(p, '0', d);
 }
 
-char* WriteScientific(char* p, const TDigits& r, int d, char Sep) {
-    *p++ = r.D[0];
-    if (r.Count > 1) {
-        *p++ = Sep;
-        p = std::copy(r.D + 1, r.D + r.Count, p);
+// Scaled = round(|v| 10^d) as the integer part, the separator and d decimals.
+char* WriteFixed(char* p, u128 Scaled, int d, char Sep) {
+    char digits[40];
+    const int n = WriteDigits(digits, Scaled);
+    if (n <= d) {
+        p = WriteZero(p, d - n, Sep);
+        return std::copy(digits, digits + n, p);
     }
+    p = std::copy(digits, digits + n - d, p);
+    *p++ = Sep;
+    return std::copy(digits + n - d, digits + n, p);
+}
+
+// D1, the separator and d more digits, "E" and the exponent, zero-filled to
+// d digits when d is 4 or less.
+char* WriteScientific(char* p, double Magnitude, int d, char Sep) {
+    const TDecimalDigits r = DecimalDigits(Magnitude, d + 1);
+    *p++ = r.D[0];
+    *p++ = Sep;
+    p = std::copy(r.D + 1, r.D + d + 1, p);
     *p++ = 'E';
     char exp[8];
     const auto res = std::to_chars(exp, exp + sizeof exp, r.E - 1);
     const int len = static_cast<int>(res.ptr - exp);
     if (d <= 4) p = Fill(p, '0', d - len);
     return std::copy(exp, res.ptr, p);
-}
-
-char* WriteFixed(char* p, const TDigits& r, int d, char Sep) {
-    int used = 0;
-    if (r.E <= 0) {
-        *p++ = '0';
-    } else {
-        used = std::min(r.E, r.Count);
-        p = std::copy(r.D, r.D + used, p);
-        p = Fill(p, '0', r.E - used);
-    }
-    *p++ = Sep;
-    int frac = 0;
-    if (r.E < 0) {
-        p = Fill(p, '0', -r.E);
-        frac = -r.E;
-    }
-    p = std::copy(r.D + used, r.D + r.Count, p);
-    frac += r.Count - used;
-    return Fill(p, '0', d - frac);
 }
 
 [[noreturn]] void ConvertError(std::string_view Text, const char* Kind) {
@@ -156,24 +146,23 @@ std::size_t FixedTextTo(char* Out, double Value, std::int32_t Decimals, char Dec
         std::memcpy(p, "INF", 3);
         return static_cast<std::size_t>(p - Out) + 3;
     }
-    // Outside the track bar's 2..16 the general formatter's own limits hold:
-    // no more digits than the 18 of the expansion.
-    const int d = std::clamp<std::int32_t>(Decimals, 2, ExpandedDigits);
+    const int d = std::clamp<std::int32_t>(Decimals, 2, MaxDecimals);
     const double magnitude = negative ? -Value : Value;
-    // Below 0.4 units of the last decimal the text is zero whatever the
-    // expansion: no need to expand (a common case in the tails of a range).
+    // Below 0.4 units of the last decimal the text is zero: no need to
+    // scale (a common case in the tails of a range).
     if (magnitude < 0.4 * NegativePow10[static_cast<std::size_t>(d)])
         return static_cast<std::size_t>(WriteZero(p, d, DecimalSeparator) - Out);
-
-    TDigits r = Expand(magnitude);
-    RoundTo(r, std::min(d, r.E + d));
-    DropTrailingZeros(r);
-    if (r.Count == 0) return static_cast<std::size_t>(WriteZero(p, d, DecimalSeparator) - Out);
-
+    if (magnitude < ScientificFrom) {
+        const u128 scaled = ScaledToDecimals(magnitude, d);
+        // Zero is written without a minus sign.
+        if (scaled == 0) return static_cast<std::size_t>(WriteZero(p, d, DecimalSeparator) - Out);
+        if (scaled < Pow10[static_cast<std::size_t>(MaxFixedIntegerDigits + d)]) {
+            if (negative) *p++ = '-';
+            return static_cast<std::size_t>(WriteFixed(p, scaled, d, DecimalSeparator) - Out);
+        }
+    }
     if (negative) *p++ = '-';
-    p = r.E > d ? WriteScientific(p, r, d, DecimalSeparator)
-                : WriteFixed(p, r, d, DecimalSeparator);
-    return static_cast<std::size_t>(p - Out);
+    return static_cast<std::size_t>(WriteScientific(p, magnitude, d, DecimalSeparator) - Out);
 }
 
 std::string FixedText(double Value, std::int32_t Decimals, char DecimalSeparator) {

@@ -16,9 +16,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// F(v, d): "NAN", "INF", "-INF"; otherwise d significant digits but never
-// more than d decimals, fixed or (at 10^d and above) scientific form.
-// A d outside 2..18 counts as the nearer end.
+// F(v, d): "NAN", "INF", "-INF"; otherwise v correctly rounded to d
+// decimals (ties to even), in fixed form while the integer part has at most
+// 15 digits, beyond that as a mantissa with d decimals and "E" and the
+// exponent. A value that rounds to zero has no minus sign. A d outside
+// 2..18 counts as the nearer end.
 std::string FixedText(double Value, std::int32_t Decimals, char DecimalSeparator = '.');
 
 // The same text written into Out, which holds at least FixedTextMax chars;
@@ -26,6 +28,9 @@ std::string FixedText(double Value, std::int32_t Decimals, char DecimalSeparator
 inline constexpr std::size_t FixedTextMax = 48;
 std::size_t FixedTextTo(char* Out, double Value, std::int32_t Decimals,
                         char DecimalSeparator = '.');
+
+// Magnitudes from here on are written in the scientific form.
+inline constexpr double ScientificFrom = 1e15;
 
 // Real: optional sign, digits with at most one separator, optional exponent,
 // blanks around allowed. Raises EConvertError

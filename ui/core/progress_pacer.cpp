@@ -6,6 +6,8 @@
 #include "ui/core/progress_pacer.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace uicore {
 
@@ -28,6 +30,40 @@ void TProgressPacer::ClockRead(TPaceClock::time_point Now) {
                         : std::clamp<std::int64_t>(FStride * FReadInterval.count() / Took, 1, FMaxStride);
     FRowsLeft = FStride;
     FLastRead = Now;
+}
+
+void TProgressPacer::AfterRow(TPaceTurn& Turn, std::int64_t Done, std::int64_t Total) {
+    using TDuration = TPaceClock::duration;
+    if (!ClockDue()) return;
+    const TPaceClock::time_point Now = Turn.Now();
+    ClockRead(Now);
+    if (!Pump.Due(Now)) return;
+    Turn.ShowProgress(Done, Total);
+    TPaceClock::time_point Mark = Turn.Now();
+    const TDuration ProgressCost = Mark - Now;
+    const auto Took = [&] {
+        const TPaceClock::time_point Then = std::exchange(Mark, Turn.Now());
+        return Mark - Then;
+    };
+    std::optional<TDuration> OutputCost, DrawCost;
+    if (Output.Due(Mark)) {
+        Turn.Output();
+        OutputCost = Took();
+    }
+    if (Turn.ChartInView() && Draw.Due(Mark)) {
+        Turn.Draw();
+        DrawCost = Took();
+    }
+    Turn.ProcessEvents();
+    const TDuration Events = Took();
+    if (DrawCost)
+        *DrawCost += Events;
+    else if (OutputCost)
+        *OutputCost += Events;
+    if (OutputCost) Output.Ran(*OutputCost, Mark);
+    if (DrawCost) Draw.Ran(*DrawCost, Mark);
+    Pump.Ran(OutputCost || DrawCost ? ProgressCost : ProgressCost + Events, Mark);
+    Resume(Mark);
 }
 
 }  // namespace uicore

@@ -17,9 +17,10 @@ constexpr double PointBytes = 16;  // a QPointF
 // A fixed-text cell with d decimals: "0." or "-0." and d digits on
 // average, larger values in the short scientific form.
 constexpr double CellExtraChars = 3;
-// The text, the indexes and the point lists grow by reallocation: the old
-// copy lives until the new one is filled.
-constexpr double GrowthFactor = 1.5;
+// The text, the indexes and the point lists are set aside before the range;
+// the huge pages that back them are filled to their ends, and a little
+// more keeps the estimate above every measurement.
+constexpr double GrowthFactor = 1.15;
 
 std::int32_t Cells(TCalcMode Mode) { return Mode == TCalcMode::PdfCdf ? 3 : 2; }
 std::int32_t SeriesFilled(TCalcMode Mode) { return Mode == TCalcMode::PdfCdf ? 2 : 1; }
@@ -35,13 +36,16 @@ std::string Amount(double Bytes) {
 
 }  // namespace
 
-double RangeBytes(std::int64_t Rows, std::int32_t Decimals, TCalcMode Mode) {
-    if (Rows <= 0) return 0;
+double RowTextBytes(std::int32_t Decimals, TCalcMode Mode) {
     // The fixed text writes 2 to 18 decimals, whatever the model holds.
     const double D = std::clamp(Decimals, 2, 18);
     const std::int32_t N = Cells(Mode);
-    const double TextBytes = N * (D + CellExtraChars) + 2 * (N - 1) + 1;  // tabs, newline
-    const double Row = TextBytes + LineIndexBytes + SeriesFilled(Mode) * PointBytes;
+    return N * (D + CellExtraChars) + 2 * (N - 1) + 1;  // tabs, newline
+}
+
+double RangeBytes(std::int64_t Rows, std::int32_t Decimals, TCalcMode Mode) {
+    if (Rows <= 0) return 0;
+    const double Row = RowTextBytes(Decimals, Mode) + LineIndexBytes + SeriesFilled(Mode) * PointBytes;
     return static_cast<double>(Rows) * Row * GrowthFactor;
 }
 

@@ -4,11 +4,11 @@
 // one. The estimate follows the results pane and the chart as built: each
 // row is its text plus a newline and 20 bytes of index (start offset,
 // display columns, first wrapped row), each chart point 16 bytes per
-// series, and a container that grows holds its old and its new copy for a
-// moment (times 1.5). Measured as the window's peak resident set, Normal,
-// 2,000,000 against 250,000 points, bytes per point (estimate): PDF+CDF
-// 93 to 104 (117) at 4 decimals and 141 to 150 (171) at 16; inverse 59
-// (80) and 110 to 113 (116).
+// series; the storage is set aside before the range and backed by huge
+// pages, which round it up a little (times 1.15). Measured as the
+// window's peak resident set, Normal, 2,000,000 against 250,000 points,
+// bytes per point (estimate): PDF+CDF 84.3 (89.7) at 4 decimals and 120.2
+// (131.1) at 16; inverse 60.3 (61.0) and 84.1 (88.6).
 #pragma once
 
 #include <cstdint>
@@ -26,9 +26,13 @@ public:
     virtual bool Confirm(const std::string& Text) = 0;
 };
 
-// A gigabyte: a quarter of an ordinary desktop's memory, and about 8.5
-// million points of PDF+CDF at four decimals, with some 370 MB of text.
+// A gigabyte: a quarter of an ordinary desktop's memory, and about 11.2
+// million points of PDF+CDF at four decimals, with some 290 MB of text.
 inline constexpr double ConfirmAboveBytes = 1e9;
+
+// The text of one row of the given mode and decimals, tabs and newline
+// included, as it usually comes out (a little more).
+double RowTextBytes(std::int32_t Decimals, TCalcMode Mode);
 
 // Bytes that Rows rows of the given mode and decimals hold in the results
 // pane and the chart.

@@ -2,6 +2,7 @@
 #include "ui/core/results_header.h"
 
 #include "ui/core/number_text.h"
+#include "ui/core/row_formats.h"
 
 namespace uicore {
 
@@ -12,7 +13,7 @@ void AppendDistributionHeader(TResultsSink& Results, const model::TProbDistribut
     Results.AppendLine(Distribution.Caption() + " distribution");
     for (std::int32_t i = 1; i < params.Count(); ++i) {
         const model::TProbParameter& p = params.Items(i);
-        Results.AppendLine(p.Name() + "= " + FixedText(p.Value(), d, DecimalSeparator));
+        Results.AppendLine(p.Name() + "= " + ParameterText(p, d, DecimalSeparator));
     }
 }
 
