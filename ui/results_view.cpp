@@ -47,12 +47,8 @@ void TResultsView::LinesAdded() {
 void TResultsView::Reserve(std::size_t Lines, std::size_t Bytes) {
     FText.reserve(FText.size() + Bytes);
     FLineStart.reserve(FLineStart.size() + Lines);
-    FLineColumns.reserve(FLineColumns.size() + Lines);
-    FRowStart.reserve(FRowStart.size() + Lines);
     AdviseHugePages(FText.data(), FText.capacity());
     AdviseHugePages(FLineStart.data(), FLineStart.capacity() * sizeof(std::size_t));
-    AdviseHugePages(FLineColumns.data(), FLineColumns.capacity() * sizeof(std::int32_t));
-    AdviseHugePages(FRowStart.data(), FRowStart.capacity() * sizeof(std::int64_t));
 }
 
 void TResultsView::Clear() {

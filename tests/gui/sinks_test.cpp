@@ -86,16 +86,6 @@ TEST(MergeByX, ChunksEqualPointByPointInsertion) {
             From = To;
         }
         EXPECT_EQ(Chunked, InsertOneByOne({}, Points)) << C.Name;
-        // The same points taken by the chart one at a time, shown at the cuts.
-        model::TProbDistribution Model;
-        quantiva::TChartView Chart(Model, '.');
-        From = 0;
-        for (const int To : C.Cuts) {
-            for (int I = From; I < To; ++I) Chart.TakePoint(0, Points[I]);
-            Chart.ShowAdded(false);
-            From = To;
-        }
-        EXPECT_EQ(Chart.Points(0), InsertOneByOne({}, Points)) << C.Name << ", taken";
     }
 }
 
