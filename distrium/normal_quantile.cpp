@@ -63,11 +63,30 @@ ext NormalQuantileTail(double r) {
     return ext(Poly(FarNum, s - 5)) / Poly(FarDen, s - 5);
 }
 
+namespace {
+
+// One Newton step on the tail that holds p, in extended precision: the
+// rational functions, evaluated in double, are good to about two ulps of z,
+// the step brings z to a fraction of one. The tail beyond z is Phi(-|z|),
+// and 1 - p is exact in extended precision.
+ext Refined(ext z, double p) {
+    const bool upper = z > 0;
+    const ext t = upper ? -z : z;
+    const ext tail = upper ? 1 - ext(p) : ext(p);
+    constexpr ext InvSqrt2Pi = 0.398942280401432677939946059934381868L;
+    const ext density = std::exp(-t * t / 2) * InvSqrt2Pi;
+    if (!(density > 0)) return z;
+    const ext step = (StdNormalCDF(t) - tail) / density;
+    return upper ? z + step : z - step;
+}
+
+}  // namespace
+
 ext StdNormalQuantile(double p) {
     // p - 1/2 is exact from p = 1/4 up and 1 - p from 1/2 up.
     const double q = p - 0.5;
-    if (std::fabs(q) <= NormalCentralBound) return NormalQuantileCentral(q);
-    return q < 0 ? -NormalQuantileTail(p) : NormalQuantileTail(Stored(1 - ext(p)));
+    if (std::fabs(q) <= NormalCentralBound) return Refined(NormalQuantileCentral(q), p);
+    return Refined(q < 0 ? -NormalQuantileTail(p) : NormalQuantileTail(Stored(1 - ext(p))), p);
 }
 
 }  // namespace distrium::detail

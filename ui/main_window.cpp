@@ -257,10 +257,12 @@ void TfrmQuantiva::ConnectKeyboard() {
     // The decimals change the annotation's numbers.
     connect(FrameDist1->TrackBarDec, &QSlider::valueChanged, Chart1, &TChartView::AnnotationChanged);
     // Top to bottom, left to right: the editor, the page shown, its tabs,
-    // then the command buttons.
+    // then the command buttons and the question panel at the foot.
     QList<QWidget*> Order = FrameDist1->TabOrder();
     Order << MemoResults << CheckBox4 << CheckBox1 << CheckBox2 << CheckBox3 << PageControl1
-          << SpeedButtonPDFCDF << SpeedButtonICDF << SpeedButtonCalc << SpeedButton1;
+          << SpeedButtonPDFCDF << SpeedButtonICDF << SpeedButtonCalc << SpeedButton1
+          << PanelQuery->ComboKind << PanelQuery->EditA << PanelQuery->EditB << PanelQuery->ButtonAsk
+          << PanelQuery->ButtonSummary;
     for (qsizetype I = 1; I < Order.size(); ++I) setTabOrder(Order[I - 1], Order[I]);
 }
 

@@ -252,38 +252,5 @@ TEST_F(LongRangeTest, CancelledRangeIsDrawnWithTheChartInFront) {
 
 // Beta parameters whose inverse fails to converge for some p near 1e-9:
 // the range converges on its first rows and fails further on.
-constexpr double HardA = 0.4028837498950219, HardB = 3.7679904684857296e-10;
-constexpr double HardLB = 0.9 * 1.0141488997113966e-09, HardUB = 1.1 * 1.0141488997113966e-09;
-
-TEST_F(LongRangeTest, FailureWithProgressShownKeepsPointsAndEnablesEverything) {
-    auto Exact = [](double V) { return QString::number(V, 'g', 17).toStdString(); };
-    Dialog.Answers = {Exact(HardA), Exact(HardB)};
-    DoubleClickRow(1);
-    DoubleClickRow(2);
-    Window->FrameDist1->EditLB->setText(QString::fromStdString(Exact(HardLB)));
-    Window->FrameDist1->EditUB->setText(QString::fromStdString(Exact(HardUB)));
-    Window->FrameDist1->EditNumPoints->setText(QStringLiteral("40"));
-    QTest::mouseClick(Window->SpeedButtonICDF, Qt::LeftButton);  // range mode: no question
-    ASSERT_EQ(Window->Distribution().DistParams().Items(1).Value(), HardA);
-    ASSERT_EQ(Window->Distribution().LB(), HardLB);
-    uicore::TPaceTiming Timing = Eager();
-    Timing.PumpInterval = 0ms;  // a turn after every row
-    Window->SetPaceTiming(Timing);
-    bool ProgressShown = false;
-    CalculateWithTurns([&](int) { ProgressShown = ProgressShown || Window->ProgressBar->isVisible(); });
-    EXPECT_EQ(TakeErrors(), std::vector<std::string>{"Failed to converge!"});
-    EXPECT_TRUE(ProgressShown);
-    const QStringList L = Lines();
-    const qsizetype Rows = L.size() - NormalHeaderLines;  // Beta has two parameters, like Normal
-    ASSERT_GT(Rows, 0);
-    ASSERT_LT(Rows, 40);
-    EXPECT_NE(L.back(), Rule);
-    // Every row before the failure has a finite p and x(p): all are points.
-    EXPECT_EQ(Window->Chart1->Points(2).size(), Rows);
-    EXPECT_TRUE(Window->LabelStatus->text().isEmpty());
-    ExpectAllCommands(true);
-    ExpectProgressHidden();
-}
-
 }  // namespace
 }  // namespace guitest

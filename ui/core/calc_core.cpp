@@ -81,10 +81,11 @@ void TQuantivaCore::ExpectRange() {
 void TQuantivaCore::GetpValue(TInputDialog& Dialog) {
     FMode = TCalcMode::Icdf;
     if (FDistribution.CalculateSinglePoint()) {
-        const std::string text = Dialog.InputQuery(
-            "Set p", "Valid range: 0<=p<=1",
-            FixedText(FPValue, FDistribution.Decimals(), FDecimalSeparator));
-        FPValue = ParseReal(text, FDecimalSeparator);
+        const std::string shown = FixedText(FPValue, FDistribution.Decimals(), FDecimalSeparator);
+        const std::string text = Dialog.InputQuery("Set p", "Valid range: 0<=p<=1", shown);
+        // Cancel (or OK on the text as shown) keeps p exactly: the text may
+        // show it rounded to the decimals.
+        if (text != shown) FPValue = ParseReal(text, FDecimalSeparator);
     }
     ApplyChartTabRule();
 }
