@@ -21,7 +21,8 @@ BENCHMARK_CAPTURE(BM_FixedText, scientific, 1.2345678e20);
 
 void BM_FixedText16(benchmark::State& state) {
     char text[uicore::FixedTextMax];
-    for (auto _ : state) benchmark::DoNotOptimize(uicore::FixedTextTo(text, 0.24197072451914337, 16));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(uicore::FixedTextTo(text, 0.24197072451914337, 16));
 }
 BENCHMARK(BM_FixedText16);
 

@@ -33,17 +33,17 @@ struct TCliRequest {
     std::vector<std::pair<std::string, std::string>> Assignments;  // NAME=VALUE
     bool Icdf = false;
     bool Single = false;
-    double X = 0.0;         // --at
+    double X = 0.0;  // --at
     bool HasX = false;
-    std::string PText;      // --p, as typed: it answers the ICDF dialog
-    double LB = 0.0;        // --range, defaults as the window starts
+    std::string PText;  // --p, as typed: it answers the ICDF dialog
+    double LB = 0.0;    // --range, defaults as the window starts
     double UB = 1.0;
     std::int32_t NumPoints = 50;
     std::int32_t Decimals = 4;
     bool Csv = false;
     bool HasQuery = false;  // --below, --above, --between, --outside, --central, --upper-p
     uicore::TProbabilityQuery Query;
-    bool Summary = false;   // --summary
+    bool Summary = false;  // --summary
 };
 
 // The list entry (case-insensitive; blanks, hyphens and parentheses may be

@@ -149,17 +149,20 @@ TCliRequest ParseArguments(const std::vector<std::string_view>& Args) {
         } else if (const auto eq = a.find('='); eq != std::string_view::npos && eq > 0) {
             r.Assignments.emplace_back(a.substr(0, eq), a.substr(eq + 1));
         } else {
-            throw TCliError("unexpected argument '" + std::string(a) + "'; parameters are NAME=VALUE");
+            throw TCliError("unexpected argument '" + std::string(a) +
+                            "'; parameters are NAME=VALUE");
         }
     }
     if (r.Action == TAction::List) return r;
     if (!haveDist) throw TCliError("no distribution given; see quantiva-cli --help");
     if (pointChoices > 1) throw TCliError("--at, --p and --range exclude each other");
     if (questions > 1)
-        throw TCliError("--below, --above, --between, --outside, --central, --upper-p and --summary "
-                        "exclude each other");
+        throw TCliError(
+            "--below, --above, --between, --outside, --central, --upper-p and --summary "
+            "exclude each other");
     if (questions > 0 && (pointChoices > 0 || r.Icdf))
-        throw TCliError("a probability question or --summary takes no --at, --p, --range or --icdf");
+        throw TCliError(
+            "a probability question or --summary takes no --at, --p, --range or --icdf");
     if (r.HasX && r.Icdf) throw TCliError("--at gives a PDF and CDF point; an inverse takes --p");
     return r;
 }
@@ -173,8 +176,8 @@ void Configure(const TCliRequest& Request, model::TProbDistribution& Distributio
         for (std::int32_t i = 0; i < params.Count() && !target; ++i)
             if (SameName(params.Items(i).Name(), name)) target = &params.Items(i);
         if (!target) {
-            std::string msg = "unknown parameter '" + name + "' for " + Distribution.Caption() +
-                              "; valid are";
+            std::string msg =
+                "unknown parameter '" + name + "' for " + Distribution.Caption() + "; valid are";
             for (std::int32_t i = 0; i < params.Count(); ++i)
                 msg += std::string(i == 0 ? " " : ", ") + params.Items(i).Name();
             throw TCliError(msg);

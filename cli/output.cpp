@@ -36,7 +36,8 @@ namespace {
 
 // The results text goes straight to the writer; the chart points are not
 // needed without a display.
-class TStreamSinks : public uicore::TResultsSink, public uicore::TSeriesSink,
+class TStreamSinks : public uicore::TResultsSink,
+                     public uicore::TSeriesSink,
                      public uicore::TCalcProgress {
 public:
     explicit TStreamSinks(TLineWriter& Out) : FOut(Out) {}
@@ -78,18 +79,22 @@ int Run(const std::vector<std::string_view>& Args, std::FILE* Out, std::FILE* Er
         } else if (request.Action == TAction::List) {
             writer.WriteLine(ListText());
         } else if (request.Summary) {
-            if (request.Csv) WriteSummaryCsv(distribution, writer);
-            else uicore::WriteSummary(sinks, distribution);
+            if (request.Csv)
+                WriteSummaryCsv(distribution, writer);
+            else
+                uicore::WriteSummary(sinks, distribution);
         } else if (request.HasQuery) {
-            if (request.Csv) WriteQueryCsv(distribution, request.Query, writer);
-            else uicore::WriteQuery(sinks, distribution, request.Query);
+            if (request.Csv)
+                WriteQueryCsv(distribution, request.Query, writer);
+            else
+                uicore::WriteQuery(sinks, distribution, request.Query);
         } else if (request.Csv) {
             uicore::WriteCsv(distribution, core.Mode(), core.PValue(), writer);
         } else {
             core.Calculate(&sinks);
         }
     } catch (const std::exception& e) {  // "Failed to converge!", or out of memory
-        writer.Flush();                     // the rows before the failure stay
+        writer.Flush();                  // the rows before the failure stay
         Report(Err, e.what());
         return 1;
     }

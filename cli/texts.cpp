@@ -99,7 +99,8 @@ std::string ListText() {
         for (std::int32_t k = 0; k < params.Count(); ++k) {
             const model::TProbParameter& p = params.Items(k);
             const bool integer = p.ParamType() == model::TProbParamType::ptInteger;
-            std::string line = "      " + Padded(p.Name(), 8) + Padded(integer ? "integer" : "real", 9) +
+            std::string line = "      " + Padded(p.Name(), 8) +
+                               Padded(integer ? "integer" : "real", 9) +
                                Padded(Shortest(p.Value()), 7) + p.ValidRange();
             line.erase(line.find_last_not_of(' ') + 1);
             text += line + '\n';

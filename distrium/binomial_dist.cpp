@@ -27,7 +27,9 @@ namespace {
 // rounding of the stored 1 - p raised to the power n - k (1e-13 relative at
 // n = 1000) and overflow past n of about 1030; the saddle-point form keeps a
 // few ulps at any n.
-ext MassAt(double k, std::int32_t n, double p) { return detail::LoaderBinomialMass(k, n, p, 1 - ext(p)); }
+ext MassAt(double k, std::int32_t n, double p) {
+    return detail::LoaderBinomialMass(k, n, p, 1 - ext(p));
+}
 
 // P(X <= k) and P(X > k) at a whole k, 0 below the support and 1 above.
 double LowerTail(double k, std::int32_t n, double p) {
@@ -53,7 +55,8 @@ double Quantile(double probIn, std::int32_t n, double p, bool UpperIn) {
     const double prob = probIn > 0.5 ? 1 - probIn : probIn;
     const double q = Stored(1 - ext(p));
     const double sd = Stored(std::sqrt(ext(n) * p * q));
-    const double guess = detail::CornishFisherGuess(prob, Upper, Stored(ext(n) * p), sd, (q - p) / sd);
+    const double guess =
+        detail::CornishFisherGuess(prob, Upper, Stored(ext(n) * p), sd, (q - p) / sd);
     if (Upper)
         return detail::SmallestReaching([=](double k) { return UpperTail(k, n, p); },
                                         [prob](double v) { return v <= prob; }, guess, 0, n);

@@ -32,7 +32,8 @@ inline double WholeFloor(double x) { return std::floor(SnapWhole(x)); }
 // guess a few units off costs the search a few more steps.
 inline double UpperNormalDeviateHalf(double p) {
     const double t = std::sqrt(-2 * std::log(p));
-    double z = t - (2.515517 + t * (0.802853 + t * 0.010328)) / (1 + t * (1.432788 + t * (0.189269 + t * 0.001308)));
+    double z = t - (2.515517 + t * (0.802853 + t * 0.010328)) /
+                       (1 + t * (1.432788 + t * (0.189269 + t * 0.001308)));
     constexpr double invSqrt2Pi = 0.3989422804014327;
     for (int step = 0; step < 2; ++step) {
         const double density = invSqrt2Pi * std::exp(-z * z / 2);
@@ -66,7 +67,8 @@ inline double CornishFisherGuess(double p, bool Upper, double mean, double sd, d
 // between the bracket. A NaN value answers NaN: the distribution has no
 // value there.
 template <class Value, class Reached>
-double SmallestReaching(const Value& value, const Reached& reached, double guess, double lo, double hi) {
+double SmallestReaching(const Value& value, const Reached& reached, double guess, double lo,
+                        double hi) {
     enum { No, Yes, Undefined };
     const auto test = [&](double k) {
         const double v = value(k);

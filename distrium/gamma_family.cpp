@@ -25,7 +25,9 @@ using numkern::NaN;
 namespace {
 
 // A shape or scale the law cannot have (infinite ones included).
-bool BadGammaParameters(double a, double b) { return !(a > 0 && b > 0) || numkern::IsInf(a) || numkern::IsInf(b); }
+bool BadGammaParameters(double a, double b) {
+    return !(a > 0 && b > 0) || numkern::IsInf(a) || numkern::IsInf(b);
+}
 
 // P(X <= x) or P(X > x) at 0 < x < +Inf.
 double GammaTail(double x, double a, double b, bool Upper) {

@@ -28,7 +28,9 @@ ext LnFailure(double p) { return std::log1p(-ext(p)); }
 // The tails at a whole k from lnq = ln(1 - p): the power (1-p)^(k+1) is
 // e^((k + 1) lnq).
 double LowerTail(double k, ext lnq) { return k < 0 ? 0 : Stored(-std::expm1((ext(k) + 1) * lnq)); }
-double UpperTail(double k, ext lnq) { return k < 0 ? 1 : Stored(detail::ExpOfExtended((ext(k) + 1) * lnq)); }
+double UpperTail(double k, ext lnq) {
+    return k < 0 ? 1 : Stored(detail::ExpOfExtended((ext(k) + 1) * lnq));
+}
 
 // The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
 // when Upper, for 0 < prob < 1 and 0 < p < 1: the closed form

@@ -45,7 +45,8 @@ public:
         if (M_ == 0) return 1;
         const ext p = N_ / M_;
         const ext q = (M_ - N_) / M_;
-        return detail::LoaderBinomialMass(k, K_, p, q) * detail::LoaderBinomialMass(N_ - k, M_ - K_, p, q) /
+        return detail::LoaderBinomialMass(k, K_, p, q) *
+               detail::LoaderBinomialMass(N_ - k, M_ - K_, p, q) /
                detail::LoaderBinomialMass(N_, M_, p, q);
     }
 
@@ -75,13 +76,13 @@ public:
         const ext sd = std::sqrt(variance);
         const ext skew = (M_ - 2 * K_) * std::sqrt(M_ - 1) * (M_ - 2 * N_) /
                          (std::sqrt(N_ * K_ * (M_ - K_) * (M_ - N_)) * (M_ - 2));
-        const double guess =
-            detail::CornishFisherGuess(p, Upper, Stored(mean_), Stored(sd), std::isfinite(skew) ? Stored(skew) : 0);
+        const double guess = detail::CornishFisherGuess(p, Upper, Stored(mean_), Stored(sd),
+                                                        std::isfinite(skew) ? Stored(skew) : 0);
         if (Upper)
             return detail::SmallestReaching([this](double k) { return this->Upper(k); },
                                             [p](double v) { return v <= p; }, guess, Lo(), Hi());
-        return detail::SmallestReaching([this](double k) { return Lower(k); }, [p](double v) { return v >= p; },
-                                        guess, Lo(), Hi());
+        return detail::SmallestReaching([this](double k) { return Lower(k); },
+                                        [p](double v) { return v >= p; }, guess, Lo(), Hi());
     }
 
 private:

@@ -201,7 +201,8 @@ ext IncBetaKernel::Tail(ext x, ext y, bool Upper, ext* prefix) const {
     if (p > 0 && std::fmin(a_, b_) > MaxConvergingShape) return numkern::NaN;
     ext direct = 0;
     if (p > 0)
-        direct = onX ? p / a_ * Fraction(x, y, a_, b_, lambda) : p / b_ * Fraction(y, x, b_, a_, -lambda);
+        direct = onX ? p / a_ * Fraction(x, y, a_, b_, lambda)
+                     : p / b_ * Fraction(y, x, b_, a_, -lambda);
     return Upper != onX ? direct : 1 - direct;
 }
 

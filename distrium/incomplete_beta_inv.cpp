@@ -104,7 +104,8 @@ BetaPoint SolveLower(ext p, double a, double b, BetaPoint v) {
             next.y = v.y + v.y * change;
             next.x = 1 - next.y;
         }
-        const bool bracketed = onX ? next.x > lo.x && next.x < hi.x : next.y < lo.y && next.y > hi.y;
+        const bool bracketed =
+            onX ? next.x > lo.x && next.x < hi.x : next.y < lo.y && next.y > hi.y;
         if (!bracketed) next = Between(lo, hi);
         const bool stuck = next.x == v.x && next.y == v.y;
         v = next;

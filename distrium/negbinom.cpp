@@ -56,8 +56,8 @@ double Quantile(double probIn, std::int32_t R, double p, bool UpperIn) {
     const double prob = probIn > 0.5 ? 1 - probIn : probIn;
     const ext q = 1 - ext(p);
     const ext rootRq = std::sqrt(R * q);
-    const double guess = detail::CornishFisherGuess(prob, Upper, Stored(R * q / p), Stored(rootRq / p),
-                                                    Stored((2 - ext(p)) / rootRq));
+    const double guess = detail::CornishFisherGuess(
+        prob, Upper, Stored(R * q / p), Stored(rootRq / p), Stored((2 - ext(p)) / rootRq));
     if (Upper)
         return detail::SmallestReaching([=](double k) { return UpperTail(k, R, p); },
                                         [prob](double v) { return v <= prob; }, guess, 0, Inf);

@@ -23,7 +23,9 @@ inline long double StirlingError(long double n) {
         return std::log(factorial) - (n + 0.5L) * std::log(n) + n - lnSqrt2Pi;
     }
     const long double nn = n * n;
-    return (1.0L / 12 - (1.0L / 360 - (1.0L / 1260 - (1.0L / 1680 - 1.0L / 1188 / nn) / nn) / nn) / nn) / n;
+    return (1.0L / 12 -
+            (1.0L / 360 - (1.0L / 1260 - (1.0L / 1680 - 1.0L / 1188 / nn) / nn) / nn) / nn) /
+           n;
 }
 
 // x ln(x / m) + m - x for x, m > 0. Near x = m the two parts cancel, so
@@ -105,8 +107,9 @@ inline long double LoaderBinomialMass(long double x, long double n, long double 
     if (q == 0) return x == n ? 1 : 0;
     if (x == 0) return ExpOfExtended(n * std::log1p(-p));
     if (x == n) return ExpOfExtended(n * std::log(p));
-    const long double lnMass = StirlingErrorWhole(n) - StirlingErrorWhole(x) - StirlingErrorWhole(n - x) -
-                               Deviance(x, n * p) - Deviance(n - x, n * q);
+    const long double lnMass = StirlingErrorWhole(n) - StirlingErrorWhole(x) -
+                               StirlingErrorWhole(n - x) - Deviance(x, n * p) -
+                               Deviance(n - x, n * q);
     constexpr long double twoPi = 6.283185307179586476925286766559L;
     return ExpOfExtended(lnMass) * std::sqrt(static_cast<double>(n / (twoPi * x * (n - x))));
 }

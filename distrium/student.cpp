@@ -54,7 +54,8 @@ double StudentTail(double x, double nu, bool Upper) {
     if (x == 0) return 0.5;
     const bool sameSide = (x > 0) == Upper;
     if (numkern::IsInf(x)) return sameSide ? 0 : 1;
-    const ext half = nu == 1 ? std::atan2(1.0L, std::fabs(ext(x))) / PiExt : TwoSidedTail(x, nu) / 2;
+    const ext half =
+        nu == 1 ? std::atan2(1.0L, std::fabs(ext(x))) / PiExt : TwoSidedTail(x, nu) / 2;
     return Stored(sameSide ? half : 1 - half);
 }
 
@@ -85,7 +86,8 @@ double HillStart(double P, double n) {
         y = (((((0.4 * y + 6.3) * y + 36) * y + 94.5) / c - y - 3) / b + 1) * x;
         y = std::expm1(a * y * y);
     } else {
-        y = ((1 / (((n + 6) / (n * y) - 0.089 * d - 0.822) * (n + 2) * 3) + 0.5 / (n + 4)) * y - 1) *
+        y = ((1 / (((n + 6) / (n * y) - 0.089 * d - 0.822) * (n + 2) * 3) + 0.5 / (n + 4)) * y -
+             1) *
                 (n + 1) / (n + 2) +
             1 / y;
     }
@@ -122,13 +124,15 @@ double StudentCCDF(double x, double nu) { return StudentTail(x, nu, true); }
 double StudentCDFInv(double p, double nu) {
     if (AnyNaN(p, nu)) return NaN;
     if (BadNu(nu) || p > 1 || p < 0) return NaN;
-    if (nu == 1 && (p == 0 || p == 1)) return Stored(numkern::Tan(Stored((ext(p) - 0.5L) * numkern::Pi)));
+    if (nu == 1 && (p == 0 || p == 1))
+        return Stored(numkern::Tan(Stored((ext(p) - 0.5L) * numkern::Pi)));
     if (p == 0) return -Inf;
     if (p == 1) return Inf;
     const ext tail = p < 0.5 ? ext(p) : 1 - ext(p);
     if (tail == 0.5L) return 0;
-    const ext t = nu != 1 ? TwoSidedQuantile(2 * tail, nu)
-                  : tail > 0.25L ? std::tan(PiExt * (0.5L - tail)) : 1 / std::tan(PiExt * tail);
+    const ext t = nu != 1        ? TwoSidedQuantile(2 * tail, nu)
+                  : tail > 0.25L ? std::tan(PiExt * (0.5L - tail))
+                                 : 1 / std::tan(PiExt * tail);
     return Stored(p < 0.5 ? -t : t);
 }
 

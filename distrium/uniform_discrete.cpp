@@ -60,7 +60,8 @@ double UniformDCDFInv(double p, std::int32_t N) {
     if (AnyNaN(p)) return NaN;
     if (N < 1 || p <= 0 || p > 1) return NaN;
     return detail::SmallestReaching([N](double k) { return LowerTail(k, N); },
-                                    [p](double v) { return v >= p; }, std::ceil(Stored(ext(N) * p)), 1, N);
+                                    [p](double v) { return v >= p; }, std::ceil(Stored(ext(N) * p)),
+                                    1, N);
 }
 
 // The mirror of UniformDCDFInv: p = 1 is outside the domain.

@@ -13,11 +13,32 @@
 namespace model {
 
 enum class TDistType : std::uint8_t {
-    distBETA, distBINOM, distBOSEEINSTEIN, distCAUCHY, distCHISQUARE, distEXP,
-    distF, distFERMIDIRAC, distGAMMA, distGEOMETRIC, distHYPGEOMETRIC,
-    distLAPLACE, distLOGISTIC, distLOGNORMAL, distLOGWEIBULL, distMAXWELL,
-    distNEGBINOM, distNORMAL, distPARETO, distPOISSON, distRAYLEIGH,
-    distSTUDENT, distTRIANGULAR, distUNIFORM, distUNIFORMD, distWEIBULL,
+    distBETA,
+    distBINOM,
+    distBOSEEINSTEIN,
+    distCAUCHY,
+    distCHISQUARE,
+    distEXP,
+    distF,
+    distFERMIDIRAC,
+    distGAMMA,
+    distGEOMETRIC,
+    distHYPGEOMETRIC,
+    distLAPLACE,
+    distLOGISTIC,
+    distLOGNORMAL,
+    distLOGWEIBULL,
+    distMAXWELL,
+    distNEGBINOM,
+    distNORMAL,
+    distPARETO,
+    distPOISSON,
+    distRAYLEIGH,
+    distSTUDENT,
+    distTRIANGULAR,
+    distUNIFORM,
+    distUNIFORMD,
+    distWEIBULL,
 };
 inline constexpr int DistTypeCount = 26;
 

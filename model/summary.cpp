@@ -34,8 +34,7 @@ TSummary Invalid() {
 
 // The four moment entries from mean, variance, skewness and excess
 // kurtosis; the standard deviation follows the variance.
-TSummary Moments(TSummaryValue Mean, TSummaryValue Var, TSummaryValue Skew,
-                 TSummaryValue Kurt) {
+TSummary Moments(TSummaryValue Mean, TSummaryValue Var, TSummaryValue Skew, TSummaryValue Kurt) {
     TSummaryValue sd = Var;
     if (Var.Kind == TSummaryKind::skValue) sd.Value = std::sqrt(Var.Value);
     return {Mean, Var, sd, Skew, Kurt, Undefined(), Undefined()};
@@ -69,10 +68,10 @@ void FromRawMoments(ext m1, ext m2, ext m3, ext m4, ext& Var, ext& Skew, ext& Ku
 TSummary BetaSummary(ext a, ext b) {
     if (!(a > 0 && b > 0)) return Invalid();
     const ext s = a + b;
-    TSummary r = Moments(a / s, a * b / (s * s * (s + 1)),
-                         2 * (b - a) * std::sqrt(s + 1) / ((s + 2) * std::sqrt(a * b)),
-                         6 * ((a - b) * (a - b) * (s + 1) - a * b * (s + 2)) /
-                             (a * b * (s + 2) * (s + 3)));
+    TSummary r =
+        Moments(a / s, a * b / (s * s * (s + 1)),
+                2 * (b - a) * std::sqrt(s + 1) / ((s + 2) * std::sqrt(a * b)),
+                6 * ((a - b) * (a - b) * (s + 1) - a * b * (s + 2)) / (a * b * (s + 2) * (s + 3)));
     r.Median = Val(distrium::BetaCDFInv(0.5, static_cast<double>(a), static_cast<double>(b)));
     if (a > 1 && b > 1)
         r.Mode = Val((a - 1) / (s - 2));
@@ -115,8 +114,8 @@ TSummary FSummary(std::int32_t nu1, std::int32_t nu2) {
     if (nu1 <= 0 || nu2 <= 0) return Invalid();
     const ext d1 = nu1, d2 = nu2;
     const ext var = 2 * d2 * d2 * (d1 + d2 - 2) / (d1 * (d2 - 2) * (d2 - 2) * (d2 - 4));
-    const ext skew = (2 * d1 + d2 - 2) * std::sqrt(8 * (d2 - 4)) /
-                     ((d2 - 6) * std::sqrt(d1 * (d1 + d2 - 2)));
+    const ext skew =
+        (2 * d1 + d2 - 2) * std::sqrt(8 * (d2 - 4)) / ((d2 - 6) * std::sqrt(d1 * (d1 + d2 - 2)));
     const ext kurt = 12 * (d1 * (5 * d2 - 22) * (d1 + d2 - 2) + (d2 - 4) * (d2 - 2) * (d2 - 2)) /
                      (d1 * (d2 - 6) * (d2 - 8) * (d1 + d2 - 2));
     TSummary r = Moments(Ordered(1, d2 / 2, d2 / (d2 - 2)), Ordered(2, d2 / 2, var),
@@ -147,9 +146,9 @@ TSummary LogNormalSummary(ext mu, ext sigma) {
     if (!(sigma > 0)) return Invalid();
     const ext s2 = sigma * sigma;
     const ext w = std::exp(s2);
-    TSummary r = Moments(std::exp(mu + s2 / 2), std::expm1(s2) * std::exp(2 * mu + s2),
-                         (w + 2) * std::sqrt(std::expm1(s2)),
-                         w * w * w * w + 2 * w * w * w + 3 * w * w - 6);
+    TSummary r =
+        Moments(std::exp(mu + s2 / 2), std::expm1(s2) * std::exp(2 * mu + s2),
+                (w + 2) * std::sqrt(std::expm1(s2)), w * w * w * w + 2 * w * w * w + 3 * w * w - 6);
     r.Median = Val(std::exp(mu));
     r.Mode = Val(std::exp(mu - s2));
     return r;
@@ -192,8 +191,8 @@ TSummary ParetoSummary(ext a, ext b) {
     const ext var = b * b * a / ((a - 1) * (a - 1) * (a - 2));
     const ext skew = 2 * (1 + a) / (a - 3) * std::sqrt((a - 2) / a);
     const ext kurt = 6 * (a * a * a + a * a - 6 * a - 2) / (a * (a - 3) * (a - 4));
-    TSummary r = Moments(Ordered(1, a, a * b / (a - 1)), Ordered(2, a, var),
-                         Ordered(3, a, skew), Ordered(4, a, kurt));
+    TSummary r = Moments(Ordered(1, a, a * b / (a - 1)), Ordered(2, a, var), Ordered(3, a, skew),
+                         Ordered(4, a, kurt));
     r.Median = Val(b * std::exp2(1 / a));
     r.Mode = Val(b);
     return r;
@@ -248,7 +247,8 @@ TSummary WeibullSummary(ext a, ext b) {
     if (!(a > 0 && b > 0)) return Invalid();
     const ext scale = std::pow(a, -1 / b);
     ext m[5];
-    for (int k = 1; k <= 4; ++k) m[k] = std::pow(scale, static_cast<ext>(k)) * std::tgamma(1 + k / b);
+    for (int k = 1; k <= 4; ++k)
+        m[k] = std::pow(scale, static_cast<ext>(k)) * std::tgamma(1 + k / b);
     ext var, skew, kurt;
     FromRawMoments(m[1], m[2], m[3], m[4], var, skew, kurt);
     TSummary r = Moments(m[1], var, skew, kurt);
@@ -291,9 +291,9 @@ TSummary PoissonSummary(ext lambda) {
 TSummary GeometricSummary(ext p) {
     if (!(p > 0 && p <= 1)) return Invalid();
     const ext q = 1 - p;
-    TSummary r = Moments(Val(q / p), Val(q / (p * p)),
-                         q > 0 ? Val((2 - p) / std::sqrt(q)) : Undefined(),
-                         q > 0 ? Val(6 + p * p / q) : Undefined());
+    TSummary r =
+        Moments(Val(q / p), Val(q / (p * p)), q > 0 ? Val((2 - p) / std::sqrt(q)) : Undefined(),
+                q > 0 ? Val(6 + p * p / q) : Undefined());
     r.Median = Val(distrium::GeometricCDFInv(0.5, static_cast<double>(p)));
     r.Mode = Val(0);
     return r;

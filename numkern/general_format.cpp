@@ -26,9 +26,8 @@ struct Decimal {
 
 Decimal Expand(double AbsX, int Precision) {
     char buf[64];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, AbsX, std::chars_format::scientific,
-                      ExpansionDigits - 1);
+    const auto res = std::to_chars(buf, buf + sizeof buf, AbsX, std::chars_format::scientific,
+                                   ExpansionDigits - 1);
     const std::string text(buf, res.ptr);  // d.ddddddddddddddddde[+-]xx
     const std::size_t e = text.find('e');
     Decimal d;

@@ -21,12 +21,12 @@ using I = std::int32_t;
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-const std::vector<double> kPoints = {-kInf, -1e308, -100, -3.5, -1, -0.5, -1e-300, 0, 4.9e-324,
-                                     1e-300, 1e-20,  1e-10, 0.1, 0.5, 0.9,     1,    1.5,
-                                     2,      2.5,    3,     7,   10,  30,      100,  1e4,
-                                     1e8,    1e308,  kInf,  kNaN};
-const std::vector<double> kProbabilities = {-0.1, 0,   1e-300, 1e-20, 1e-10, 1e-3, 0.05,
-                                            0.5,  0.95, 0.999, 1 - 1e-10, 1, 1.1, kNaN};
+const std::vector<double> kPoints = {-kInf,    -1e308, -100,  -3.5,  -1,  -0.5, -1e-300, 0,
+                                     4.9e-324, 1e-300, 1e-20, 1e-10, 0.1, 0.5,  0.9,     1,
+                                     1.5,      2,      2.5,   3,     7,   10,   30,      100,
+                                     1e4,      1e8,    1e308, kInf,  kNaN};
+const std::vector<double> kProbabilities = {-0.1, 0,    1e-300, 1e-20,     1e-10, 1e-3, 0.05,
+                                            0.5,  0.95, 0.999,  1 - 1e-10, 1,     1.1,  kNaN};
 const std::vector<double> kReals = {-1, 0, 0.1, 0.5, 1, 2, 5, 30, 1e4, kInf, kNaN};
 const std::vector<I> kIntegers = {-1, 0, 1, 2, 5, 30, 1000};
 

@@ -84,23 +84,30 @@ int main(int argc, char** argv) {
         QTest::qWait(200);
         const QRectF Plot = Window.Chart1->chart()->plotArea();
         QTest::mouseMove(Window.Chart1->viewport(),
-                         Window.Chart1->chart()->mapToPosition(QPointF(3, 0.15), Window.Chart1->Series1()).toPoint());
+                         Window.Chart1->chart()
+                             ->mapToPosition(QPointF(3, 0.15), Window.Chart1->Series1())
+                             .toPoint());
         QTest::qWait(200);
-        if (!Plot.isValid() || !Window.grab().save(Out.filePath(QStringLiteral("poisson.png")))) return 1;
+        if (!Plot.isValid() || !Window.grab().save(Out.filePath(QStringLiteral("poisson.png"))))
+            return 1;
         // The chart as File > Export chart writes it.
         Window.Menu1->ExportChart(Out.filePath(QStringLiteral("poisson-export.svg")), {});
-        Window.Menu1->ExportChart(Out.filePath(QStringLiteral("poisson-export.png")), QSize(1600, 1000));
+        Window.Menu1->ExportChart(Out.filePath(QStringLiteral("poisson-export.png")),
+                                  QSize(1600, 1000));
         QMenu* File = Window.menuBar()->actions().first()->menu();
         QTimer::singleShot(300, &Window, [&] {
             const QRect Area = Window.frameGeometry().united(File->geometry());
-            Window.screen()->grabWindow(0, Area.x(), Area.y(), Area.width(), Area.height())
+            Window.screen()
+                ->grabWindow(0, Area.x(), Area.y(), Area.width(), Area.height())
                 .save(Out.filePath(QStringLiteral("menu.png")));
             File->close();
         });
-        File->exec(Window.mapToGlobal(Window.menuBar()->actionGeometry(Window.menuBar()->actions().first()).bottomLeft()));
+        File->exec(Window.mapToGlobal(
+            Window.menuBar()->actionGeometry(Window.menuBar()->actions().first()).bottomLeft()));
         return 0;
     }
-    if (argc > 2) Window.FrameDist1->ListBoxDist->setCurrentRow(QString::fromLocal8Bit(argv[2]).toInt());
+    if (argc > 2)
+        Window.FrameDist1->ListBoxDist->setCurrentRow(QString::fromLocal8Bit(argv[2]).toInt());
     if (argc > 4) {
         Window.FrameDist1->EditLB->setText(QString::fromLocal8Bit(argv[3]));
         Window.FrameDist1->EditUB->setText(QString::fromLocal8Bit(argv[4]));

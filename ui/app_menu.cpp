@@ -83,7 +83,8 @@ TAppMenu::TAppMenu(TfrmQuantiva& Window, uicore::TErrorBox& ErrorBox)
     aSelectAll = Command(QStringLiteral("Select &all"), QKeySequence::SelectAll);
     aPdfCdf = Command(QStringLiteral("&PDF+CDF"), QKeySequence(Qt::CTRL | Qt::Key_1));
     aIcdf = Command(QStringLiteral("&ICDF"), QKeySequence(Qt::CTRL | Qt::Key_2));
-    aLogPdfAxis = Command(QStringLiteral("&Logarithmic PDF axis"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    aLogPdfAxis =
+        Command(QStringLiteral("&Logarithmic PDF axis"), QKeySequence(Qt::CTRL | Qt::Key_L));
     aLogPdfAxis->setCheckable(true);
     aResetZoom = Command(QStringLiteral("&Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0));
     aShortcuts = Command(QStringLiteral("&Keyboard shortcuts"), QKeySequence::HelpContents);
@@ -149,7 +150,8 @@ void TAppMenu::Connect() {
     connect(aIcdf, &QAction::triggered, FWindow.SpeedButtonICDF, &QToolButton::click);
     connect(aLogPdfAxis, &QAction::toggled, this,
             [this](bool Log) { FWindow.Chart1->Overlay().SetLogPdfAxis(Log); });
-    connect(aResetZoom, &QAction::triggered, this, [this] { FWindow.Chart1->Overlay().ResetZoom(); });
+    connect(aResetZoom, &QAction::triggered, this,
+            [this] { FWindow.Chart1->Overlay().ResetZoom(); });
     connect(aShortcuts, &QAction::triggered, this, [this] { ShowShortcuts(); });
     connect(aAbout, &QAction::triggered, this, [this] { ShowAbout(); });
 }
@@ -201,9 +203,9 @@ void TAppMenu::ExportChart(const QString& Path, QSize PngSize) {
 
 void TAppMenu::AskSaveResults() {
     QString Filter = TextFilter;
-    const QString Path = QFileDialog::getSaveFileName(
-        &FWindow, QStringLiteral("Save results"), FLastDirectory,
-        TextFilter + QStringLiteral(";;") + CsvFilter, &Filter);
+    const QString Path =
+        QFileDialog::getSaveFileName(&FWindow, QStringLiteral("Save results"), FLastDirectory,
+                                     TextFilter + QStringLiteral(";;") + CsvFilter, &Filter);
     if (Path.isEmpty()) return;
     FLastDirectory = QFileInfo(Path).absolutePath();
     SaveResults(WithSuffix(Path, Filter));
@@ -211,9 +213,9 @@ void TAppMenu::AskSaveResults() {
 
 void TAppMenu::AskExportChart() {
     QString Filter = PngFilter;
-    const QString Path = QFileDialog::getSaveFileName(
-        &FWindow, QStringLiteral("Export chart"), FLastDirectory,
-        PngFilter + QStringLiteral(";;") + SvgFilter, &Filter);
+    const QString Path =
+        QFileDialog::getSaveFileName(&FWindow, QStringLiteral("Export chart"), FLastDirectory,
+                                     PngFilter + QStringLiteral(";;") + SvgFilter, &Filter);
     if (Path.isEmpty()) return;
     FLastDirectory = QFileInfo(Path).absolutePath();
     const QString Chosen = WithSuffix(Path, Filter);

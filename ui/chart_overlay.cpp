@@ -181,20 +181,15 @@ bool TChartOverlay::eventFilter(QObject* Watched, QEvent* Event) {
         return false;
     }
     switch (Event->type()) {
-        case QEvent::MouseMove:
-            SetMouse(static_cast<QMouseEvent*>(Event)->position());
-            break;
-        case QEvent::Leave:
-            SetMouse(std::nullopt);
-            break;
+        case QEvent::MouseMove: SetMouse(static_cast<QMouseEvent*>(Event)->position()); break;
+        case QEvent::Leave: SetMouse(std::nullopt); break;
         case QEvent::MouseButtonDblClick:
             if (static_cast<QMouseEvent*>(Event)->button() == Qt::LeftButton) {
                 ResetZoom();
                 return true;
             }
             break;
-        default:
-            break;
+        default: break;
     }
     return false;
 }
@@ -225,7 +220,8 @@ void TChartOverlay::ApplyPixelRatio() {
 }
 
 QString TChartOverlay::Number(double Value) const {
-    return ToQString(uicore::FixedText(Value, FView.FDistribution.Decimals(), FView.FDecimalSeparator));
+    return ToQString(
+        uicore::FixedText(Value, FView.FDistribution.Decimals(), FView.FDecimalSeparator));
 }
 
 void TChartOverlay::Paint(QPainter& Painter) const {
@@ -269,8 +265,10 @@ void TChartOverlay::PaintReadout(QPainter& Painter) const {
     if (!Values.Pdf && !Values.Cdf) return;
     const qreal AtX = Values.Pdf ? Values.Pdf->x() : Values.Cdf->x();
     QStringList Lines{QStringLiteral("x = ") + Number(AtX)};
-    if (Values.Pdf) Lines << FView.Series1()->name() + QStringLiteral(" = ") + Number(Values.Pdf->y());
-    if (Values.Cdf) Lines << FView.Series2()->name() + QStringLiteral(" = ") + Number(Values.Cdf->y());
+    if (Values.Pdf)
+        Lines << FView.Series1()->name() + QStringLiteral(" = ") + Number(Values.Pdf->y());
+    if (Values.Cdf)
+        Lines << FView.Series2()->name() + QStringLiteral(" = ") + Number(Values.Cdf->y());
 
     Painter.save();
     const QPalette& Palette = FView.palette();

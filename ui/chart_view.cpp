@@ -31,7 +31,7 @@ namespace quantiva {
 
 namespace {
 
-constexpr int MarkerPixels = 7;      // a triangle 2 pixels either side of a 3-pixel middle
+constexpr int MarkerPixels = 7;  // a triangle 2 pixels either side of a 3-pixel middle
 // The hidden title's font sets the annotation's size. Held in pixels, like
 // the line height derived from it: 11 px text on 14 px lines.
 constexpr int TitleFontPixels = 11;
@@ -141,7 +141,8 @@ QImage TriangleMarker(const QColor& Colour, bool PointingDown, qreal Ratio) {
 // leaves the view's own default chart to its caller, which would leak it.
 TChartView::TChartView(const model::TProbDistribution& Distribution, char DecimalSeparator,
                        QWidget* Parent)
-    : QChartView(new QChart, Parent), FDistribution(Distribution),
+    : QChartView(new QChart, Parent),
+      FDistribution(Distribution),
       FDecimalSeparator(DecimalSeparator) {
     QChart* Chart1 = chart();
     Chart1->setBackgroundBrush(Qt::white);
@@ -264,7 +265,8 @@ void TChartView::FitAxes() {
                MarkerRoom);
     const TAxisScale Probability{0, 1, Up >= 10 ? 0.1 : Up >= 4 ? 0.2 : 0.5};
     ApplyScale(*FAxisRight, Probability, Plot.height(), MarkerRoom);
-    ApplyScale(*FAxisInverse, Scale(FBounds[2].YMin, FBounds[2].YMax, Up), Plot.height(), MarkerRoom);
+    ApplyScale(*FAxisInverse, Scale(FBounds[2].YMin, FBounds[2].YMax, Up), Plot.height(),
+               MarkerRoom);
     ShowSeriesKinds();
 }
 
@@ -311,8 +313,9 @@ QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, i
         const qsizetype Column = ColumnOf(Points[First]);
         // Ascending x: a column's points are contiguous, its end found by
         // bisection rather than by placing every point.
-        const auto End = std::partition_point(Points.cbegin() + First + 1, Points.cend(),
-                                              [&](const QPointF& P) { return ColumnOf(P) == Column; });
+        const auto End =
+            std::partition_point(Points.cbegin() + First + 1, Points.cend(),
+                                 [&](const QPointF& P) { return ColumnOf(P) == Column; });
         const qsizetype Last = (End - Points.cbegin()) - 1;
         qsizetype Low = First, High = First;
         for (qsizetype I = First + 1; I <= Last; ++I) {
@@ -342,8 +345,9 @@ void TChartView::AnnotationChanged() { LayOutAnnotation(); }
 QRectF TChartView::AnnotationBand() const {
     if (FAnnotationRows.isEmpty()) return {};
     const int Height = uicore::AnnotationLineHeight(chart()->titleFont().pixelSize());
-    return QRectF(chart()->geometry().topLeft(),
-                  QSizeF(chart()->geometry().width(), FAnnotationRows.size() * Height + 2 * BandPad));
+    return QRectF(
+        chart()->geometry().topLeft(),
+        QSizeF(chart()->geometry().width(), FAnnotationRows.size() * Height + 2 * BandPad));
 }
 
 // The band's height is the chart's top margin: the legend and the plot

@@ -7,12 +7,11 @@
 
 #include <QAreaSeries>
 #include <QChartView>
+#include <QLineSeries>
 #include <QList>
 #include <QPointF>
 #include <QStringList>
-#include <QLineSeries>
 #include <QValueAxis>
-#include <QStringList>
 #include <array>
 #include <limits>
 #include <optional>

@@ -13,10 +13,8 @@ bool IsDiscreteLaw(model::TDistType Type) {
         case distHYPGEOMETRIC:
         case distNEGBINOM:
         case distPOISSON:
-        case distUNIFORMD:
-            return true;
-        default:
-            return false;
+        case distUNIFORMD: return true;
+        default: return false;
     }
 }
 

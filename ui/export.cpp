@@ -16,8 +16,8 @@ namespace quantiva {
 namespace {
 
 [[noreturn]] void Fail(const QString& Path, const QString& Reason) {
-    throw std::runtime_error(ToStdString(QStringLiteral("Cannot save \"%1\": %2")
-                                             .arg(QDir::toNativeSeparators(Path), Reason)));
+    throw std::runtime_error(ToStdString(
+        QStringLiteral("Cannot save \"%1\": %2").arg(QDir::toNativeSeparators(Path), Reason)));
 }
 
 // Opens Path's temporary file, lets Write fill it, then renames it over

@@ -4,10 +4,10 @@
 #include "ui/frame_dist.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -55,7 +55,8 @@ TFrameDist::TFrameDist(uicore::TInputDialog& Dialog, uicore::TErrorBox& ErrorBox
 TFrameDist::~TFrameDist() {
     // The child widgets outlive this destructor's body; none of their last
     // signals may reach the handlers, whose core is gone by then.
-    for (QObject* Child : findChildren<QObject*>()) QObject::disconnect(Child, nullptr, this, nullptr);
+    for (QObject* Child : findChildren<QObject*>())
+        QObject::disconnect(Child, nullptr, this, nullptr);
 }
 
 QWidget* TFrameDist::BuildListPanel() {
@@ -63,7 +64,8 @@ QWidget* TFrameDist::BuildListPanel() {
     Panel2->setFixedWidth(ListPanelWidth);
     ListBoxDist = new QListWidget(Panel2);
     ListBoxDist->setObjectName(QStringLiteral("ListBoxDist"));
-    for (const char* Entry : uicore::DistListEntries) ListBoxDist->addItem(QString::fromUtf8(Entry));
+    for (const char* Entry : uicore::DistListEntries)
+        ListBoxDist->addItem(QString::fromUtf8(Entry));
     Button1 = ArrowButton(QStringLiteral("<"), Panel2);
     Button2 = ArrowButton(QStringLiteral(">"), Panel2);
     auto* Arrows = new QHBoxLayout;
@@ -101,7 +103,8 @@ QWidget* TFrameDist::BuildEditPanel() {
     ListViewParams->viewport()->installEventFilter(this);
     ListViewParams->installEventFilter(this);
 
-    LabelDec = new QLabel(QString::fromStdString(uicore::DecimalsLabelText(DecimalsAtStart)), Panel1);
+    LabelDec =
+        new QLabel(QString::fromStdString(uicore::DecimalsLabelText(DecimalsAtStart)), Panel1);
     TrackBarDec = new QSlider(Qt::Horizontal, Panel1);
     TrackBarDec->setRange(DecimalsMin, DecimalsMax);
     TrackBarDec->setValue(DecimalsAtStart);
@@ -189,12 +192,10 @@ void TFrameDist::Connect() {
     connect(EditNumPoints, &QLineEdit::textChanged, this, [this](const QString& Text) {
         Run([&] { FCore.EditNumPointsChange(ToStdString(Text)); });
     });
-    connect(EditLB, &QLineEdit::textChanged, this, [this](const QString& Text) {
-        Run([&] { FCore.EditLBChange(ToStdString(Text)); });
-    });
-    connect(EditUB, &QLineEdit::textChanged, this, [this](const QString& Text) {
-        Run([&] { FCore.EditUBChange(ToStdString(Text)); });
-    });
+    connect(EditLB, &QLineEdit::textChanged, this,
+            [this](const QString& Text) { Run([&] { FCore.EditLBChange(ToStdString(Text)); }); });
+    connect(EditUB, &QLineEdit::textChanged, this,
+            [this](const QString& Text) { Run([&] { FCore.EditUBChange(ToStdString(Text)); }); });
 }
 
 template <class THandler>
@@ -261,8 +262,9 @@ void TFrameDist::ShowOptionErrors() {
     for (const auto& [Edit, Which] : Edits) {
         const QString Message = ToQString(FCore.OptionError(Which));
         // An empty style sheet gives the edit its own frame back.
-        Edit->setStyleSheet(Message.isEmpty() ? QString()
-                                              : QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
+        Edit->setStyleSheet(Message.isEmpty()
+                                ? QString()
+                                : QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
         Edit->setToolTip(Message);
         if (!Message.isEmpty()) Messages << ToQString(uicore::ErrorBoxText(ToStdString(Message)));
     }
@@ -272,9 +274,16 @@ void TFrameDist::ShowOptionErrors() {
 
 // The spin buttons take no focus: the arrow keys in the point count step it.
 QList<QWidget*> TFrameDist::TabOrder() const {
-    return {ListBoxDist, Button1, Button2, ListViewParams, TrackBarDec,
-            RadioGroupOutItems->button(0), RadioGroupOutItems->button(1),
-            EditNumPoints, EditLB, EditUB};
+    return {ListBoxDist,
+            Button1,
+            Button2,
+            ListViewParams,
+            TrackBarDec,
+            RadioGroupOutItems->button(0),
+            RadioGroupOutItems->button(1),
+            EditNumPoints,
+            EditLB,
+            EditUB};
 }
 
 void TFrameDist::ShowRows() {
@@ -285,8 +294,8 @@ void TFrameDist::ShowRows() {
         return A.Name == B.Name && A.TypeText == B.TypeText && A.ValidRange == B.ValidRange;
     };
     const bool OnlyValuesChanged =
-        std::equal(FShownRows.begin(), FShownRows.end(), FCore.Rows().begin(),
-                   FCore.Rows().end(), SameParameter);
+        std::equal(FShownRows.begin(), FShownRows.end(), FCore.Rows().begin(), FCore.Rows().end(),
+                   SameParameter);
     FShownRows = FCore.Rows();
     if (OnlyValuesChanged) {
         // An edit: the value texts change in place, so the selected row
@@ -298,9 +307,9 @@ void TFrameDist::ShowRows() {
     }
     ListViewParams->clear();
     for (const uicore::TParamRow& Row : FShownRows)
-        ListViewParams->addTopLevelItem(new QTreeWidgetItem(
-            {ToQString(Row.Name), ToQString(Row.TypeText), ToQString(Row.ValidRange),
-             ToQString(Row.ValueText)}));
+        ListViewParams->addTopLevelItem(
+            new QTreeWidgetItem({ToQString(Row.Name), ToQString(Row.TypeText),
+                                 ToQString(Row.ValidRange), ToQString(Row.ValueText)}));
 }
 
 }  // namespace quantiva

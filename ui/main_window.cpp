@@ -83,7 +83,8 @@ void TfrmQuantiva::FormCreate() {
     aShowCDF = NewAction("aShowCDF", "Chart", QStringLiteral("Show CDF"));
     aAdditionalInfo = NewAction("aAdditionalInfo", "Chart", QStringLiteral("Additional info"));
     aGetpValue = NewAction("aGetpValue", "Calculation", QStringLiteral("ICDF"));
-    for (QAction* Check : {aShowPDF, aShowCDF, aAdditionalInfo, aGetpValue}) Check->setCheckable(true);
+    for (QAction* Check : {aShowPDF, aShowCDF, aAdditionalInfo, aGetpValue})
+        Check->setCheckable(true);
     for (QAction* Check : {aShowPDF, aShowCDF, aAdditionalInfo}) Check->setChecked(true);
 
     FrameDist1 = new TFrameDist(FDialog, FErrorBox, FDecimalSeparator);
@@ -243,7 +244,8 @@ void TfrmQuantiva::Connect() {
     connect(SpeedButtonICDF, &QToolButton::clicked, aGetpValue, &QAction::trigger);
     connect(SpeedButtonPDFCDF, &QToolButton::clicked, this, [this] { SpeedButtonPDFCDFClick(); });
     connect(PanelQuery->ButtonAsk, &QPushButton::clicked, this, [this] { ButtonAskClick(); });
-    connect(PanelQuery->ButtonSummary, &QPushButton::clicked, this, [this] { ButtonSummaryClick(); });
+    connect(PanelQuery->ButtonSummary, &QPushButton::clicked, this,
+            [this] { ButtonSummaryClick(); });
     FrameDist1->SetRadioGroupOutClicked(
         [this](std::int32_t ItemIndex) { FrameDist1RadioGroupOutClick(ItemIndex); });
 }
@@ -255,14 +257,15 @@ void TfrmQuantiva::ConnectKeyboard() {
     for (QLineEdit* Edit : {FrameDist1->EditNumPoints, FrameDist1->EditLB, FrameDist1->EditUB})
         connect(Edit, &QLineEdit::returnPressed, aCalculate, &QAction::trigger);
     // The decimals change the annotation's numbers.
-    connect(FrameDist1->TrackBarDec, &QSlider::valueChanged, Chart1, &TChartView::AnnotationChanged);
+    connect(FrameDist1->TrackBarDec, &QSlider::valueChanged, Chart1,
+            &TChartView::AnnotationChanged);
     // Top to bottom, left to right: the editor, the page shown, its tabs,
     // then the command buttons and the question panel at the foot.
     QList<QWidget*> Order = FrameDist1->TabOrder();
     Order << MemoResults << CheckBox4 << CheckBox1 << CheckBox2 << CheckBox3 << PageControl1
           << SpeedButtonPDFCDF << SpeedButtonICDF << SpeedButtonCalc << SpeedButton1
-          << PanelQuery->ComboKind << PanelQuery->EditA << PanelQuery->EditB << PanelQuery->ButtonAsk
-          << PanelQuery->ButtonSummary;
+          << PanelQuery->ComboKind << PanelQuery->EditA << PanelQuery->EditB
+          << PanelQuery->ButtonAsk << PanelQuery->ButtonSummary;
     for (qsizetype I = 1; I < Order.size(); ++I) setTabOrder(Order[I - 1], Order[I]);
 }
 
@@ -307,8 +310,8 @@ void TfrmQuantiva::aCalculateExecute() {
         EndRun();
         Calculated();
         if (Outcome.Cancelled)
-            LabelStatus->setText(ToQString(
-                uicore::CancelledText(Outcome.Rows, FDistribution->NumPoints())));
+            LabelStatus->setText(
+                ToQString(uicore::CancelledText(Outcome.Rows, FDistribution->NumPoints())));
     });
     // A close asked for during the range happens now that it is over.
     if (std::exchange(FCloseRequested, false))

@@ -71,7 +71,7 @@ public:
     QToolButton* SpeedButtonICDF;
     QToolButton* SpeedButtonCalc;
     QToolButton* SpeedButton1;
-    QSplitter* Splitter1;       // the frame beside the pages
+    QSplitter* Splitter1;  // the frame beside the pages
     TAppMenu* Menu1;
     QLabel* LabelStatus;        // says that a range was cancelled, and where
     QProgressBar* ProgressBar;  // points done of n, while a long range runs

@@ -32,7 +32,8 @@ constexpr TKindEntry KindEntries[] = {
 TQueryPanel::TQueryPanel(char DecimalSeparator, QWidget* Parent)
     : QWidget(Parent), FDecimalSeparator(DecimalSeparator) {
     ComboKind = new QComboBox(this);
-    for (const TKindEntry& Entry : KindEntries) ComboKind->addItem(QString::fromLatin1(Entry.Caption));
+    for (const TKindEntry& Entry : KindEntries)
+        ComboKind->addItem(QString::fromLatin1(Entry.Caption));
     LabelA = new QLabel(this);
     EditA = new QLineEdit(this);
     LabelB = new QLabel(QStringLiteral("b"), this);
@@ -50,7 +51,8 @@ TQueryPanel::TQueryPanel(char DecimalSeparator, QWidget* Parent)
     Row->addWidget(ButtonAsk);
     Row->addStretch();
     Row->addWidget(ButtonSummary);
-    connect(ComboKind, &QComboBox::currentIndexChanged, this, [this](int Index) { KindChanged(Index); });
+    connect(ComboKind, &QComboBox::currentIndexChanged, this,
+            [this](int Index) { KindChanged(Index); });
     ComboKind->setCurrentIndex(static_cast<int>(TQueryKind::Between));
     KindChanged(ComboKind->currentIndex());
 }

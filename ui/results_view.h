@@ -65,10 +65,10 @@ private:
     int CharWidth() const;
 
     std::string FText;
-    std::vector<std::size_t> FLineStart;     // offset of each line in FText
-    std::size_t FShownCount = 0;             // lines shown so far
+    std::vector<std::size_t> FLineStart;  // offset of each line in FText
+    std::size_t FShownCount = 0;          // lines shown so far
     TResultsColumns FColumns;
-    std::size_t FAnchor = 0;                 // selection: whole lines
+    std::size_t FAnchor = 0;  // selection: whole lines
     std::size_t FCursor = 0;
     bool FHasSelection = false;
 };

@@ -53,7 +53,8 @@ uicore::TWindowState TfrmQuantiva::State() const {
     uicore::TWindowState State;
     State.DistIndex = static_cast<std::int32_t>(FDistribution->DistType());
     const model::TProbParameters& Params = FDistribution->DistParams();
-    for (std::int32_t I = 0; I < Params.Count(); ++I) State.Values.push_back(Params.Items(I).Value());
+    for (std::int32_t I = 0; I < Params.Count(); ++I)
+        State.Values.push_back(Params.Items(I).Value());
     State.Decimals = FDistribution->Decimals();
     State.Single = FDistribution->CalculateSinglePoint();
     State.NumPoints = FDistribution->NumPoints();

@@ -83,9 +83,10 @@ void Startup(const QString& Program) {
         Child.waitForFinished(60000);
         Ms.push_back(Child.readAllStandardOutput().trimmed().toDouble());
     }
-    std::printf("start-up to first paint, with a settings file: median %.1f ms, max %.1f ms "
-                "(%d runs)\n",
-                Quantile(Ms, 0.5), Quantile(Ms, 1), StartupRuns);
+    std::printf(
+        "start-up to first paint, with a settings file: median %.1f ms, max %.1f ms "
+        "(%d runs)\n",
+        Quantile(Ms, 0.5), Quantile(Ms, 1), StartupRuns);
 }
 
 void Readout(int Dist, const char* LB, const char* UB) {
@@ -112,10 +113,11 @@ void Readout(int Dist, const char* LB, const char* UB) {
         Viewport->repaint();
         Ms.push_back(MsSince(Start));
     }
-    std::printf("%-8s 1,000,000 points, readout redraw per mouse move: median %.2f ms, "
-                "95%% %.2f ms, max %.2f ms (%d moves, chart %dx%d)\n",
-                Dist == 19 ? "Poisson" : "Normal", Quantile(Ms, 0.5), Quantile(Ms, 0.95),
-                Quantile(Ms, 1), Moves, Viewport->width(), Viewport->height());
+    std::printf(
+        "%-8s 1,000,000 points, readout redraw per mouse move: median %.2f ms, "
+        "95%% %.2f ms, max %.2f ms (%d moves, chart %dx%d)\n",
+        Dist == 19 ? "Poisson" : "Normal", Quantile(Ms, 0.5), Quantile(Ms, 0.95), Quantile(Ms, 1),
+        Moves, Viewport->width(), Viewport->height());
 }
 
 }  // namespace

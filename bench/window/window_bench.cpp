@@ -13,10 +13,10 @@
 // decides when the window asks before calculating.
 //   quantiva-window-bench [N ...]          default: 100000 1000000
 #include <fcntl.h>
-#include <time.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -91,7 +91,9 @@ TRun Measure(const std::vector<std::string>& Argv, bool KeepOutput = false) {
         if (wait4(Child, &Status, 0, &Usage) == Child) {
             Run.Seconds = std::chrono::duration<double>(TClock::now() - Start).count();
             Run.PeakMB = static_cast<double>(Usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
-            const auto Cpu = [](const timeval& T) { return static_cast<double>(T.tv_sec) + T.tv_usec * 1e-6; };
+            const auto Cpu = [](const timeval& T) {
+                return static_cast<double>(T.tv_sec) + T.tv_usec * 1e-6;
+            };
             Run.CpuSeconds = Cpu(Usage.ru_utime) + Cpu(Usage.ru_stime);
             Run.Ok = WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
         }
@@ -121,7 +123,8 @@ struct TChildWindow {
         QApplication::setApplicationName(QStringLiteral("Quantiva"));
         Window.show();
         QApplication::processEvents();
-        Window.FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distNORMAL));
+        Window.FrameDist1->ListBoxDist->setCurrentRow(
+            static_cast<int>(model::TDistType::distNORMAL));
         Window.FrameDist1->EditLB->setText(QString::fromLatin1(LowerBound));
         Window.FrameDist1->EditUB->setText(QString::fromLatin1(UpperBound));
         Window.FrameDist1->EditNumPoints->setText(Points);
@@ -191,13 +194,16 @@ int RunOverhead(int argc, char** argv, const QString& Points, int Repeats) {
                     Points.toLatin1().constData(), K == 0 ? "wall" : "cpu", O, W,
                     100.0 * (W - O) / O, OMin, WMin, 100.0 * (WMin - OMin) / OMin);
     }
-    return Child.Window.MemoResults->LineCount() == static_cast<std::size_t>(Points.toInt()) + 7 ? 0 : 1;
+    return Child.Window.MemoResults->LineCount() == static_cast<std::size_t>(Points.toInt()) + 7
+               ? 0
+               : 1;
 }
 
 // Starts the range, presses Cancel from another thread after AfterSeconds
 // (the click waits in the event queue like a person's), and times the
 // window from that press until it is enabled and repainted.
-int RunCancel(int argc, char** argv, const QString& Points, double AfterSeconds, bool ChartInFront) {
+int RunCancel(int argc, char** argv, const QString& Points, double AfterSeconds,
+              bool ChartInFront) {
     TChildWindow Child(argc, argv, Points);
     quantiva::TfrmQuantiva& Window = Child.Window;
     if (ChartInFront) Window.PageControl1->setCurrentWidget(Window.TabSheetChart);
@@ -207,10 +213,13 @@ int RunCancel(int argc, char** argv, const QString& Points, double AfterSeconds,
     std::thread Presser([&] {
         std::this_thread::sleep_for(std::chrono::duration<double>(AfterSeconds));
         Pressed = TClock::now().time_since_epoch().count();
-        QMetaObject::invokeMethod(Window.ButtonCancel, [&] {
-            Handled = TClock::now();
-            Window.ButtonCancel->click();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            Window.ButtonCancel,
+            [&] {
+                Handled = TClock::now();
+                Window.ButtonCancel->click();
+            },
+            Qt::QueuedConnection);
     });
     Window.SpeedButtonCalc->click();  // returns when the range has ended
     QApplication::processEvents();
@@ -243,17 +252,20 @@ int RunMemory(int argc, char** argv, const QString& Points, int Decimals, bool I
         Child.Window.SpeedButtonICDF->click();
     }
     Child.Calculate();
-    return Child.Window.MemoResults->LineCount() == static_cast<std::size_t>(Points.toInt()) + 7 ? 0 : 1;
+    return Child.Window.MemoResults->LineCount() == static_cast<std::size_t>(Points.toInt()) + 7
+               ? 0
+               : 1;
 }
 
 bool CompareWithCli(const std::vector<std::string>& Sizes) {
     const std::string Self = "/proc/self/exe";
-    std::printf("Normal range -5..5, best of several runs each; window: from the Calculate click to the\n"
-                "chart painted (process: the whole window process, Qt's start-up included); CPU: user and\n"
-                "system time of the same, which a loaded machine does not stretch\n");
-    std::printf("%-8s %4s %9s %9s %9s %8s %8s %6s %6s %7s %6s %7s %7s\n", "points", "runs", "window s",
-                "process s", "window MB", "cli s", "cli MB", "ratio", "limit", "result", "cpu w", "cpu cli",
-                "cpu");
+    std::printf(
+        "Normal range -5..5, best of several runs each; window: from the Calculate click to the\n"
+        "chart painted (process: the whole window process, Qt's start-up included); CPU: user and\n"
+        "system time of the same, which a loaded machine does not stretch\n");
+    std::printf("%-8s %4s %9s %9s %9s %8s %8s %6s %6s %7s %6s %7s %7s\n", "points", "runs",
+                "window s", "process s", "window MB", "cli s", "cli MB", "ratio", "limit", "result",
+                "cpu w", "cpu cli", "cpu");
     bool Ok = true;
     for (const std::string& N : Sizes) {
         const long Count = std::atol(N.c_str());
@@ -264,9 +276,11 @@ bool CompareWithCli(const std::vector<std::string>& Sizes) {
         bool RunsOk = true;
         for (int R = 0; R < Runs; ++R) {
             const TRun Window = Measure({Self, WindowChild, N}, true);
-            const TRun Cli = Measure({QUANTIVA_CLI_PATH, "Normal", "--range", LowerBound, UpperBound, N});
+            const TRun Cli =
+                Measure({QUANTIVA_CLI_PATH, "Normal", "--range", LowerBound, UpperBound, N});
             RunsOk = RunsOk && Window.Ok && Cli.Ok;
-            if (!Window.Ok) std::printf("  a window run failed or wrote the wrong number of rows\n");
+            if (!Window.Ok)
+                std::printf("  a window run failed or wrote the wrong number of rows\n");
             if (!Cli.Ok) std::printf("  a quantiva-cli run failed\n");
             double Wall = 1e300, Cpu = 1e300;
             std::sscanf(Window.Out.c_str(), "%lf %lf", &Wall, &Cpu);
@@ -280,9 +294,10 @@ bool CompareWithCli(const std::vector<std::string>& Sizes) {
         }
         const double Ratio = WindowBest / CliBest;
         const bool Passed = RunsOk && Ratio <= Limit;
-        std::printf("%-8s %4d %9.3f %9.3f %9.1f %8.3f %8.1f %6.2f %6.1f %7s %6.3f %7.3f %7s\n", N.c_str(),
-                    Runs, WindowBest, ProcessBest, WindowMB, CliBest, CliMB, Ratio, Limit, Verdict(Passed),
-                    WindowCpu, CliCpu, Verdict(WindowCpu / CliCpu <= Limit));
+        std::printf("%-8s %4d %9.3f %9.3f %9.1f %8.3f %8.1f %6.2f %6.1f %7s %6.3f %7.3f %7s\n",
+                    N.c_str(), Runs, WindowBest, ProcessBest, WindowMB, CliBest, CliMB, Ratio,
+                    Limit, Verdict(Passed), WindowCpu, CliCpu,
+                    Verdict(WindowCpu / CliCpu <= Limit));
         Ok = Ok && Passed;
     }
     return Ok;
@@ -302,17 +317,20 @@ bool RunChild(const std::vector<std::string>& Argv) {
 
 bool ProgressOverhead() {
     constexpr const char* Repeats = "9";
-    std::printf("\nprogress machinery, Normal range, calculate + repaint in one window; "
-                "%s runs each, interleaved\n", Repeats);
+    std::printf(
+        "\nprogress machinery, Normal range, calculate + repaint in one window; "
+        "%s runs each, interleaved\n",
+        Repeats);
     std::printf("%-10s %-5s %10s %10s %10s  %10s %10s %10s\n", "points", "time", "median w/o",
                 "with", "overhead", "min w/o", "with", "overhead");
     return RunChild({"/proc/self/exe", OverheadChild, "1000000", Repeats});
 }
 
 bool CancelLatency() {
-    std::printf("\nCancel pressed during a 5,000,000-point Normal range: waiting in the queue"
-                " until the next turn, then until the window is enabled and repainted; limit %.0f ms\n",
-                CancelLimitMs);
+    std::printf(
+        "\nCancel pressed during a 5,000,000-point Normal range: waiting in the queue"
+        " until the next turn, then until the window is enabled and repainted; limit %.0f ms\n",
+        CancelLimitMs);
     std::printf("%-8s %-8s %8s %12s %12s %12s %12s %7s\n", "points", "page", "after s", "rows kept",
                 "queued ms", "ending ms", "to ready ms", "result");
     bool Ok = true;
@@ -343,9 +361,10 @@ bool MemoryPerPoint() {
             Ok = Ok && A.Ok && B.Ok;
         }
     }
-    std::printf("asks before a range above %.0f MB: %.1f million points of PDF+CDF at 4 decimals\n",
-                uicore::ConfirmAboveBytes / 1e6,
-                uicore::ConfirmAboveBytes / uicore::RangeBytes(1, 4, uicore::TCalcMode::PdfCdf) / 1e6);
+    std::printf(
+        "asks before a range above %.0f MB: %.1f million points of PDF+CDF at 4 decimals\n",
+        uicore::ConfirmAboveBytes / 1e6,
+        uicore::ConfirmAboveBytes / uicore::RangeBytes(1, 4, uicore::TCalcMode::PdfCdf) / 1e6);
     return Ok;
 }
 
@@ -353,7 +372,8 @@ bool MemoryPerPoint() {
 
 int main(int argc, char** argv) {
     const std::string Mode = argc > 1 ? argv[1] : "";
-    if (argc == 3 && Mode == WindowChild) return RunWindow(argc, argv, QString::fromLatin1(argv[2]));
+    if (argc == 3 && Mode == WindowChild)
+        return RunWindow(argc, argv, QString::fromLatin1(argv[2]));
     if (argc == 4 && Mode == OverheadChild)
         return RunOverhead(argc, argv, QString::fromLatin1(argv[2]), std::atoi(argv[3]));
     if (argc == 5 && Mode == CancelChild)

@@ -51,7 +51,8 @@ TEST(FindDistType, ListEntriesLooselyWritten) {
 }
 
 TEST(FindDistType, UnknownNamesListTheValidOnes) {
-    for (const char* name : {"", "26", "-1", "norm", "gauss", "1e1", "999999999999999999999", "---"}) {
+    for (const char* name :
+         {"", "26", "-1", "norm", "gauss", "1e1", "999999999999999999999", "---"}) {
         try {
             cli::FindDistType(name);
             ADD_FAILURE() << "accepted '" << name << "'";
@@ -80,8 +81,8 @@ TEST(ParseArguments, DefaultsAreTheWindowsStart) {
 }
 
 TEST(ParseArguments, OptionsAndAssignments) {
-    const auto r = cli::ParseArguments(
-        Args({"normal", "mu=-1", "sigma=2.5", "--range", "-5", "5", "1000000", "--decimals", "8", "--csv"}));
+    const auto r = cli::ParseArguments(Args({"normal", "mu=-1", "sigma=2.5", "--range", "-5", "5",
+                                             "1000000", "--decimals", "8", "--csv"}));
     EXPECT_EQ(r.LB, -5.0);
     EXPECT_EQ(r.UB, 5.0);
     EXPECT_EQ(r.NumPoints, 1000000);
@@ -127,7 +128,8 @@ TEST(ParseArguments, BadInputIsRejectedWithAMessage) {
         {Args({"normal", "--at", "abc"}), "'abc' is not a valid floating point value"},
         {Args({"normal", "--p", "-"}), "'-' is not a valid floating point value"},
         {Args({"normal", "--range", "0", "1", "2.5"}), "'2.5' is not a valid integer value"},
-        {Args({"normal", "--range", "0", "1e5000", "5"}), "'1e5000' is not a valid floating point value"},
+        {Args({"normal", "--range", "0", "1e5000", "5"}),
+         "'1e5000' is not a valid floating point value"},
         {Args({"normal", "--decimals", "1"}), "--decimals must be 2 to 16"},
         {Args({"normal", "--decimals", "17"}), "--decimals must be 2 to 16"},
         {Args({"normal", "--decimals", "4.5"}), "'4.5' is not a valid integer value"},
@@ -162,7 +164,8 @@ struct Configured {
 };
 
 TEST(Configure, SetsTypeParametersAndRange) {
-    Configured c({"binomial", "N=12", "P=0.25", "x=3.5", "--range", "2", "-2", "0", "--decimals", "6"});
+    Configured c(
+        {"binomial", "N=12", "P=0.25", "x=3.5", "--range", "2", "-2", "0", "--decimals", "6"});
     EXPECT_EQ(c.dist.DistType(), TDistType::distBINOM);
     EXPECT_EQ(c.dist.DistParams().Items(0).Value(), 3.5);
     EXPECT_EQ(c.dist.DistParams().Items(1).Value(), 12.0);
@@ -224,17 +227,32 @@ namespace {
 // The CSV numbers against the standard library's "%.17g" conversion.
 TEST(CsvNumber, WritesWhatPrintfG17Writes) {
     std::mt19937_64 rng(17);
-    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.1, 1e-5, 1e-4, 9.9999999999999991e-5, 1e16, 1e17,
-                                  9.9999999999999998e16, 123456789012345678.0, 5e-324, 1.7976931348623157e308};
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  1.0,
+                                  -1.0,
+                                  0.1,
+                                  1e-5,
+                                  1e-4,
+                                  9.9999999999999991e-5,
+                                  1e16,
+                                  1e17,
+                                  9.9999999999999998e16,
+                                  123456789012345678.0,
+                                  5e-324,
+                                  1.7976931348623157e308};
     for (int i = 0; i < 200000; ++i) values.push_back(std::bit_cast<double>(rng()));
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
-    for (int i = 0; i < 200000; ++i) values.push_back(unit(rng) * std::pow(10.0, static_cast<int>(rng() % 30) - 8));
+    for (int i = 0; i < 200000; ++i)
+        values.push_back(unit(rng) * std::pow(10.0, static_cast<int>(rng() % 30) - 8));
     for (const double v : values) {
         if (std::isnan(v) || std::isinf(v)) continue;
         char got[32], want[32];
         const std::string_view g(got, uicore::CsvNumber(got, v));
-        const std::string_view w(want, static_cast<std::size_t>(
-                                           std::to_chars(want, want + 32, v, std::chars_format::general, 17).ptr - want));
+        const std::string_view w(
+            want,
+            static_cast<std::size_t>(
+                std::to_chars(want, want + 32, v, std::chars_format::general, 17).ptr - want));
         ASSERT_EQ(g, w) << std::hexfloat << v;
     }
 }
@@ -243,7 +261,8 @@ TEST(CsvNumber, SpecialValues) {
     const struct {
         double value;
         const char* text;
-    } cases[] = {{std::numeric_limits<double>::quiet_NaN(), "NaN"}, {INFINITY, "Inf"}, {-INFINITY, "-Inf"}};
+    } cases[] = {
+        {std::numeric_limits<double>::quiet_NaN(), "NaN"}, {INFINITY, "Inf"}, {-INFINITY, "-Inf"}};
     for (const auto& c : cases) {
         char text[32];
         EXPECT_EQ(std::string_view(text, uicore::CsvNumber(text, c.value)), c.text);

@@ -43,7 +43,8 @@ TEST(CliQueries, Goldens) {
         {{"chisquared", "nu=1", "--above", "100"},
          "Chi-Squared distribution\nnu= 1\nCalculating a probability\n" + Rule +
              "\nP(X > 100.0000) = 1.5240e-23\n" + Rule + "\n"},
-        {{"chisquared", "nu=1", "--above", "100", "--csv"}, "b,P(X>b)\n100,1.5239706048321051e-23\n"},
+        {{"chisquared", "nu=1", "--above", "100", "--csv"},
+         "b,P(X>b)\n100,1.5239706048321051e-23\n"},
         {{"normal", "--central", "0.95", "--decimals", "16"},
          "Normal distribution\nmu= 0.0000000000000000\nsigma= 1.0000000000000000\n"
          "Calculating the central interval\n" +

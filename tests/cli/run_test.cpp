@@ -41,17 +41,19 @@ TEST(CliRun, GoldenRange) {
     const auto r = RunInProcess({"uniform", "a=0", "b=2", "--range", "0", "1", "4"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, "Uniform distribution\n"
-                     "a= 0.0000\n"
-                     "b= 2.0000\n"
-                     "Calculating PDF and CDF\n"
-                     "x\t\tPDF(x)\t\tCDF(x)\n" +
-                         Rule + "\n"
-                                "0.0000\t\t0.5000\t\t0.0000\n"
-                                "0.2500\t\t0.5000\t\t0.1250\n"
-                                "0.5000\t\t0.5000\t\t0.2500\n"
-                                "0.7500\t\t0.5000\t\t0.3750\n" +
-                         Rule + "\n");
+    EXPECT_EQ(r.out,
+              "Uniform distribution\n"
+              "a= 0.0000\n"
+              "b= 2.0000\n"
+              "Calculating PDF and CDF\n"
+              "x\t\tPDF(x)\t\tCDF(x)\n" +
+                  Rule +
+                  "\n"
+                  "0.0000\t\t0.5000\t\t0.0000\n"
+                  "0.2500\t\t0.5000\t\t0.1250\n"
+                  "0.5000\t\t0.5000\t\t0.2500\n"
+                  "0.7500\t\t0.5000\t\t0.3750\n" +
+                  Rule + "\n");
 }
 
 TEST(CliRun, GoldenCsv) {
@@ -67,12 +69,14 @@ TEST(CliRun, GoldenCsv) {
 TEST(CliRun, GoldenInverse) {
     const auto single = RunInProcess({"uniform", "a=0", "b=4", "--p", "0.25", "--decimals", "2"});
     EXPECT_EQ(single.status, 0);
-    EXPECT_EQ(single.out, "Uniform distribution\na= 0.00\nb= 4.00\nCalculating x(p)\np\t\tx(p)\n" + Rule +
-                              "\n0.25\t\t1.00\n" + Rule + "\n");
-    const auto csv = RunInProcess({"exponential", "lambda=4", "--icdf", "--range", "0", "1.5", "3", "--csv"});
+    EXPECT_EQ(single.out, "Uniform distribution\na= 0.00\nb= 4.00\nCalculating x(p)\np\t\tx(p)\n" +
+                              Rule + "\n0.25\t\t1.00\n" + Rule + "\n");
+    const auto csv =
+        RunInProcess({"exponential", "lambda=4", "--icdf", "--range", "0", "1.5", "3", "--csv"});
     EXPECT_EQ(csv.status, 0);
     EXPECT_EQ(csv.out, "p,x(p)\n0,0\n0.5,2.7725887222397811\n1,Inf\n");
-    const auto text = RunInProcess({"exponential", "lambda=4", "--icdf", "--range", "0.75", "1.5", "3"});
+    const auto text =
+        RunInProcess({"exponential", "lambda=4", "--icdf", "--range", "0.75", "1.5", "3"});
     EXPECT_NE(text.out.find("\n1.0000\t\tINF\n1.2500\t\tNAN\n"), std::string::npos) << text.out;
 }
 
@@ -80,8 +84,9 @@ TEST(CliRun, ListShowsEveryDistributionAndParameter) {
     const auto r = RunInProcess({"--list"});
     EXPECT_EQ(r.status, 0);
     for (const char* fragment :
-         {" 0  Beta", "\"Beta\"", "25  Weibull", "\"Student(T)\"", "\"Exponential\"", "4  ChiSquared",
-          "\"Chi-Squared\"", "24  Uniform (discrete)", "0=<x<=1", "lambda>0", "-2.1", "integer", "b<>0"})
+         {" 0  Beta", "\"Beta\"", "25  Weibull", "\"Student(T)\"", "\"Exponential\"",
+          "4  ChiSquared", "\"Chi-Squared\"", "24  Uniform (discrete)", "0=<x<=1", "lambda>0",
+          "-2.1", "integer", "b<>0"})
         EXPECT_NE(r.out.find(fragment), std::string::npos) << fragment;
     for (int i = 0; i < model::DistTypeCount; ++i) {
         char heading[64];
@@ -94,8 +99,8 @@ TEST(CliRun, ListShowsEveryDistributionAndParameter) {
 TEST(CliRun, HelpExplainsEveryOption) {
     const auto r = RunInProcess({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"--icdf", "--at X", "--p P", "--range LB UB N", "--decimals D", "--csv",
-                               "--list", "--help", "NAME=VALUE", "Examples:"})
+    for (const char* option : {"--icdf", "--at X", "--p P", "--range LB UB N", "--decimals D",
+                               "--csv", "--list", "--help", "NAME=VALUE", "Examples:"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -129,9 +134,11 @@ Result RunProgram(const std::string& args) {
     char errName[] = "/tmp/qcli_errXXXXXX";
     const int outFd = mkstemp(outName);
     const int errFd = mkstemp(errName);
-    const std::string command = std::string(QUANTIVA_CLI_PATH) + " " + args + " >" + outName + " 2>" + errName;
+    const std::string command =
+        std::string(QUANTIVA_CLI_PATH) + " " + args + " >" + outName + " 2>" + errName;
     const int raw = std::system(command.c_str());
-    Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(fdopen(outFd, "r")), ReadAll(fdopen(errFd, "r"))};
+    Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(fdopen(outFd, "r")),
+             ReadAll(fdopen(errFd, "r"))};
     std::remove(outName);
     std::remove(errName);
     return r;
@@ -161,7 +168,8 @@ TEST(CliProgram, ExitStatuses) {
 
 // Output that cannot be written is a failure, not a silent success.
 TEST(CliProgram, FailedWriteExitsWithOne) {
-    const std::string command = std::string(QUANTIVA_CLI_PATH) + " normal --at 0 >/dev/full 2>/dev/null";
+    const std::string command =
+        std::string(QUANTIVA_CLI_PATH) + " normal --at 0 >/dev/full 2>/dev/null";
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 1);
@@ -169,7 +177,8 @@ TEST(CliProgram, FailedWriteExitsWithOne) {
 
 TEST(CliProgram, SameTextAsRun) {
     const auto program = RunProgram("normal mu=1 sigma=2 --range -5 5 20 --decimals 6");
-    const auto inProcess = RunInProcess({"normal", "mu=1", "sigma=2", "--range", "-5", "5", "20", "--decimals", "6"});
+    const auto inProcess =
+        RunInProcess({"normal", "mu=1", "sigma=2", "--range", "-5", "5", "20", "--decimals", "6"});
     EXPECT_EQ(program.status, 0);
     EXPECT_EQ(program.out, inProcess.out);
     EXPECT_EQ(program.out.substr(0, 20), "Normal distribution\n");

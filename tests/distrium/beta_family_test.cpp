@@ -68,8 +68,8 @@ TEST(BetaFamily, DensityMatchesClosedForms) {
     for (double x : xs) {
         const Case cases[] = {
             {x, 1, 1, 1},
-            {x, 2, 3, 12 * x * (1 - x) * (1 - x)},              // 1 / B(2, 3) = 12
-            {x, 0.5, 0.5, 1 / (numkern::Pi * std::sqrt(x * (1 - x)))}, // arcsine law
+            {x, 2, 3, 12 * x * (1 - x) * (1 - x)},                      // 1 / B(2, 3) = 12
+            {x, 0.5, 0.5, 1 / (numkern::Pi * std::sqrt(x * (1 - x)))},  // arcsine law
             {x, 1, 4, 4 * std::pow(1 - x, 3)},
             {x, 5, 1, 5 * std::pow(x, 4)},
         };
@@ -93,7 +93,8 @@ TEST(BetaFamily, DistributionMatchesClosedForms) {
 // meets p to about 1e-10, or p lies within one such step of it.
 TEST(BetaFamily, InverseRoundTrips) {
     constexpr double kStep = 1.4901161193847656e-8;
-    const double shapes[][2] = {{1, 1}, {2, 3}, {0.5, 0.5}, {0.3, 4}, {10, 2}, {50, 60}, {1000, 0.7}};
+    const double shapes[][2] = {{1, 1},  {2, 3},   {0.5, 0.5}, {0.3, 4},
+                                {10, 2}, {50, 60}, {1000, 0.7}};
     for (const auto& s : shapes)
         for (double p : disttest::ProbabilityGrid()) {
             const double a = s[0], b = s[1];

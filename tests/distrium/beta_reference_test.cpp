@@ -27,7 +27,8 @@ std::int32_t Int(double v) { return static_cast<std::int32_t>(v); }
 std::vector<RefRow> Rows(bool Quantiles) {
     std::vector<RefRow> out;
     for (const RefRow& r : kTable)
-        if ((std::string(r.Function).find("Inv") != std::string::npos) == Quantiles) out.push_back(r);
+        if ((std::string(r.Function).find("Inv") != std::string::npos) == Quantiles)
+            out.push_back(r);
     return out;
 }
 
@@ -53,11 +54,15 @@ const std::map<std::string, RefCall> kCalls = {
 
 // Values and densities to R's level: a few ulps, more only where a far tail
 // at a large shape carries the rounding of an exponent in the hundreds.
-TEST(BetaReference, FunctionsMatchMpmath) { testsupport::CheckReferenceTable(Rows(false), kCalls, 64); }
+TEST(BetaReference, FunctionsMatchMpmath) {
+    testsupport::CheckReferenceTable(Rows(false), kCalls, 64);
+}
 
 // A quantile carries the relative error of the function it inverts times
 // the condition number p / (x f(x)), which small shapes make large.
-TEST(BetaReference, QuantilesMatchMpmath) { testsupport::CheckReferenceTable(Rows(true), kCalls, 256); }
+TEST(BetaReference, QuantilesMatchMpmath) {
+    testsupport::CheckReferenceTable(Rows(true), kCalls, 256);
+}
 
 // Through the other tail: CCDF(CDFInv(p)) = 1 - p and CDF(CCDFInv(p)) = 1 - p
 // in the body, where rounding the quantile moves p by an ulp or so.
@@ -90,7 +95,8 @@ TEST(BetaReference, FarTailQuantilesAtLargeShapes) {
         for (double p : {1e-100, 1e-200, 1e-300}) {
             SCOPED_TRACE(::testing::Message() << shape << " p " << p);
             const double x = BetaCDFInv(p, shape, 2 * shape);
-            EXPECT_TRUE(brackets([&](double v) { return BetaCDF(v, shape, 2 * shape); }, x, p, true));
+            EXPECT_TRUE(
+                brackets([&](double v) { return BetaCDF(v, shape, 2 * shape); }, x, p, true));
             const double t = StudentCDFInv(p, shape);
             EXPECT_TRUE(brackets([&](double v) { return StudentCDF(v, shape); }, t, p, true));
             const double u = StudentCCDFInv(p, shape);

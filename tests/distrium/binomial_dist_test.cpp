@@ -54,14 +54,16 @@ TEST(BinomialDist, PointsAndSupportEdges) {
         {"BinomPDF(9.99, 10, 0.3)", BinomPDF(9.99, 10, 0.3), BinomPDF(9, 10, 0.3)},
         {"BinomPDF(-0.5, 10, 0.3)", BinomPDF(-0.5, 10, 0.3), BinomPDF(0, 10, 0.3)},
         {"BinomPDF(5.5, 5, 0.5)", BinomPDF(5.5, 5, 0.5), 0.03125},
-        {"BinomPDF(2.9999999999999996, 10, 0.3)", BinomPDF(2.9999999999999996, 10, 0.3), BinomPDF(3, 10, 0.3)},
+        {"BinomPDF(2.9999999999999996, 10, 0.3)", BinomPDF(2.9999999999999996, 10, 0.3),
+         BinomPDF(3, 10, 0.3)},
         {"BinomPDF(6, 5, 0.5)", BinomPDF(6, 5, 0.5), 0},
         {"BinomPDF(-1, 10, 0.3)", BinomPDF(-1, 10, 0.3), 0},
         {"BinomPDF(-1e300, 10, 0.3)", BinomPDF(-1e300, 10, 0.3), 0},
         {"BinomPDF(-1, 10, 0)", BinomPDF(-1, 10, 0), 0},
         {"BinomPDF(1e300, 10, 0.3)", BinomPDF(1e300, 10, 0.3), 0},
         {"BinomCDF(2.7, 10, 0.3)", BinomCDF(2.7, 10, 0.3), BinomCDF(2, 10, 0.3)},
-        {"BinomCDF(1.9999999999999998, 10, 0.3)", BinomCDF(1.9999999999999998, 10, 0.3), BinomCDF(2, 10, 0.3)},
+        {"BinomCDF(1.9999999999999998, 10, 0.3)", BinomCDF(1.9999999999999998, 10, 0.3),
+         BinomCDF(2, 10, 0.3)},
         {"BinomCDF(-0.5, 10, 0.3)", BinomCDF(-0.5, 10, 0.3), 0},
         {"BinomCDF(-1e300, 10, 0.3)", BinomCDF(-1e300, 10, 0.3), 0},
         {"BinomCDF(10, 10, 0.3)", BinomCDF(10, 10, 0.3), 1},
@@ -77,8 +79,10 @@ TEST(BinomialDist, PointsAndSupportEdges) {
         {"BinomCDF(0, 7, 0)", BinomCDF(0, 7, 0), 1},
         {"BinomCCDF(6, 7, 1)", BinomCCDF(6, 7, 1), 1},
     });
-    EXPECT_NEAR_EPS(BinomCDF(0, 10, 0.3), static_cast<double>(std::pow(1 - static_cast<long double>(0.3), 10)), 8);
-    EXPECT_NEAR_EPS(BinomCCDF(9.5, 10, 0.3), static_cast<double>(std::pow(static_cast<long double>(0.3), 10)), 8);
+    EXPECT_NEAR_EPS(BinomCDF(0, 10, 0.3),
+                    static_cast<double>(std::pow(1 - static_cast<long double>(0.3), 10)), 8);
+    EXPECT_NEAR_EPS(BinomCCDF(9.5, 10, 0.3),
+                    static_cast<double>(std::pow(static_cast<long double>(0.3), 10)), 8);
 }
 
 // C(n, k) p^k (1-p)^(n-k) with the coefficient multiplied out exactly in
@@ -126,8 +130,8 @@ TEST(BinomialDist, LargeTrialCountsGiveTheMass) {
             << "BinomPDF(" << c.x << ", " << c.n << ", " << c.p << ")";
 }
 
-// The upper tails at the answer and at the point before, summed at 40 digits, are 9.919e-11 and 1.0138e-10; the
-// double 0.9999999999 is 1 - 1.00000008e-10.
+// The upper tails at the answer and at the point before, summed at 40 digits, are 9.919e-11
+// and 1.0138e-10; the double 0.9999999999 is 1 - 1.00000008e-10.
 TEST(BinomialDist, QuantileNearOneOverAMillionTrials) {
     EXPECT_EQ(BinomCDFInv(0.9999999999, 1000000, 0.9), 901903);
     EXPECT_EQ(BinomCCDFInv(1.00000008e-10, 1000000, 0.9), 901903);
@@ -137,13 +141,18 @@ TEST(BinomialDist, QuantileNearOneOverAMillionTrials) {
 TEST(BinomialDist, TailsAreSumsOfTheMasses) {
     for (std::int32_t n : {1, 6, 25, 90, 1500, 100000})
         for (double p : {0.02, 0.5, 0.8}) {
-            const disttest::MassSums sums{[=](double k) { return BinomPDF(k, n, p); }, 0, double(n), n * p};
+            const disttest::MassSums sums{[=](double k) { return BinomPDF(k, n, p); }, 0, double(n),
+                                          n * p};
             for (double k = 0; k < n; k += std::ceil(n / 12.0)) {
                 // Relative error means nothing below the normal doubles.
-                if (sums.Cdf(k) >= DBL_MIN)
-                    EXPECT_NEAR_REL(BinomCDF(k, n, p), sums.Cdf(k), 1e-13) << k << ", " << n << ", " << p;
-                if (sums.Ccdf(k) >= DBL_MIN)
-                    EXPECT_NEAR_REL(BinomCCDF(k, n, p), sums.Ccdf(k), 1e-13) << k << ", " << n << ", " << p;
+                if (sums.Cdf(k) >= DBL_MIN) {
+                    EXPECT_NEAR_REL(BinomCDF(k, n, p), sums.Cdf(k), 1e-13)
+                        << k << ", " << n << ", " << p;
+                }
+                if (sums.Ccdf(k) >= DBL_MIN) {
+                    EXPECT_NEAR_REL(BinomCCDF(k, n, p), sums.Ccdf(k), 1e-13)
+                        << k << ", " << n << ", " << p;
+                }
             }
         }
 }
@@ -169,15 +178,18 @@ TEST(BinomialDist, QuantileEnds) {
 TEST(BinomialDist, QuantilesMeetTheirDefinition) {
     for (std::int32_t n : {1, 6, 25, 90, 1500, 100000})
         for (double p : {1e-9, 0.02, 0.5, 0.8}) {
-            const disttest::MassSums sums{[=](double k) { return BinomPDF(k, n, p); }, 0, double(n), n * p};
+            const disttest::MassSums sums{[=](double k) { return BinomPDF(k, n, p); }, 0, double(n),
+                                          n * p};
             const std::string what = "Binomial " + std::to_string(n) + ", " + std::to_string(p);
             disttest::CheckQuantileDefinition(
                 what, [&](double k) { return sums.Cdf(k); }, [&](double k) { return sums.Ccdf(k); },
-                [=](double q) { return BinomCDFInv(q, n, p); }, [=](double q) { return BinomCCDFInv(q, n, p); },
-                1e-12);
+                [=](double q) { return BinomCDFInv(q, n, p); },
+                [=](double q) { return BinomCCDFInv(q, n, p); }, 1e-12);
             disttest::CheckQuantilesInvertOwnTails(
-                what, [=](double k) { return BinomCDF(k, n, p); }, [=](double k) { return BinomCCDF(k, n, p); },
-                [=](double q) { return BinomCDFInv(q, n, p); }, [=](double q) { return BinomCCDFInv(q, n, p); },
+                what, [=](double k) { return BinomCDF(k, n, p); },
+                [=](double k) { return BinomCCDF(k, n, p); },
+                [=](double q) { return BinomCDFInv(q, n, p); },
+                [=](double q) { return BinomCCDFInv(q, n, p); },
                 {0, 1, std::floor(n * p), std::floor(n * p + 2 * std::sqrt(n * p))});
         }
 }
@@ -186,11 +198,16 @@ TEST(BinomialDist, QuantilesMeetTheirDefinition) {
 // n = 2^31 - 1 (these need the incomplete beta function at large shapes).
 TEST(BinomialDist, MatchesReferenceTable) {
     const std::map<std::string, testsupport::RefCall> calls = {
-        {"BinomPDF", [](const auto& a) { return BinomPDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
-        {"BinomCDF", [](const auto& a) { return BinomCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
-        {"BinomCCDF", [](const auto& a) { return BinomCCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
-        {"BinomCDFInv", [](const auto& a) { return BinomCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
-        {"BinomCCDFInv", [](const auto& a) { return BinomCCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomPDF",
+         [](const auto& a) { return BinomPDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomCDF",
+         [](const auto& a) { return BinomCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomCCDF",
+         [](const auto& a) { return BinomCCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomCDFInv",
+         [](const auto& a) { return BinomCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"BinomCCDFInv",
+         [](const auto& a) { return BinomCCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
     };
     // The tails take 1 - p as a double: its rounding, up to half an ulp,
     // comes back multiplied by the exponent of (1 - p) in the mass.

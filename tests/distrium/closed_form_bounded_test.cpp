@@ -75,7 +75,8 @@ struct Triangle {
     double a, b, c;
 };
 
-const Triangle kTriangles[] = {{0, 1, 0.5}, {-1, 3, 1}, {2, 10, 2.5}, {0, 1, 0}, {0, 1, 1}, {-5, -2, -4}};
+const Triangle kTriangles[] = {{0, 1, 0.5}, {-1, 3, 1}, {2, 10, 2.5},
+                               {0, 1, 0},   {0, 1, 1},  {-5, -2, -4}};
 
 // Simpson's rule is exact for the quadratic pieces of the CDF.
 double SimpsonOfDensity(const Triangle& t, double from, double to) {
@@ -145,11 +146,13 @@ TEST(ClosedFormBounded, UniformMatchesItsDefinition) {
 
 TEST(ClosedFormBounded, RoundTrips) {
     for (const Triangle& t : kTriangles)
-        CheckRoundTrip("triangular", [&](double x) { return TriangularCDF(x, t.a, t.b, t.c); },
-                       [&](double p) { return TriangularCDFInv(p, t.a, t.b, t.c); }, 1e-12);
+        CheckRoundTrip(
+            "triangular", [&](double x) { return TriangularCDF(x, t.a, t.b, t.c); },
+            [&](double p) { return TriangularCDFInv(p, t.a, t.b, t.c); }, 1e-12);
     // From a = 0 no rounding of a + (b - a) p hides the small p.
-    CheckRoundTrip("uniform", [](double x) { return UniformCDF(x, 0, 2e-3); },
-                   [](double p) { return UniformCDFInv(p, 0, 2e-3); }, 1e-15);
+    CheckRoundTrip(
+        "uniform", [](double x) { return UniformCDF(x, 0, 2e-3); },
+        [](double p) { return UniformCDFInv(p, 0, 2e-3); }, 1e-15);
 }
 
 }  // namespace

@@ -90,7 +90,8 @@ TEST(ClosedFormLocation, CauchyInverseEndsAreFinite) {
 TEST(ClosedFormLocation, LogWeibullInverseAtOneOverE) {
     for (double a : {-3.0, 0.0, 2.0})
         for (double b : {0.5, 3.0, -2.0})
-            EXPECT_NEAR(LogWeibullCDFInv(std::exp(-1.0), a, b), a, 4e-16 * (std::fabs(a) + std::fabs(b)))
+            EXPECT_NEAR(LogWeibullCDFInv(std::exp(-1.0), a, b), a,
+                        4e-16 * (std::fabs(a) + std::fabs(b)))
                 << "a = " << a << ", b = " << b;
 }
 
@@ -98,9 +99,8 @@ struct Point {
     double x, m, b;
 };
 
-const Point kPoints[] = {{0, 0.25, 1}, {1.5, 0.5, 2}, {-3, 1, 0.7},
-                         {10, 4, 2.5}, {0.2, 0.3, 0.01}, {-1e3, 2e3, 1e3},
-                         {2, -1.5, 0.8}, {-7, -6, 3}};
+const Point kPoints[] = {{0, 0.25, 1},     {1.5, 0.5, 2},    {-3, 1, 0.7},   {10, 4, 2.5},
+                         {0.2, 0.3, 0.01}, {-1e3, 2e3, 1e3}, {2, -1.5, 0.8}, {-7, -6, 3}};
 
 TEST(ClosedFormLocation, MatchesTheCLibrary) {
     for (const Point& c : kPoints) {
@@ -117,8 +117,12 @@ TEST(ClosedFormLocation, MatchesTheCLibrary) {
         // the inner exponential's rounding is multiplied by its size in the
         // lower tail, so the reference is taken in long double.
         const long double zl = (static_cast<long double>(c.x) - c.m) / c.b;
-        EXPECT_NEAR_REL(LogWeibullPDF(c.x, c.m, c.b), static_cast<double>(std::exp(-zl - std::exp(-zl)) / c.b), 1e-15) << z;
-        EXPECT_NEAR_REL(LogWeibullCDF(c.x, c.m, c.b), static_cast<double>(std::exp(-std::exp(-zl))), 1e-15) << z;
+        EXPECT_NEAR_REL(LogWeibullPDF(c.x, c.m, c.b),
+                        static_cast<double>(std::exp(-zl - std::exp(-zl)) / c.b), 1e-15)
+            << z;
+        EXPECT_NEAR_REL(LogWeibullCDF(c.x, c.m, c.b), static_cast<double>(std::exp(-std::exp(-zl))),
+                        1e-15)
+            << z;
     }
 }
 
@@ -134,16 +138,20 @@ TEST(ClosedFormLocation, InversesMatchTheCLibrary) {
 }
 
 TEST(ClosedFormLocation, RoundTrips) {
-    CheckRoundTrip("Cauchy", [](double x) { return CauchyCDF(x, -1, 3); },
-                   [](double p) { return CauchyCDFInv(p, -1, 3); }, 1e-9);
-    CheckRoundTrip("Laplace", [](double x) { return LaplaceCDF(x, 2, 0.5); },
-                   [](double p) { return LaplaceCDFInv(p, 2, 0.5); }, 1e-12);
-    CheckRoundTrip("logistic", [](double x) { return LogisticCDF(x, 2, 0.5); },
-                   [](double p) { return LogisticCDFInv(p, 2, 0.5); }, 1e-12);
+    CheckRoundTrip(
+        "Cauchy", [](double x) { return CauchyCDF(x, -1, 3); },
+        [](double p) { return CauchyCDFInv(p, -1, 3); }, 1e-9);
+    CheckRoundTrip(
+        "Laplace", [](double x) { return LaplaceCDF(x, 2, 0.5); },
+        [](double p) { return LaplaceCDFInv(p, 2, 0.5); }, 1e-12);
+    CheckRoundTrip(
+        "logistic", [](double x) { return LogisticCDF(x, 2, 0.5); },
+        [](double p) { return LogisticCDFInv(p, 2, 0.5); }, 1e-12);
     for (double b : {0.5, -0.5})
-        CheckRoundTrip("log-Weibull b = " + std::to_string(b),
-                       [&](double x) { return LogWeibullCDF(x, 1, b); },
-                       [&](double p) { return LogWeibullCDFInv(p, 1, b); }, 1e-12);
+        CheckRoundTrip(
+            "log-Weibull b = " + std::to_string(b),
+            [&](double x) { return LogWeibullCDF(x, 1, b); },
+            [&](double p) { return LogWeibullCDFInv(p, 1, b); }, 1e-12);
 }
 
 }  // namespace

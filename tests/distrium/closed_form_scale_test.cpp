@@ -84,18 +84,20 @@ TEST(ClosedFormScale, RayleighInverseAtZeroIsNegativeZero) {
 // The density to within an ulp (mpmath, 40 digits), where the products of
 // a double evaluation each round.
 TEST(ClosedFormScale, RayleighDensityToTheLastBit) {
-    CheckAll({
-        {"RayleighPDF(2.7505327527073198, 15.993829034301603)",
-         RayleighPDF(2.7505327527073198, 15.993829034301603), 0.010594726097500786},
-        {"RayleighPDF(0.27614694036209358, 0.6240828134005616)",
-         RayleighPDF(0.27614694036209358, 0.6240828134005616), 0.64289491635057028},
-        {"RayleighPDF(0.26641701060638584, 0.31908194143237539)",
-         RayleighPDF(0.26641701060638584, 0.31908194143237539), 1.8466120452216206},
-        {"RayleighPDF(0.95117101098888157, 0.88733449175041845)",
-         RayleighPDF(0.95117101098888157, 0.88733449175041845), 0.68009377201002752},
-        // Where the exponential is 0 the density is 0, even with x / b^2 infinite.
-        {"RayleighPDF(Inf, 1)", RayleighPDF(Inf, 1), 0},
-    }, 1);
+    CheckAll(
+        {
+            {"RayleighPDF(2.7505327527073198, 15.993829034301603)",
+             RayleighPDF(2.7505327527073198, 15.993829034301603), 0.010594726097500786},
+            {"RayleighPDF(0.27614694036209358, 0.6240828134005616)",
+             RayleighPDF(0.27614694036209358, 0.6240828134005616), 0.64289491635057028},
+            {"RayleighPDF(0.26641701060638584, 0.31908194143237539)",
+             RayleighPDF(0.26641701060638584, 0.31908194143237539), 1.8466120452216206},
+            {"RayleighPDF(0.95117101098888157, 0.88733449175041845)",
+             RayleighPDF(0.95117101098888157, 0.88733449175041845), 0.68009377201002752},
+            // Where the exponential is 0 the density is 0, even with x / b^2 infinite.
+            {"RayleighPDF(Inf, 1)", RayleighPDF(Inf, 1), 0},
+        },
+        1);
 }
 
 TEST(ClosedFormScale, MatchesTheCLibrary) {
@@ -154,12 +156,15 @@ TEST(ClosedFormScale, WeibullSpecialShapes) {
 
 TEST(ClosedFormScale, RoundTrips) {
     for (double a : {0.5, 2.0, 10.0}) {
-        CheckRoundTrip("Pareto a = " + std::to_string(a), [&](double x) { return ParetoCDF(x, a, 1.5); },
-                       [&](double p) { return ParetoCDFInv(p, a, 1.5); }, 1e-9);
-        CheckRoundTrip("Weibull a = " + std::to_string(a), [&](double x) { return WeibullCDF(x, a, 0.7); },
-                       [&](double p) { return WeibullCDFInv(p, a, 0.7); }, 1e-9);
-        CheckRoundTrip("Rayleigh b = " + std::to_string(a), [&](double x) { return RayleighCDF(x, a); },
-                       [&](double p) { return RayleighCDFInv(p, a); }, 1e-9);
+        CheckRoundTrip(
+            "Pareto a = " + std::to_string(a), [&](double x) { return ParetoCDF(x, a, 1.5); },
+            [&](double p) { return ParetoCDFInv(p, a, 1.5); }, 1e-9);
+        CheckRoundTrip(
+            "Weibull a = " + std::to_string(a), [&](double x) { return WeibullCDF(x, a, 0.7); },
+            [&](double p) { return WeibullCDFInv(p, a, 0.7); }, 1e-9);
+        CheckRoundTrip(
+            "Rayleigh b = " + std::to_string(a), [&](double x) { return RayleighCDF(x, a); },
+            [&](double p) { return RayleighCDFInv(p, a); }, 1e-9);
     }
 }
 

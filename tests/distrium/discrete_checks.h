@@ -51,7 +51,8 @@ struct MassSums {
 // seed), uniform and log-uniform down to 1e-300.
 inline const std::vector<double>& QuantileGrid() {
     static const std::vector<double> grid = [] {
-        std::vector<double> g = {1e-300, 1e-12, 0.001, 0.05, 0.25, 0.5, 0.75, 0.9, 0.99, 0.999999, 1 - 1e-15};
+        std::vector<double> g = {1e-300, 1e-12, 0.001, 0.05,     0.25,     0.5,
+                                 0.75,   0.9,   0.99,  0.999999, 1 - 1e-15};
         std::mt19937_64 random(20261208);
         std::uniform_real_distribution<double> unit(0, 1);
         for (int i = 0; i < 12; ++i) g.push_back(unit(random));
@@ -65,7 +66,8 @@ inline const std::vector<double>& QuantileGrid() {
 // and ccdf(k) <= p < ccdf(k - 1) for k = cinv(p), the tails taken through
 // an independent path, to within rel of p (a tail within rounding of p may
 // fall on either side).
-inline void CheckQuantileDefinition(const std::string& what, const std::function<double(double)>& cdf,
+inline void CheckQuantileDefinition(const std::string& what,
+                                    const std::function<double(double)>& cdf,
                                     const std::function<double(double)>& ccdf,
                                     const std::function<double(double)>& inv,
                                     const std::function<double(double)>& cinv, double rel) {
@@ -83,16 +85,21 @@ inline void CheckQuantileDefinition(const std::string& what, const std::function
 // 1 - p above 1/2), so a probability up to 1/2 that is exactly the tail at k
 // answers k (unless the mass at k is lost in rounding, and an earlier point
 // has the same tail).
-inline void CheckQuantilesInvertOwnTails(const std::string& what, const std::function<double(double)>& cdf,
+inline void CheckQuantilesInvertOwnTails(const std::string& what,
+                                         const std::function<double(double)>& cdf,
                                          const std::function<double(double)>& ccdf,
                                          const std::function<double(double)>& inv,
                                          const std::function<double(double)>& cinv,
                                          const std::vector<double>& points) {
     for (double k : points) {
         const double c = cdf(k);
-        if (c > 0 && c <= 0.5 && cdf(k - 1) < c) EXPECT_EQ(inv(c), k) << what << " CDFInv(CDF(" << k << "))";
+        if (c > 0 && c <= 0.5 && cdf(k - 1) < c) {
+            EXPECT_EQ(inv(c), k) << what << " CDFInv(CDF(" << k << "))";
+        }
         const double u = ccdf(k);
-        if (u > 0 && u <= 0.5 && ccdf(k - 1) > u) EXPECT_EQ(cinv(u), k) << what << " CCDFInv(CCDF(" << k << "))";
+        if (u > 0 && u <= 0.5 && ccdf(k - 1) > u) {
+            EXPECT_EQ(cinv(u), k) << what << " CCDFInv(CCDF(" << k << "))";
+        }
     }
 }
 
@@ -109,7 +116,8 @@ inline std::vector<testsupport::RefRow> ReferenceRows(const std::string& law, bo
     std::vector<testsupport::RefRow> out;
     for (const testsupport::RefRow& r : DiscreteReference()) {
         const std::string name = r.Function;
-        if (name.rfind(law, 0) == 0 && (name.find("Inv") != std::string::npos) == quantiles) out.push_back(r);
+        if (name.rfind(law, 0) == 0 && (name.find("Inv") != std::string::npos) == quantiles)
+            out.push_back(r);
     }
     return out;
 }

@@ -117,7 +117,7 @@ TEST(GammaFamily, DensityMatchesClosedForm) {
     struct Case {
         double x, a, b;
     };
-    const Case cases[] = {{0.5, 1, 1},   {3, 1, 2},  {0.2, 0.5, 1}, {4, 0.5, 3},   {1, 2, 1},
+    const Case cases[] = {{0.5, 1, 1},   {3, 1, 2},  {0.2, 0.5, 1},  {4, 0.5, 3}, {1, 2, 1},
                           {7.5, 3, 2.5}, {10, 5, 1}, {0.01, 0.3, 2}, {55, 50, 1}, {2, 1.5, 0.5}};
     for (const Case& c : cases) {
         // x^(a-1) e^(-x/b) / (Gamma(a) b^a), through the C library's tgamma.
@@ -138,11 +138,9 @@ TEST(GammaFamily, DistributionMatchesClosedForms) {
         double x, a, b, want;
     };
     const Case cases[] = {
-        {0.5, 0.5, 1, 0.68268949213708585},      // erf(sqrt(0.5))
-        {2.5, 1.5, 2, 0.52470891665697938},
-        {7, 4, 1, 0.91823458375527833},
-        {30, 20.5, 1, 0.97205904756784589},
-        {0.01, 2.5, 0.5, 1.6780253487930199e-05},
+        {0.5, 0.5, 1, 0.68268949213708585},  // erf(sqrt(0.5))
+        {2.5, 1.5, 2, 0.52470891665697938}, {7, 4, 1, 0.91823458375527833},
+        {30, 20.5, 1, 0.97205904756784589}, {0.01, 2.5, 0.5, 1.6780253487930199e-05},
     };
     for (const Case& c : cases)
         EXPECT_NEAR_REL(GammaCDF(c.x, c.a, c.b), c.want, 1e-14)
@@ -158,10 +156,10 @@ TEST(GammaFamily, ChiSquareQuantilesOfTheTables) {
         double want;
     };
     const Case cases[] = {
-        {0.95, 1, 3.8414588206941258},   {0.95, 2, 5.9914645471079817},
-        {0.95, 10, 18.307038053275146},  {0.05, 10, 3.94029913611906},
-        {0.99, 5, 15.086272469388991},   {0.975, 20, 34.169606902838339},
-        {0.5, 3, 2.3659738843753382},    {0.001, 4, 0.090804035538979117},
+        {0.95, 1, 3.8414588206941258},  {0.95, 2, 5.9914645471079817},
+        {0.95, 10, 18.307038053275146}, {0.05, 10, 3.94029913611906},
+        {0.99, 5, 15.086272469388991},  {0.975, 20, 34.169606902838339},
+        {0.5, 3, 2.3659738843753382},   {0.001, 4, 0.090804035538979117},
         {0.999, 7, 24.321886347856854},
     };
     for (const Case& c : cases)
@@ -250,7 +248,8 @@ TEST(GammaFamily, ShapeOneFarLowerTailIsTheExponentialQuantile) {
         {1e-300, 0.5, 5e-301},
     };
     for (const Case& c : cases)
-        EXPECT_NEAR_EPS(GammaCDFInv(c.p, 1, c.b), c.want, 1) << "GammaCDFInv(" << c.p << ", 1, " << c.b << ")";
+        EXPECT_NEAR_EPS(GammaCDFInv(c.p, 1, c.b), c.want, 1)
+            << "GammaCDFInv(" << c.p << ", 1, " << c.b << ")";
     EXPECT_NEAR_EPS(ChiSquareCDFInv(1e-20, 2), 2e-20, 1);
 }
 
@@ -263,13 +262,15 @@ TEST(GammaFamily, FarTailQuantilesOfLargeShapes) {
     struct Case {
         double p, a, b;
     };
-    const Case cases[] = {{1e-20, 1e4, 1}, {1e-80, 100, 1}, {1e-80, 100, 3}, {1e-300, 1e7, 2},
-                          {1e-300, 50, 1e-3}, {1e-200, 5, 1}};
+    const Case cases[] = {{1e-20, 1e4, 1},  {1e-80, 100, 1},    {1e-80, 100, 3},
+                          {1e-300, 1e7, 2}, {1e-300, 50, 1e-3}, {1e-200, 5, 1}};
     for (const Case& c : cases) {
         const double x = GammaCDFInv(c.p, c.a, c.b);
-        EXPECT_NEAR_REL(GammaCDF(x, c.a, c.b), c.p, 1e-10) << "GammaCDFInv(" << c.p << ", " << c.a << ", " << c.b << ")";
+        EXPECT_NEAR_REL(GammaCDF(x, c.a, c.b), c.p, 1e-10)
+            << "GammaCDFInv(" << c.p << ", " << c.a << ", " << c.b << ")";
         const double y = GammaCCDFInv(c.p, c.a, c.b);
-        EXPECT_NEAR_REL(GammaCCDF(y, c.a, c.b), c.p, 1e-10) << "GammaCCDFInv(" << c.p << ", " << c.a << ", " << c.b << ")";
+        EXPECT_NEAR_REL(GammaCCDF(y, c.a, c.b), c.p, 1e-10)
+            << "GammaCCDFInv(" << c.p << ", " << c.a << ", " << c.b << ")";
     }
     const double chi = ChiSquareCDFInv(1e-20, 20000);
     EXPECT_NEAR_REL(ChiSquareCDF(chi, 20000), 1e-20, 1e-13);
@@ -320,16 +321,18 @@ TEST(GammaFamily, ExponentialMatchesClosedForms) {
 TEST(GammaFamily, RoundTrips) {
     for (double a : {0.5, 1.0, 2.5, 10.0, 150.0})
         for (double b : {0.5, 1.0, 3.0})
-            CheckNewtonRoundTrip("gamma a = " + std::to_string(a) + ", b = " + std::to_string(b),
-                                 [&](double x) { return GammaCDF(x, a, b); },
-                                 [&](double p) { return GammaCDFInv(p, a, b); });
+            CheckNewtonRoundTrip(
+                "gamma a = " + std::to_string(a) + ", b = " + std::to_string(b),
+                [&](double x) { return GammaCDF(x, a, b); },
+                [&](double p) { return GammaCDFInv(p, a, b); });
     for (std::int32_t nu : {1, 2, 3, 7, 30})
-        CheckNewtonRoundTrip("chi-square nu = " + std::to_string(nu),
-                             [&](double x) { return ChiSquareCDF(x, nu); },
-                             [&](double p) { return ChiSquareCDFInv(p, nu); });
+        CheckNewtonRoundTrip(
+            "chi-square nu = " + std::to_string(nu), [&](double x) { return ChiSquareCDF(x, nu); },
+            [&](double p) { return ChiSquareCDFInv(p, nu); });
     // 1 - p is rounded to double before its logarithm: about eps / p.
-    CheckRoundTrip("exponential", [](double x) { return ExpCDF(x, 2.5); },
-                   [](double p) { return ExpCDFInv(p, 2.5); }, 1e-9);
+    CheckRoundTrip(
+        "exponential", [](double x) { return ExpCDF(x, 2.5); },
+        [](double p) { return ExpCDFInv(p, 2.5); }, 1e-9);
 }
 
 }  // namespace

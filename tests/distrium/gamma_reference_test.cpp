@@ -47,7 +47,9 @@ std::vector<RefRow> Rows(bool Quantiles) {
     return rows;
 }
 
-TEST(GammaReference, DensitiesTailsAndRatios) { testsupport::CheckReferenceTable(Rows(false), kCalls, 4); }
+TEST(GammaReference, DensitiesTailsAndRatios) {
+    testsupport::CheckReferenceTable(Rows(false), kCalls, 4);
+}
 
 TEST(GammaReference, Quantiles) { testsupport::CheckReferenceTable(Rows(true), kCalls, 4); }
 

@@ -40,13 +40,15 @@ TEST(Geometric, DomainAndPointValues) {
         // number is that number.
         {"GeometricPDF(2.5, 0.3)", GeometricPDF(2.5, 0.3), 0},
         {"GeometricPDF(-2, 0.3)", GeometricPDF(-2, 0.3), 0},
-        {"GeometricPDF(2.0000000000000004, 0.3)", GeometricPDF(2.0000000000000004, 0.3), GeometricPDF(2, 0.3)},
+        {"GeometricPDF(2.0000000000000004, 0.3)", GeometricPDF(2.0000000000000004, 0.3),
+         GeometricPDF(2, 0.3)},
         {"GeometricCDF(-1, 0.5)", GeometricCDF(-1, 0.5), 0},
         {"GeometricCCDF(-0.5, 0.5)", GeometricCCDF(-0.5, 0.5), 1},
         {"GeometricCDF(2.4, 0.3)", GeometricCDF(2.4, 0.3), GeometricCDF(2, 0.3)},
         {"GeometricCDF(2.6, 0.3)", GeometricCDF(2.6, 0.3), GeometricCDF(2, 0.3)},
         {"GeometricCDF(3.5, 0.3)", GeometricCDF(3.5, 0.3), GeometricCDF(3, 0.3)},
-        {"GeometricCDF(2.9999999999999996, 0.3)", GeometricCDF(2.9999999999999996, 0.3), GeometricCDF(3, 0.3)},
+        {"GeometricCDF(2.9999999999999996, 0.3)", GeometricCDF(2.9999999999999996, 0.3),
+         GeometricCDF(3, 0.3)},
         {"GeometricCCDF(2.6, 0.3)", GeometricCCDF(2.6, 0.3), GeometricCCDF(2, 0.3)},
         {"GeometricCDF(0, 0.3)", GeometricCDF(0, 0.3), 0.3},
         {"GeometricCCDF(1, 0.5)", GeometricCCDF(1, 0.5), 0.25},
@@ -59,7 +61,8 @@ TEST(Geometric, DomainAndPointValues) {
         {"GeometricCDFInv(0.75, 0.5)", GeometricCDFInv(0.75, 0.5), 1},
         {"GeometricCDFInv(0.7500000000000001, 0.5)", GeometricCDFInv(0.7500000000000001, 0.5), 2},
         {"GeometricCCDFInv(0.25, 0.5)", GeometricCCDFInv(0.25, 0.5), 1},
-        {"GeometricCCDFInv(0.24999999999999997, 0.5)", GeometricCCDFInv(0.24999999999999997, 0.5), 2},
+        {"GeometricCCDFInv(0.24999999999999997, 0.5)", GeometricCCDFInv(0.24999999999999997, 0.5),
+         2},
     });
 }
 
@@ -86,27 +89,34 @@ TEST(Geometric, MassesAndTailsMatchClosedForms) {
     for (double p : {0.01, 0.3, 0.5, 0.9})
         for (int k : {0, 1, 2, 7, 40, 300}) {
             const long double q = 1 - static_cast<long double>(p);
-            EXPECT_NEAR_REL(GeometricPDF(k, p), static_cast<double>(p * std::pow(q, k)), 1e-15) << k << " " << p;
-            EXPECT_NEAR_REL(GeometricCDF(k, p), static_cast<double>(1 - std::pow(q, k + 1)), 1e-15) << k << " " << p;
-            EXPECT_NEAR_REL(GeometricCCDF(k, p), static_cast<double>(std::pow(q, k + 1)), 1e-15) << k << " " << p;
+            EXPECT_NEAR_REL(GeometricPDF(k, p), static_cast<double>(p * std::pow(q, k)), 1e-15)
+                << k << " " << p;
+            EXPECT_NEAR_REL(GeometricCDF(k, p), static_cast<double>(1 - std::pow(q, k + 1)), 1e-15)
+                << k << " " << p;
+            EXPECT_NEAR_REL(GeometricCCDF(k, p), static_cast<double>(std::pow(q, k + 1)), 1e-15)
+                << k << " " << p;
         }
 }
 
 TEST(Geometric, QuantilesMeetTheirDefinition) {
     for (double p : {1e-12, 0.01, 0.3, 0.5, 0.9}) {
         const auto cdf = [p](double k) {
-            return k < 0 ? 0.0 : static_cast<double>(-std::expm1((k + 1) * std::log1p(-static_cast<long double>(p))));
+            return k < 0 ? 0.0
+                         : static_cast<double>(
+                               -std::expm1((k + 1) * std::log1p(-static_cast<long double>(p))));
         };
         const auto ccdf = [p](double k) {
-            return k < 0 ? 1.0 : static_cast<double>(std::exp((k + 1) * std::log1p(-static_cast<long double>(p))));
+            return k < 0 ? 1.0
+                         : static_cast<double>(
+                               std::exp((k + 1) * std::log1p(-static_cast<long double>(p))));
         };
         const std::string what = "Geometric " + std::to_string(p);
         const auto inv = [p](double q) { return GeometricCDFInv(q, p); };
         const auto cinv = [p](double q) { return GeometricCCDFInv(q, p); };
         disttest::CheckQuantileDefinition(what, cdf, ccdf, inv, cinv, 1e-13);
         disttest::CheckQuantilesInvertOwnTails(
-            what, [p](double k) { return GeometricCDF(k, p); }, [p](double k) { return GeometricCCDF(k, p); }, inv,
-            cinv, {0, 1, 5, std::floor(1 / p)});
+            what, [p](double k) { return GeometricCDF(k, p); },
+            [p](double k) { return GeometricCCDF(k, p); }, inv, cinv, {0, 1, 5, std::floor(1 / p)});
     }
 }
 

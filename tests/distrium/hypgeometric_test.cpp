@@ -38,14 +38,16 @@ TEST(HypGeometric, DomainAndSupportValues) {
         {"HypGeometricPDF(-1, 20, 3, 9)", HypGeometricPDF(-1, 20, 3, 9), 0},
         {"HypGeometricPDF(2.5, 10, 3, 9)", HypGeometricPDF(2.5, 10, 3, 9), 0},
         {"HypGeometricPDF(0.2, 20, 7, 12)", HypGeometricPDF(0.2, 20, 7, 12), 0},
-        {"HypGeometricPDF(2.0000000000000004, 10, 3, 9)", HypGeometricPDF(2.0000000000000004, 10, 3, 9),
-         HypGeometricPDF(2, 10, 3, 9)},
+        {"HypGeometricPDF(2.0000000000000004, 10, 3, 9)",
+         HypGeometricPDF(2.0000000000000004, 10, 3, 9), HypGeometricPDF(2, 10, 3, 9)},
         {"HypGeometricCDF(-1, 20, 3, 9)", HypGeometricCDF(-1, 20, 3, 9), 0},
         {"HypGeometricCDF(4, 10, 3, 9)", HypGeometricCDF(4, 10, 3, 9), 1},
         {"HypGeometricCDF(1, 10, 3, 9)", HypGeometricCDF(1, 10, 3, 9), 0},
-        {"HypGeometricCDF(2.7, 10, 3, 9)", HypGeometricCDF(2.7, 10, 3, 9), HypGeometricPDF(2, 10, 3, 9)},
+        {"HypGeometricCDF(2.7, 10, 3, 9)", HypGeometricCDF(2.7, 10, 3, 9),
+         HypGeometricPDF(2, 10, 3, 9)},
         {"HypGeometricCCDF(1.5, 10, 3, 9)", HypGeometricCCDF(1.5, 10, 3, 9), 1},
-        {"HypGeometricCCDF(2.9999999999999996, 10, 3, 9)", HypGeometricCCDF(2.9999999999999996, 10, 3, 9), 0},
+        {"HypGeometricCCDF(2.9999999999999996, 10, 3, 9)",
+         HypGeometricCCDF(2.9999999999999996, 10, 3, 9), 0},
         {"HypGeometricCDFInv(1e-17, 10, 3, 9)", HypGeometricCDFInv(1e-17, 10, 3, 9), 2},
         {"HypGeometricCDFInv(1, 10, 3, 9)", HypGeometricCDFInv(1, 10, 3, 9), 3},
         {"HypGeometricCCDFInv(0, 10, 3, 9)", HypGeometricCCDFInv(0, 10, 3, 9), 3},
@@ -72,7 +74,8 @@ TEST(HypGeometric, MassesMatchDirectProducts) {
         for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
         return c;
     };
-    const std::int32_t populations[][3] = {{10, 3, 9}, {20, 7, 12}, {50, 25, 10}, {60, 1, 30}, {40, 40, 7}};
+    const std::int32_t populations[][3] = {
+        {10, 3, 9}, {20, 7, 12}, {50, 25, 10}, {60, 1, 30}, {40, 40, 7}};
     for (const auto& pop : populations) {
         const std::int32_t M = pop[0], K = pop[1], N = pop[2];
         for (std::int32_t k = std::max(0, N + K - M); k <= std::min(N, K); ++k) {
@@ -85,7 +88,8 @@ TEST(HypGeometric, MassesMatchDirectProducts) {
 
 // mpmath at 40 digits, binomial coefficients through the gamma function.
 TEST(HypGeometric, LargePopulationsGiveTheMass) {
-    EXPECT_NEAR_REL(HypGeometricPDF(500000, 10000000, 1000000, 5000000), 0.00084104396140946957, 1e-14);
+    EXPECT_NEAR_REL(HypGeometricPDF(500000, 10000000, 1000000, 5000000), 0.00084104396140946957,
+                    1e-14);
 }
 
 // The masses in saddle-point form keep about 1e-15 each, and their total.
@@ -94,8 +98,9 @@ TEST(HypGeometric, MassesSumToOne) {
         std::int32_t M, K, N;
         double error;
     };
-    const Case cases[] = {{10, 3, 9, 1e-14},      {20, 7, 12, 1e-14},          {50, 25, 10, 1e-14},
-                          {1000, 300, 500, 1e-14}, {100000, 5000, 20000, 1e-14}, {7, 0, 4, 0}};
+    const Case cases[] = {
+        {10, 3, 9, 1e-14},       {20, 7, 12, 1e-14},           {50, 25, 10, 1e-14},
+        {1000, 300, 500, 1e-14}, {100000, 5000, 20000, 1e-14}, {7, 0, 4, 0}};
     for (const Case& c : cases) {
         const std::int32_t top = std::min(c.N, c.K);
         long double total = 0;
@@ -109,35 +114,41 @@ TEST(HypGeometric, MassesSumToOne) {
 
 // Both tails against the masses summed in long double.
 TEST(HypGeometric, TailsAreSumsOfTheMasses) {
-    const std::int32_t populations[][3] = {{10, 3, 9}, {20, 7, 12}, {1000, 300, 500}, {100000, 5000, 20000}};
+    const std::int32_t populations[][3] = {
+        {10, 3, 9}, {20, 7, 12}, {1000, 300, 500}, {100000, 5000, 20000}};
     for (const auto& pop : populations) {
         const std::int32_t M = pop[0], K = pop[1], N = pop[2];
         const double top = std::min(N, K);
         const disttest::MassSums sums{[&](double k) { return HypGeometricPDF(k, M, K, N); }, 0, top,
                                       double(N) * K / M};
         for (double k = 0; k < top; k += std::ceil(top / 15)) {
-            EXPECT_NEAR_REL(HypGeometricCDF(k, M, K, N), sums.Cdf(k), 1e-13) << k << ", " << M << ", " << K << ", " << N;
-            EXPECT_NEAR_REL(HypGeometricCCDF(k, M, K, N), sums.Ccdf(k), 1e-13) << k << ", " << M << ", " << K << ", " << N;
+            EXPECT_NEAR_REL(HypGeometricCDF(k, M, K, N), sums.Cdf(k), 1e-13)
+                << k << ", " << M << ", " << K << ", " << N;
+            EXPECT_NEAR_REL(HypGeometricCCDF(k, M, K, N), sums.Ccdf(k), 1e-13)
+                << k << ", " << M << ", " << K << ", " << N;
         }
     }
 }
 
 TEST(HypGeometric, QuantilesMeetTheirDefinition) {
-    const std::int32_t populations[][3] = {{10, 3, 9},  {20, 7, 12},        {1000, 300, 500},
+    const std::int32_t populations[][3] = {{10, 3, 9},  {20, 7, 12},           {1000, 300, 500},
                                            {60, 1, 30}, {100000, 5000, 20000}, {40, 40, 7}};
     for (const auto& pop : populations) {
         const std::int32_t M = pop[0], K = pop[1], N = pop[2];
         const double mean = double(N) * K / M;
         const disttest::MassSums sums{[&](double k) { return HypGeometricPDF(k, M, K, N); }, 0,
                                       double(std::min(N, K)), mean};
-        const std::string what = "HypGeometric " + std::to_string(M) + ", " + std::to_string(K) + ", " + std::to_string(N);
+        const std::string what = "HypGeometric " + std::to_string(M) + ", " + std::to_string(K) +
+                                 ", " + std::to_string(N);
         const auto inv = [&](double p) { return HypGeometricCDFInv(p, M, K, N); };
         const auto cinv = [&](double p) { return HypGeometricCCDFInv(p, M, K, N); };
-        disttest::CheckQuantileDefinition(what, [&](double k) { return sums.Cdf(k); },
-                                          [&](double k) { return sums.Ccdf(k); }, inv, cinv, 1e-12);
+        disttest::CheckQuantileDefinition(
+            what, [&](double k) { return sums.Cdf(k); }, [&](double k) { return sums.Ccdf(k); },
+            inv, cinv, 1e-12);
         disttest::CheckQuantilesInvertOwnTails(
             what, [&](double k) { return HypGeometricCDF(k, M, K, N); },
-            [&](double k) { return HypGeometricCCDF(k, M, K, N); }, inv, cinv, {2, std::floor(mean), std::floor(mean) + 3});
+            [&](double k) { return HypGeometricCCDF(k, M, K, N); }, inv, cinv,
+            {2, std::floor(mean), std::floor(mean) + 3});
     }
 }
 
@@ -151,8 +162,10 @@ TEST(HypGeometric, MatchesReferenceTable) {
         };
     };
     const std::map<std::string, testsupport::RefCall> calls = {
-        {"HypGeometricPDF", call(HypGeometricPDF)},         {"HypGeometricCDF", call(HypGeometricCDF)},
-        {"HypGeometricCCDF", call(HypGeometricCCDF)},       {"HypGeometricCDFInv", call(HypGeometricCDFInv)},
+        {"HypGeometricPDF", call(HypGeometricPDF)},
+        {"HypGeometricCDF", call(HypGeometricCDF)},
+        {"HypGeometricCCDF", call(HypGeometricCCDF)},
+        {"HypGeometricCDFInv", call(HypGeometricCDFInv)},
         {"HypGeometricCCDFInv", call(HypGeometricCCDFInv)},
     };
     testsupport::CheckReferenceTable(disttest::ReferenceRows("HypGeometric", false), calls, 64);

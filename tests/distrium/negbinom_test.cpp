@@ -69,7 +69,8 @@ TEST(NegBinom, DomainAndPointValues) {
         {"NegBinomCDFInv(1e-300, 1, 0)", NegBinomCDFInv(1e-300, 1, 0), Inf},
         {"NegBinomCDFInv(0, 3, 0)", NegBinomCDFInv(0, 3, 0), 0},
     });
-    EXPECT_NEAR_EPS(NegBinomPDF(0, 3, 0.4), static_cast<double>(std::pow(static_cast<long double>(0.4), 3)), 1);
+    EXPECT_NEAR_EPS(NegBinomPDF(0, 3, 0.4),
+                    static_cast<double>(std::pow(static_cast<long double>(0.4), 3)), 1);
 }
 
 // C(R+k-1, k) p^R (1-p)^k with the coefficient multiplied out exactly in
@@ -119,16 +120,18 @@ TEST(NegBinom, LargeCoefficientsGiveTheMass) {
 // through a coefficient e^G stored as a double were 26 to 150 ulps off
 // here; mpmath at 40 digits.
 TEST(NegBinom, LargeCoefficientsKeepTheirDigits) {
-    CheckAll({
-        {"NegBinomPDF(879, 9, 0.0101)", NegBinomPDF(879, 9, 0.0101), 0.0013421053424093658187},
-        {"NegBinomPDF(879, 9, 0.0102)", NegBinomPDF(879, 9, 0.0102), 0.0013419299868343088306},
-        {"NegBinomPDF(91, 18, 0.1499815519377029)", NegBinomPDF(91, 18, 0.1499815519377029),
-         0.01537141739507404923},
-        {"NegBinomPDF(85, 33, 0.41359647552103895)", NegBinomPDF(85, 33, 0.41359647552103895),
-         0.0002358049749789896167},
-        {"NegBinomPDF(41, 36, 0.019134787805692888)", NegBinomPDF(41, 36, 0.019134787805692888),
-         3.454600010471801890e-41},
-    }, 4);
+    CheckAll(
+        {
+            {"NegBinomPDF(879, 9, 0.0101)", NegBinomPDF(879, 9, 0.0101), 0.0013421053424093658187},
+            {"NegBinomPDF(879, 9, 0.0102)", NegBinomPDF(879, 9, 0.0102), 0.0013419299868343088306},
+            {"NegBinomPDF(91, 18, 0.1499815519377029)", NegBinomPDF(91, 18, 0.1499815519377029),
+             0.01537141739507404923},
+            {"NegBinomPDF(85, 33, 0.41359647552103895)", NegBinomPDF(85, 33, 0.41359647552103895),
+             0.0002358049749789896167},
+            {"NegBinomPDF(41, 36, 0.019134787805692888)", NegBinomPDF(41, 36, 0.019134787805692888),
+             3.454600010471801890e-41},
+        },
+        4);
 }
 
 // Both tails against the masses summed in long double.
@@ -136,11 +139,14 @@ TEST(NegBinom, TailsAreSumsOfTheMasses) {
     for (std::int32_t R : {1, 3, 20, 3000})
         for (double p : {0.05, 0.5, 0.9}) {
             const double mean = R * (1 - p) / p;
-            const disttest::MassSums sums{[=](double k) { return NegBinomPDF(k, R, p); }, 0, Inf, mean};
+            const disttest::MassSums sums{[=](double k) { return NegBinomPDF(k, R, p); }, 0, Inf,
+                                          mean};
             for (double s : {-6.0, -2.0, 0.0, 1.0, 3.0, 9.0}) {
                 const double k = std::floor(std::fmax(0, mean + s * std::sqrt(R * (1 - p)) / p));
-                EXPECT_NEAR_REL(NegBinomCDF(k, R, p), sums.Cdf(k), 1e-13) << k << ", " << R << ", " << p;
-                EXPECT_NEAR_REL(NegBinomCCDF(k, R, p), sums.Ccdf(k), 1e-13) << k << ", " << R << ", " << p;
+                EXPECT_NEAR_REL(NegBinomCDF(k, R, p), sums.Cdf(k), 1e-13)
+                    << k << ", " << R << ", " << p;
+                EXPECT_NEAR_REL(NegBinomCCDF(k, R, p), sums.Ccdf(k), 1e-13)
+                    << k << ", " << R << ", " << p;
             }
         }
 }
@@ -154,8 +160,8 @@ TEST(NegBinom, DistributionMatchesTheIncompleteBetaFunction) {
         double p, error;
     };
     const Case cases[] = {
-        {0, 4, 0.3, 1e-15},       {7, 4, 0.3, 1e-14},        {40, 4, 0.3, 1e-14},
-        {2000, 900, 0.3, 1e-11},  {1e6, 1, 1e-6, 1e-9},      {2e6, 100, 5e-5, 1e-9},
+        {0, 4, 0.3, 1e-15},      {7, 4, 0.3, 1e-14},   {40, 4, 0.3, 1e-14},
+        {2000, 900, 0.3, 1e-11}, {1e6, 1, 1e-6, 1e-9}, {2e6, 100, 5e-5, 1e-9},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(NegBinomCDF(c.x, c.R, c.p), BetaI(c.p, c.R, c.x + 1), c.error)
@@ -177,15 +183,18 @@ TEST(NegBinom, QuantilesMeetTheirDefinition) {
     for (std::int32_t R : {1, 3, 20, 3000})
         for (double p : {0.05, 0.5, 0.9, 1.0}) {
             const double mean = R * (1 - p) / p;
-            const disttest::MassSums sums{[=](double k) { return NegBinomPDF(k, R, p); }, 0, Inf, mean};
+            const disttest::MassSums sums{[=](double k) { return NegBinomPDF(k, R, p); }, 0, Inf,
+                                          mean};
             const std::string what = "NegBinom " + std::to_string(R) + ", " + std::to_string(p);
             disttest::CheckQuantileDefinition(
                 what, [&](double k) { return sums.Cdf(k); }, [&](double k) { return sums.Ccdf(k); },
-                [=](double q) { return NegBinomCDFInv(q, R, p); }, [=](double q) { return NegBinomCCDFInv(q, R, p); },
-                1e-12);
+                [=](double q) { return NegBinomCDFInv(q, R, p); },
+                [=](double q) { return NegBinomCCDFInv(q, R, p); }, 1e-12);
             disttest::CheckQuantilesInvertOwnTails(
-                what, [=](double k) { return NegBinomCDF(k, R, p); }, [=](double k) { return NegBinomCCDF(k, R, p); },
-                [=](double q) { return NegBinomCDFInv(q, R, p); }, [=](double q) { return NegBinomCCDFInv(q, R, p); },
+                what, [=](double k) { return NegBinomCDF(k, R, p); },
+                [=](double k) { return NegBinomCCDF(k, R, p); },
+                [=](double q) { return NegBinomCDFInv(q, R, p); },
+                [=](double q) { return NegBinomCCDFInv(q, R, p); },
                 {0, 1, std::floor(mean), std::floor(2 * mean + 3)});
         }
 }
@@ -207,13 +216,18 @@ TEST(NegBinom, LargeSupports) {
 // R = 2^31 - 1 (these need the incomplete beta function at large shapes).
 TEST(NegBinom, MatchesReferenceTable) {
     const std::map<std::string, testsupport::RefCall> calls = {
-        {"NegBinomPDF", [](const auto& a) { return NegBinomPDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
-        {"NegBinomCDF", [](const auto& a) { return NegBinomCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
-        {"NegBinomCCDF", [](const auto& a) { return NegBinomCCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"NegBinomPDF",
+         [](const auto& a) { return NegBinomPDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"NegBinomCDF",
+         [](const auto& a) { return NegBinomCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+        {"NegBinomCCDF",
+         [](const auto& a) { return NegBinomCCDF(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
         {"NegBinomCDFInv",
          [](const auto& a) { return NegBinomCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
         {"NegBinomCCDFInv",
-         [](const auto& a) { return NegBinomCCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]); }},
+         [](const auto& a) {
+             return NegBinomCCDFInv(a[0], static_cast<std::int32_t>(a[1]), a[2]);
+         }},
     };
     // The tails take 1 - p as a double: its rounding, up to half an ulp,
     // comes back multiplied by the exponent of (1 - p) in the mass.

@@ -76,8 +76,8 @@ TEST(NormalFamily, StandardNormalValues) {
         double z, cdf;
     };
     const Case cdfCases[] = {
-        {1.96, 0.97500210485177952}, {1, 0.84134474606854293},    {-1, 0.15865525393145705},
-        {0.3, 0.61791142218895267},  {3, 0.9986501019683699},     {-2.5, 0.0062096653257761349},
+        {1.96, 0.97500210485177952}, {1, 0.84134474606854293}, {-1, 0.15865525393145705},
+        {0.3, 0.61791142218895267},  {3, 0.9986501019683699},  {-2.5, 0.0062096653257761349},
     };
     for (const Case& c : cdfCases) EXPECT_NEAR_REL(NormalCDF(c.z, 0, 1), c.cdf, 1e-14) << c.z;
 
@@ -86,9 +86,9 @@ TEST(NormalFamily, StandardNormalValues) {
     };
     // The relative error of 2p - 1 near -1 grows like eps / p in the tails.
     const Quantile quantiles[] = {
-        {0.975, 1.9599639845400543, 1e-15},  {0.95, 1.6448536269514726, 1e-15},
-        {0.99, 2.3263478740408412, 1e-15},   {0.025, -1.9599639845400543, 1e-14},
-        {0.3, -0.52440051270804078, 1e-15},  {0.001, -3.0902323061678136, 1e-13},
+        {0.975, 1.9599639845400543, 1e-15}, {0.95, 1.6448536269514726, 1e-15},
+        {0.99, 2.3263478740408412, 1e-15},  {0.025, -1.9599639845400543, 1e-14},
+        {0.3, -0.52440051270804078, 1e-15}, {0.001, -3.0902323061678136, 1e-13},
         {0.999, 3.0902323061678136, 1e-13},
     };
     for (const Quantile& q : quantiles) EXPECT_NEAR_REL(NormalCDFInv(q.p, 0, 1), q.z, q.rel) << q.p;
@@ -101,7 +101,8 @@ TEST(NormalFamily, MatchesTheCLibrary) {
     struct Case {
         double x, mu, sigma;
     };
-    const Case cases[] = {{0.5, 0, 1}, {-3, 1, 2}, {10, 4, 5}, {1e3, 1e3 + 1, 0.5}, {-0.2, 0.1, 0.3}};
+    const Case cases[] = {
+        {0.5, 0, 1}, {-3, 1, 2}, {10, 4, 5}, {1e3, 1e3 + 1, 0.5}, {-0.2, 0.1, 0.3}};
     for (const Case& c : cases) {
         const double z = (c.x - c.mu) / c.sigma;
         const double pdf = std::exp(-0.5 * z * z) / (std::sqrt(2 * std::numbers::pi) * c.sigma);
@@ -125,12 +126,14 @@ TEST(NormalFamily, LogNormalInverseIsExpOfNormalInverse) {
 TEST(NormalFamily, RoundTrips) {
     // (erf + 1) / 2 and 2p - 1 both cancel in the lower tail: about eps / p.
     for (double sigma : {0.1, 1.0, 25.0}) {
-        CheckRoundTrip("normal sigma = " + std::to_string(sigma),
-                       [&](double x) { return NormalCDF(x, -2, sigma); },
-                       [&](double p) { return NormalCDFInv(p, -2, sigma); }, 1e-9);
-        CheckRoundTrip("log-normal sigma = " + std::to_string(sigma),
-                       [&](double x) { return LogNormalCDF(x, 1, sigma); },
-                       [&](double p) { return LogNormalCDFInv(p, 1, sigma); }, 1e-9);
+        CheckRoundTrip(
+            "normal sigma = " + std::to_string(sigma),
+            [&](double x) { return NormalCDF(x, -2, sigma); },
+            [&](double p) { return NormalCDFInv(p, -2, sigma); }, 1e-9);
+        CheckRoundTrip(
+            "log-normal sigma = " + std::to_string(sigma),
+            [&](double x) { return LogNormalCDF(x, 1, sigma); },
+            [&](double p) { return LogNormalCDFInv(p, 1, sigma); }, 1e-9);
     }
 }
 

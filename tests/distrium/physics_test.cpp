@@ -64,12 +64,14 @@ TEST(Physics, MaxwellDensityMatchesClosedForm) {
         // sqrt(2/pi) x^2 e^(-x^2/(2 a^2)) / a^3 with a the scale.
         const double want = std::sqrt(2 / std::numbers::pi) * c.x * c.x *
                             std::exp(-c.x * c.x / (2 * c.a * c.a)) / (c.a * c.a * c.a);
-        EXPECT_NEAR_REL(MaxwellPDF(c.x, c.a), want, 1e-14) << "MaxwellPDF(" << c.x << ", " << c.a << ")";
+        EXPECT_NEAR_REL(MaxwellPDF(c.x, c.a), want, 1e-14)
+            << "MaxwellPDF(" << c.x << ", " << c.a << ")";
         // CDF: erf(u / sqrt 2) - sqrt(2/pi) u e^(-u^2/2), u = x / a.
         const double u = c.x / c.a;
         const double cdf = std::erf(u / std::sqrt(2.0)) -
                            std::sqrt(2 / std::numbers::pi) * u * std::exp(-u * u / 2);
-        EXPECT_NEAR_REL(MaxwellCDF(c.x, c.a), cdf, 1e-13) << "MaxwellCDF(" << c.x << ", " << c.a << ")";
+        EXPECT_NEAR_REL(MaxwellCDF(c.x, c.a), cdf, 1e-13)
+            << "MaxwellCDF(" << c.x << ", " << c.a << ")";
     }
 }
 
@@ -107,7 +109,8 @@ TEST(Physics, OccupationNumbersMatchClosedForms) {
     struct Case {
         double x, mu, s;
     };
-    const Case cases[] = {{0.5, 0, 0}, {3, 1, 0}, {-2, 1, 0}, {1, 3, 1}, {2.5, 0.5, 1.5}, {10, 2, 3}};
+    const Case cases[] = {{0.5, 0, 0}, {3, 1, 0},       {-2, 1, 0},
+                          {1, 3, 1},   {2.5, 0.5, 1.5}, {10, 2, 3}};
     for (const Case& c : cases) {
         const double power = std::pow(c.x, c.s);
         EXPECT_NEAR_REL(FermiDiracPDF(c.x, c.mu, c.s), power / (std::exp(c.x - c.mu) + 1), 1e-15)

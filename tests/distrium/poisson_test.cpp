@@ -48,9 +48,12 @@ TEST(Poisson, DomainAndBoundaryValues) {
         // A non-whole point reads its floor; one within a few ulps of a
         // whole number reads that number.
         {"PoissonCDF(3.5, 2.5)", PoissonCDF(3.5, 2.5), PoissonCDF(3, 2.5)},
-        {"PoissonCDF(3.9999999999999996, 2.5)", PoissonCDF(3.9999999999999996, 2.5), PoissonCDF(4, 2.5)},
-        {"PoissonCDF(3.99999999999999, 2.5)", PoissonCDF(3.99999999999999, 2.5), PoissonCDF(3, 2.5)},
-        {"PoissonCCDF(2.0000000000000004, 2.5)", PoissonCCDF(2.0000000000000004, 2.5), PoissonCCDF(2, 2.5)},
+        {"PoissonCDF(3.9999999999999996, 2.5)", PoissonCDF(3.9999999999999996, 2.5),
+         PoissonCDF(4, 2.5)},
+        {"PoissonCDF(3.99999999999999, 2.5)", PoissonCDF(3.99999999999999, 2.5),
+         PoissonCDF(3, 2.5)},
+        {"PoissonCCDF(2.0000000000000004, 2.5)", PoissonCCDF(2.0000000000000004, 2.5),
+         PoissonCCDF(2, 2.5)},
         {"PoissonCDFInv(0, 3)", PoissonCDFInv(0, 3), 0},
         {"PoissonCDFInv(e^-3, 3)", PoissonCDFInv(PoissonPDF(0, 3), 3), 0},
         {"PoissonCCDFInv(1, 3)", PoissonCCDFInv(1, 3), 0},
@@ -70,7 +73,8 @@ TEST(Poisson, MassesMatchDirectProducts) {
             if (k > 0) factorial *= k;
             const long double want = std::exp(-static_cast<long double>(lambda)) *
                                      std::pow(static_cast<long double>(lambda), k) / factorial;
-            EXPECT_NEAR_EPS(PoissonPDF(k, lambda), static_cast<double>(want), want < 1e-300 ? 1e9 : 64)
+            EXPECT_NEAR_EPS(PoissonPDF(k, lambda), static_cast<double>(want),
+                            want < 1e-300 ? 1e9 : 64)
                 << "PoissonPDF(" << k << ", " << lambda << ")";
         }
     }
@@ -84,8 +88,8 @@ TEST(Poisson, MassesMatchDirectProducts) {
 TEST(Poisson, MassesAcrossTheSwitchToSaddlePointForm) {
     for (double lambda : {650.0, 705.0, 712.0, 720.0, 800.0, 5000.0})
         for (std::int32_t k : {1, 100, 600, 700, 711, 712, 713, 750, 900, 2000}) {
-            const long double want = std::exp(k * std::log(static_cast<long double>(lambda)) - lambda -
-                                              std::lgamma(k + 1.0L));
+            const long double want = std::exp(k * std::log(static_cast<long double>(lambda)) -
+                                              lambda - std::lgamma(k + 1.0L));
             if (want < 1e-300) continue;
             EXPECT_NEAR_REL(PoissonPDF(k, lambda), static_cast<double>(want), 1e-13)
                 << "PoissonPDF(" << k << ", " << lambda << ")";
@@ -101,12 +105,9 @@ TEST(Poisson, LargeMeanGivesTheMass) {
         double lambda, want;
     };
     const Case cases[] = {
-        {1000, 1000, 0.012614611348721499718},
-        {5000, 5000, 0.005641801804664022574},
-        {100000, 1e5, 0.0012615652097053005629},
-        {88932, 1e5, 5.2932691400151482225e-280},
-        {111068, 1e5, 2.3755508145087963033e-260},
-        {1000000, 1e6, 0.0003989422471562440297},
+        {1000, 1000, 0.012614611348721499718},        {5000, 5000, 0.005641801804664022574},
+        {100000, 1e5, 0.0012615652097053005629},      {88932, 1e5, 5.2932691400151482225e-280},
+        {111068, 1e5, 2.3755508145087963033e-260},    {1000000, 1e6, 0.0003989422471562440297},
         {100000000, 1e8, 0.000039894228006898077774},
     };
     for (const Case& c : cases)
@@ -126,8 +127,9 @@ TEST(Poisson, QuantileNearOneAtALargeMean) {
 // saddle-point masses' accuracy (about 1e-15 each).
 TEST(Poisson, TailsAreSumsOfTheMasses) {
     for (double lambda : {0.01, 0.5, 3.0, 25.0, 700.0, 1e5}) {
-        const disttest::MassSums sums{[=](double k) { return PoissonPDF(static_cast<std::int32_t>(k), lambda); },
-                                      0, numkern::Inf, lambda};
+        const disttest::MassSums sums{
+            [=](double k) { return PoissonPDF(static_cast<std::int32_t>(k), lambda); }, 0,
+            numkern::Inf, lambda};
         for (double s : {-6.0, -2.0, -0.5, 0.0, 1.0, 3.0, 9.0}) {
             const double k = std::floor(std::fmax(0, lambda + s * std::sqrt(lambda)));
             EXPECT_NEAR_REL(PoissonCDF(k, lambda), sums.Cdf(k), 1e-13) << k << ", " << lambda;
@@ -138,16 +140,19 @@ TEST(Poisson, TailsAreSumsOfTheMasses) {
 
 TEST(Poisson, QuantilesMeetTheirDefinition) {
     for (double lambda : {1e-300, 0.01, 0.5, 3.0, 25.0, 700.0, 1e5}) {
-        const disttest::MassSums sums{[=](double k) { return PoissonPDF(static_cast<std::int32_t>(k), lambda); },
-                                      0, numkern::Inf, lambda};
+        const disttest::MassSums sums{
+            [=](double k) { return PoissonPDF(static_cast<std::int32_t>(k), lambda); }, 0,
+            numkern::Inf, lambda};
         const std::string what = "Poisson " + std::to_string(lambda);
         disttest::CheckQuantileDefinition(
             what, [&](double k) { return sums.Cdf(k); }, [&](double k) { return sums.Ccdf(k); },
-            [=](double p) { return PoissonCDFInv(p, lambda); }, [=](double p) { return PoissonCCDFInv(p, lambda); },
-            1e-12);
+            [=](double p) { return PoissonCDFInv(p, lambda); },
+            [=](double p) { return PoissonCCDFInv(p, lambda); }, 1e-12);
         disttest::CheckQuantilesInvertOwnTails(
-            what, [=](double k) { return PoissonCDF(k, lambda); }, [=](double k) { return PoissonCCDF(k, lambda); },
-            [=](double p) { return PoissonCDFInv(p, lambda); }, [=](double p) { return PoissonCCDFInv(p, lambda); },
+            what, [=](double k) { return PoissonCDF(k, lambda); },
+            [=](double k) { return PoissonCCDF(k, lambda); },
+            [=](double p) { return PoissonCDFInv(p, lambda); },
+            [=](double p) { return PoissonCCDFInv(p, lambda); },
             {0, 1, std::floor(lambda), std::floor(lambda + 3 * std::sqrt(lambda))});
     }
 }
@@ -156,7 +161,8 @@ TEST(Poisson, QuantilesMeetTheirDefinition) {
 // of 1e15 (these need the incomplete gamma function at large shapes).
 TEST(Poisson, MatchesReferenceTable) {
     const std::map<std::string, testsupport::RefCall> calls = {
-        {"PoissonPDF", [](const auto& a) { return PoissonPDF(static_cast<std::int32_t>(a[0]), a[1]); }},
+        {"PoissonPDF",
+         [](const auto& a) { return PoissonPDF(static_cast<std::int32_t>(a[0]), a[1]); }},
         {"PoissonCDF", [](const auto& a) { return PoissonCDF(a[0], a[1]); }},
         {"PoissonCCDF", [](const auto& a) { return PoissonCCDF(a[0], a[1]); }},
         {"PoissonCDFInv", [](const auto& a) { return PoissonCDFInv(a[0], a[1]); }},

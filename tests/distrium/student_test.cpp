@@ -98,9 +98,9 @@ TEST(Student, QuantilesOfTheTable) {
 
 TEST(Student, InverseRoundTrips) {
     for (double nu : {1.0, 2.0, 2.5, 5.0, 30.0, 300.0})
-        disttest::CheckRoundTrip("Student nu = " + std::to_string(nu),
-                                 [nu](double x) { return StudentCDF(x, nu); },
-                                 [nu](double p) { return StudentCDFInv(p, nu); }, 1e-7);
+        disttest::CheckRoundTrip(
+            "Student nu = " + std::to_string(nu), [nu](double x) { return StudentCDF(x, nu); },
+            [nu](double p) { return StudentCDFInv(p, nu); }, 1e-7);
 }
 
 // Beyond |x| of about 1e154 the term x^2 / nu + 1 overflows before its

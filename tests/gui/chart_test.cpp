@@ -61,7 +61,7 @@ TEST_F(WindowTest, DescendingRangeIsDrawnInAscendingX) {
     Window->FrameDist1->EditUB->setText(QStringLiteral("0.05"));
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     const QStringList L = Lines();
-    EXPECT_TRUE(L.at(6).startsWith(QStringLiteral("0.9500")));   // rows run downwards
+    EXPECT_TRUE(L.at(6).startsWith(QStringLiteral("0.9500")));  // rows run downwards
     EXPECT_TRUE(L.at(55).startsWith(QStringLiteral("0.0680")));
     Window->FrameDist1->EditLB->setText(QStringLiteral("0.013"));
     Window->FrameDist1->EditUB->setText(QStringLiteral("1"));
@@ -74,8 +74,9 @@ TEST_F(WindowTest, DescendingRangeIsDrawnInAscendingX) {
         EXPECT_EQ(Window->Chart1->Points(S).size(), 100);
         EXPECT_TRUE(AscendingX(Window->Chart1->Points(S)));
         // Few points: the line series draw every one of them.
-        EXPECT_EQ(S == 0 ? Window->Chart1->Series1()->points() : Window->Chart1->Series2()->points(),
-                  Window->Chart1->Points(S));
+        EXPECT_EQ(
+            S == 0 ? Window->Chart1->Series1()->points() : Window->Chart1->Series2()->points(),
+            Window->Chart1->Points(S));
     }
 }
 
@@ -90,8 +91,10 @@ TEST_F(WindowTest, AxesSpanTheirSeries) {
         const QValueAxis* Axis;
         bool AlongX;
     };
-    const Case Cases[] = {{0, C.AxisLeft(), false}, {1, C.AxisRight(), false},
-                          {0, C.AxisBottom(), true}, {1, C.AxisBottom(), true}};
+    const Case Cases[] = {{0, C.AxisLeft(), false},
+                          {1, C.AxisRight(), false},
+                          {0, C.AxisBottom(), true},
+                          {1, C.AxisBottom(), true}};
     for (const Case& K : Cases) {
         ASSERT_GT(C.Points(K.Series).size(), 0);
         for (const QPointF& P : C.Points(K.Series)) {
@@ -129,7 +132,8 @@ TEST_F(WindowTest, AxesFromZeroWithRoundTicksAndWholeMarkers) {
         EXPECT_EQ(K.Axis->tickAnchor(), K.FirstTick);
         const int Ticks = int((K.Axis->max() - K.Axis->tickAnchor()) / K.Axis->tickInterval()) + 1;
         EXPECT_GE(Ticks, 4);
-        EXPECT_GE(K.Axis->tickAnchor() + (Ticks - 1) * K.Axis->tickInterval(), K.LastTickAtLeast - 1e-9);
+        EXPECT_GE(K.Axis->tickAnchor() + (Ticks - 1) * K.Axis->tickInterval(),
+                  K.LastTickAtLeast - 1e-9);
         // The end points lie a few pixels inside: their markers are whole.
         const qreal PerPixel = (K.Axis->max() - K.Axis->min()) / K.Pixels;
         EXPECT_GE((K.DataMin - K.Axis->min()) / PerPixel, 3);
@@ -161,10 +165,11 @@ TEST_F(WindowTest, AnnotationDescribesTheCalculationDrawn) {
     F.ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distBINOM));
     F.EditUB->setText(QStringLiteral("6"));
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
-    const QStringList Binomial{QStringLiteral("Binomial distribution"),
-                               QStringLiteral("parameters: n:%1   p:%2")
-                                   .arg(uicore::FixedText(6, 4).c_str(), uicore::FixedText(0.56, 4).c_str()),
-                               QStringLiteral("Plot range:0.0000 to 6.0000")};
+    const QStringList Binomial{
+        QStringLiteral("Binomial distribution"),
+        QStringLiteral("parameters: n:%1   p:%2")
+            .arg(uicore::FixedText(6, 4).c_str(), uicore::FixedText(0.56, 4).c_str()),
+        QStringLiteral("Plot range:0.0000 to 6.0000")};
     EXPECT_EQ(C.AnnotationRows(), Binomial);
     // Choosing and editing another law describes nothing new: its points
     // are not drawn.
@@ -179,7 +184,8 @@ TEST_F(WindowTest, AnnotationDescribesTheCalculationDrawn) {
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     EXPECT_EQ(C.AnnotationRows().front(), QStringLiteral("Student(T) distribution"));
     ChooseCalculation(0);
-    QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);  // no points: the chart keeps its own
+    QTest::mouseClick(Window->SpeedButtonCalc,
+                      Qt::LeftButton);  // no points: the chart keeps its own
     EXPECT_EQ(C.AnnotationRows().front(), QStringLiteral("Student(T) distribution"));
     QTest::mouseClick(Window->SpeedButton1, Qt::LeftButton);
     EXPECT_TRUE(C.AnnotationRows().isEmpty());
@@ -205,12 +211,14 @@ TEST_F(WindowTest, AnnotationIsDrawnWholeAboveThePlot) {
     const QRect Band = C.AnnotationBand().toAlignedRect();
     ASSERT_FALSE(Band.isEmpty());
     const QImage Shown = Window->screen()->grabWindow(Window->winId()).toImage();
-    EXPECT_EQ(Shown.copy(Band.translated(C.mapTo(Window.get(), QPoint()))).convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(Shown.copy(Band.translated(C.mapTo(Window.get(), QPoint())))
+                  .convertToFormat(QImage::Format_RGB32),
               C.grab().toImage().copy(Band).convertToFormat(QImage::Format_RGB32));
     // Above the legend and the plot, every row within the chart's width.
     EXPECT_LE(Band.bottom(), C.chart()->legend()->geometry().top());
     const QFontMetrics Metrics(C.chart()->titleFont());
-    for (const QString& Row : C.AnnotationRows()) EXPECT_LE(Metrics.horizontalAdvance(Row), Band.width());
+    for (const QString& Row : C.AnnotationRows())
+        EXPECT_LE(Metrics.horizontalAdvance(Row), Band.width());
 }
 
 TEST_F(WindowTest, LargeRangesKeepEveryPointAndDrawTheirEnvelope) {

@@ -33,12 +33,18 @@ void SetRange(quantiva::TfrmQuantiva& Window, int Dist, const char* LB, const ch
 
 TEST_F(WindowTest, ShortcutTable) {
     const QList<QPair<QString, QString>> Expected = {
-        {"File > Save results", "Ctrl+S"},       {"File > Export chart", "Ctrl+E"},
-        {"File > Quit", "Ctrl+Q"},               {"Edit > Copy", "Ctrl+C"},
-        {"Edit > Copy chart as image", "Ctrl+Shift+C"}, {"Edit > Select all", "Ctrl+A"},
-        {"Edit > Clear all", "Ctrl+Shift+Del"},  {"Calculate > Calculate", "F9"},
-        {"Calculate > PDF+CDF", "Ctrl+1"},       {"Calculate > ICDF", "Ctrl+2"},
-        {"Chart > Logarithmic PDF axis", "Ctrl+L"}, {"Chart > Reset zoom", "Ctrl+0"},
+        {"File > Save results", "Ctrl+S"},
+        {"File > Export chart", "Ctrl+E"},
+        {"File > Quit", "Ctrl+Q"},
+        {"Edit > Copy", "Ctrl+C"},
+        {"Edit > Copy chart as image", "Ctrl+Shift+C"},
+        {"Edit > Select all", "Ctrl+A"},
+        {"Edit > Clear all", "Ctrl+Shift+Del"},
+        {"Calculate > Calculate", "F9"},
+        {"Calculate > PDF+CDF", "Ctrl+1"},
+        {"Calculate > ICDF", "Ctrl+2"},
+        {"Chart > Logarithmic PDF axis", "Ctrl+L"},
+        {"Chart > Reset zoom", "Ctrl+0"},
         {"Help > Keyboard shortcuts", "F1"},
     };
     EXPECT_EQ(Window->Menu1->ShortcutRows(), Expected);
@@ -129,8 +135,8 @@ TEST(DiscreteSeries, SticksAtWholeNumbersAndARightContinuousStaircase) {
     EXPECT_EQ(quantiva::StickTops(Cdf), (QList<QPointF>{{0, 0.1}, {1, 0.4}, {5, 0.9}}));
     EXPECT_EQ(quantiva::StickLine({{2, 0.3}}, 0), (QList<QPointF>{{2, 0}, {2, 0.3}, {2, 0}}));
     // Jumps at 1, at 2 (the whole number before 2.5) and at 5.
-    const QList<QPointF> Steps = {{0, 0.1}, {1, 0.1}, {1, 0.4}, {2, 0.4}, {2, 0.7},
-                                  {5, 0.7}, {5, 0.9}};
+    const QList<QPointF> Steps = {{0, 0.1}, {1, 0.1}, {1, 0.4}, {2, 0.4},
+                                  {2, 0.7}, {5, 0.7}, {5, 0.9}};
     EXPECT_EQ(quantiva::Staircase(Cdf), Steps);
     EXPECT_TRUE(quantiva::Staircase({}).isEmpty());
 }
@@ -271,11 +277,14 @@ TEST_F(WindowTest, DamagedSettingsFileCostsOnlyItsBadItems) {
     {
         QFile File(Path);
         ASSERT_TRUE(File.open(QIODevice::WriteOnly));
-        File.write("\x00\xff[General\nDistribution=19\nDecimals=99\n=\n[[x\nNumPoints=-3\n"
-                   "UB=7\nGeometry=@ByteArray(\xff)\nVersion=0.1\n", 96);
+        File.write(
+            "\x00\xff[General\nDistribution=19\nDecimals=99\n=\n[[x\nNumPoints=-3\n"
+            "UB=7\nGeometry=@ByteArray(\xff)\nVersion=0.1\n",
+            96);
     }
     QSettings Settings(Path, QSettings::IniFormat);
-    const uicore::TWindowState State = uicore::ReadWindowState(quantiva::ReadSettingsItems(Settings));
+    const uicore::TWindowState State =
+        uicore::ReadWindowState(quantiva::ReadSettingsItems(Settings));
     EXPECT_EQ(State.Decimals, 4);
     EXPECT_EQ(State.NumPoints, 50);
     Window->Restore(State);

@@ -11,7 +11,8 @@ namespace {
 
 QStringList RowTexts(const QTreeWidget* List, int Column) {
     QStringList Texts;
-    for (int I = 0; I < List->topLevelItemCount(); ++I) Texts << List->topLevelItem(I)->text(Column);
+    for (int I = 0; I < List->topLevelItemCount(); ++I)
+        Texts << List->topLevelItem(I)->text(Column);
     return Texts;
 }
 
@@ -151,7 +152,8 @@ TEST_F(WindowTest, UnparsableOptionIsMarkedInPlaceAndBlocksCalculate) {
     EXPECT_NE(F.EditLB->styleSheet(), Plain);
     EXPECT_EQ(F.EditUB->styleSheet(), Plain);
     EXPECT_TRUE(F.LabelOptionsError->isVisible());
-    EXPECT_EQ(F.LabelOptionsError->text(), QStringLiteral("'-' is not a valid floating point value."));
+    EXPECT_EQ(F.LabelOptionsError->text(),
+              QStringLiteral("'-' is not a valid floating point value."));
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     EXPECT_EQ(TakeErrors(), std::vector<std::string>{"'-' is not a valid floating point value."});
     EXPECT_TRUE(Lines().isEmpty());

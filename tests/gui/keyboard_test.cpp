@@ -26,13 +26,27 @@ TEST_F(KeyboardTest, TabReachesEveryControlInReadingOrder) {
     F.ListBoxDist->setCurrentRow(1);  // both arrow buttons enabled
     // A group of exclusive buttons is one stop; the arrow keys move in it.
     QWidget* Radio = F.RadioGroupOutItems->button(0);
-    const QList<QWidget*> Expected = {
-        F.ListBoxDist, F.Button1, F.Button2, F.ListViewParams, F.TrackBarDec, Radio,
-        F.EditNumPoints, F.EditLB, F.EditUB, Window->MemoResults, Window->CheckBox4,
-        Window->PageControl1->tabBar(), Window->SpeedButtonPDFCDF, Window->SpeedButtonCalc,
-        Window->SpeedButton1, Window->PanelQuery->ComboKind, Window->PanelQuery->EditA,
-        Window->PanelQuery->EditB, Window->PanelQuery->ButtonAsk, Window->PanelQuery->ButtonSummary,
-        F.ListBoxDist};
+    const QList<QWidget*> Expected = {F.ListBoxDist,
+                                      F.Button1,
+                                      F.Button2,
+                                      F.ListViewParams,
+                                      F.TrackBarDec,
+                                      Radio,
+                                      F.EditNumPoints,
+                                      F.EditLB,
+                                      F.EditUB,
+                                      Window->MemoResults,
+                                      Window->CheckBox4,
+                                      Window->PageControl1->tabBar(),
+                                      Window->SpeedButtonPDFCDF,
+                                      Window->SpeedButtonCalc,
+                                      Window->SpeedButton1,
+                                      Window->PanelQuery->ComboKind,
+                                      Window->PanelQuery->EditA,
+                                      Window->PanelQuery->EditB,
+                                      Window->PanelQuery->ButtonAsk,
+                                      Window->PanelQuery->ButtonSummary,
+                                      F.ListBoxDist};
     F.ListBoxDist->setFocus();
     QList<QWidget*> Reached{QApplication::focusWidget()};
     for (qsizetype I = 1; I < Expected.size(); ++I) {

@@ -44,7 +44,8 @@ protected:
     }
 
     void NormalRange(const QString& Points) {
-        Window->FrameDist1->ListBoxDist->setCurrentRow(static_cast<int>(model::TDistType::distNORMAL));
+        Window->FrameDist1->ListBoxDist->setCurrentRow(
+            static_cast<int>(model::TDistType::distNORMAL));
         Window->FrameDist1->EditLB->setText(QStringLiteral("-5"));
         Window->FrameDist1->EditUB->setText(QStringLiteral("5"));
         Window->FrameDist1->EditNumPoints->setText(Points);
@@ -67,13 +68,20 @@ protected:
     // Every command that could start or change a calculation, by name.
     std::vector<std::pair<const char*, bool>> CommandStates() const {
         const auto& W = *Window;
-        return {{"PDF+CDF", W.SpeedButtonPDFCDF->isEnabled()}, {"ICDF", W.SpeedButtonICDF->isEnabled()},
-                {"Calculate", W.SpeedButtonCalc->isEnabled()}, {"Clear all", W.SpeedButton1->isEnabled()},
-                {"editor frame", W.FrameDist1->isEnabled()},   {"Show PDF", W.CheckBox1->isEnabled()},
-                {"Show CDF", W.CheckBox2->isEnabled()},        {"Additional info", W.CheckBox3->isEnabled()},
-                {"aCalculate", W.aCalculate->isEnabled()},     {"aClear", W.aClear->isEnabled()},
-                {"aGetpValue", W.aGetpValue->isEnabled()},     {"aShowPDF", W.aShowPDF->isEnabled()},
-                {"aShowCDF", W.aShowCDF->isEnabled()},         {"aAdditionalInfo", W.aAdditionalInfo->isEnabled()}};
+        return {{"PDF+CDF", W.SpeedButtonPDFCDF->isEnabled()},
+                {"ICDF", W.SpeedButtonICDF->isEnabled()},
+                {"Calculate", W.SpeedButtonCalc->isEnabled()},
+                {"Clear all", W.SpeedButton1->isEnabled()},
+                {"editor frame", W.FrameDist1->isEnabled()},
+                {"Show PDF", W.CheckBox1->isEnabled()},
+                {"Show CDF", W.CheckBox2->isEnabled()},
+                {"Additional info", W.CheckBox3->isEnabled()},
+                {"aCalculate", W.aCalculate->isEnabled()},
+                {"aClear", W.aClear->isEnabled()},
+                {"aGetpValue", W.aGetpValue->isEnabled()},
+                {"aShowPDF", W.aShowPDF->isEnabled()},
+                {"aShowCDF", W.aShowCDF->isEnabled()},
+                {"aAdditionalInfo", W.aAdditionalInfo->isEnabled()}};
     }
 
     void ExpectAllCommands(bool Enabled) const {
@@ -112,8 +120,8 @@ TEST_F(LongRangeTest, CancelKeepsExactlyTheRowsSoFarAndEnablesEverything) {
     EXPECT_NE(L.back(), Rule);
     // The last row is the one at which Cancel was answered.
     const uicore::TRangeSteps Steps(-5, 5, 1000000);
-    EXPECT_TRUE(L.back().startsWith(QString::fromStdString(uicore::FixedText(Steps.At(Done - 1), 4)) +
-                                    QStringLiteral("\t\t")))
+    EXPECT_TRUE(L.back().startsWith(
+        QString::fromStdString(uicore::FixedText(Steps.At(Done - 1), 4)) + QStringLiteral("\t\t")))
         << L.back().toStdString();
     // Every density and probability of the range is finite: a point a row.
     EXPECT_EQ(Window->Chart1->Points(0).size(), Done);
@@ -155,7 +163,8 @@ TEST_F(LongRangeTest, EscapePressesCancel) {
         if (Turn == 2) QTest::keyClick(Window.get(), Qt::Key_Escape);
     });
     EXPECT_LT(Lines().size(), NormalHeaderLines + 1000000);
-    EXPECT_TRUE(Window->LabelStatus->text().startsWith(QStringLiteral("Calculation cancelled after")));
+    EXPECT_TRUE(
+        Window->LabelStatus->text().startsWith(QStringLiteral("Calculation cancelled after")));
 }
 
 TEST_F(LongRangeTest, ShortRangeShowsNoProgress) {

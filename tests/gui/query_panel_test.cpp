@@ -38,7 +38,8 @@ TEST_F(WindowTest, IntervalIsWrittenAndShaded) {
 
     QTest::mouseClick(Panel.ButtonSummary, Qt::LeftButton);
     ASSERT_EQ(Window->Chart1->AnnotationExtra().size(), 2);
-    EXPECT_TRUE(Window->Chart1->AnnotationExtra()[1].startsWith(QStringLiteral("mean 0.0000, var 1.0000")));
+    EXPECT_TRUE(
+        Window->Chart1->AnnotationExtra()[1].startsWith(QStringLiteral("mean 0.0000, var 1.0000")));
     EXPECT_TRUE(Lines().contains(QStringLiteral("Excess kurtosis = 0.0000")));
 
     QTest::mouseClick(Window->SpeedButton1, Qt::LeftButton);

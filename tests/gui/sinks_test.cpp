@@ -18,8 +18,9 @@ namespace {
 // Point-by-point insertion: each point after those of equal x.
 QList<QPointF> InsertOneByOne(QList<QPointF> Shown, const QList<QPointF>& Added) {
     for (const QPointF& P : Added) {
-        auto At = std::upper_bound(Shown.begin(), Shown.end(), P,
-                                   [](const QPointF& A, const QPointF& B) { return A.x() < B.x(); });
+        auto At =
+            std::upper_bound(Shown.begin(), Shown.end(), P,
+                             [](const QPointF& A, const QPointF& B) { return A.x() < B.x(); });
         Shown.insert(At, P);
     }
     return Shown;
@@ -33,7 +34,8 @@ QList<QPointF> Merged(QList<QPointF> Shown, QList<QPointF> Added) {
 QList<QPointF> RandomPoints(std::mt19937& Random, int Count, int DistinctX) {
     std::uniform_int_distribution<int> X(0, DistinctX - 1);
     QList<QPointF> Points;
-    for (int I = 0; I < Count; ++I) Points.append(QPointF(X(Random) * 0.25, I));  // y tells them apart
+    for (int I = 0; I < Count; ++I)
+        Points.append(QPointF(X(Random) * 0.25, I));  // y tells them apart
     return Points;
 }
 
@@ -42,13 +44,14 @@ TEST(MergeByX, EqualsPointByPointInsertion) {
         int Shown, Added, DistinctX;
     };
     // Few distinct x values force many ties; empty sides on either hand.
-    const Case Cases[] = {{0, 0, 5}, {0, 40, 5}, {40, 0, 5}, {30, 30, 3},
+    const Case Cases[] = {{0, 0, 5},        {0, 40, 5},  {40, 0, 5},        {30, 30, 3},
                           {100, 250, 1000}, {7, 300, 2}, {500, 500, 100000}};
     std::mt19937 Random(20240601);
     for (const Case& C : Cases) {
         const QList<QPointF> Shown = InsertOneByOne({}, RandomPoints(Random, C.Shown, C.DistinctX));
         const QList<QPointF> Added = RandomPoints(Random, C.Added, C.DistinctX);
-        EXPECT_EQ(Merged(Shown, Added), InsertOneByOne(Shown, Added)) << C.Shown << " + " << C.Added;
+        EXPECT_EQ(Merged(Shown, Added), InsertOneByOne(Shown, Added))
+            << C.Shown << " + " << C.Added;
     }
 }
 
@@ -99,17 +102,21 @@ TEST(Decimated, KeepsFirstLowestHighestAndLastOfEachColumn) {
     EXPECT_EQ(Shown.back(), Points.back());
     for (int Column = 0; Column < 4; ++Column) {
         QList<QPointF> In, Kept;
-        for (const QPointF& P : Points) if (int(P.x() + 1e-9) == Column) In.append(P);
-        for (const QPointF& P : Shown) if (int(P.x() + 1e-9) == Column) Kept.append(P);
+        for (const QPointF& P : Points)
+            if (int(P.x() + 1e-9) == Column) In.append(P);
+        for (const QPointF& P : Shown)
+            if (int(P.x() + 1e-9) == Column) Kept.append(P);
         auto ByY = [](const QPointF& A, const QPointF& B) { return A.y() < B.y(); };
         ASSERT_FALSE(Kept.isEmpty()) << Column;
         EXPECT_LE(Kept.size(), 4) << Column;
         EXPECT_EQ(Kept.front(), In.front()) << Column;
         EXPECT_EQ(Kept.back(), In.back()) << Column;
         EXPECT_EQ(std::min_element(Kept.begin(), Kept.end(), ByY)->y(),
-                  std::min_element(In.begin(), In.end(), ByY)->y()) << Column;
+                  std::min_element(In.begin(), In.end(), ByY)->y())
+            << Column;
         EXPECT_EQ(std::max_element(Kept.begin(), Kept.end(), ByY)->y(),
-                  std::max_element(In.begin(), In.end(), ByY)->y()) << Column;
+                  std::max_element(In.begin(), In.end(), ByY)->y())
+            << Column;
     }
 }
 
@@ -122,7 +129,9 @@ TEST(Decimated, SummaryGivesWhatAScanOfEveryPointGives) {
     for (int I = 0; I < 5000; ++I) Points.append(QPointF(I * 0.001, Y(Random)));
     for (const int Columns : {1, 7, 13, 300}) {
         const qreal Scale = Columns / 5.0;  // columns per unit of x, as the reduction has it
-        const auto Column = [&](qsizetype I) { return static_cast<int>(std::min<qreal>(Points[I].x() * Scale, Columns)); };
+        const auto Column = [&](qsizetype I) {
+            return static_cast<int>(std::min<qreal>(Points[I].x() * Scale, Columns));
+        };
         QList<QPointF> Expected;
         for (qsizetype First = 0; First < Points.size();) {
             qsizetype Last = First, Low = First, High = First;
@@ -138,15 +147,16 @@ TEST(Decimated, SummaryGivesWhatAScanOfEveryPointGives) {
             }
             First = Last + 1;
         }
-        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns), Expected) << Columns << " columns";
+        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns), Expected)
+            << Columns << " columns";
     }
 }
 
 TEST(Decimated, FewPointsOrNoWidthStayUnchanged) {
     QList<QPointF> Points;
     for (int I = 0; I < 12; ++I) Points.append(QPointF(I, I % 3));
-    EXPECT_EQ(quantiva::Decimated(Points, 0, 11, 3), Points);    // 4 x 3 points
-    EXPECT_EQ(quantiva::Decimated(Points, 5, 5, 1), Points);     // empty x range
+    EXPECT_EQ(quantiva::Decimated(Points, 0, 11, 3), Points);  // 4 x 3 points
+    EXPECT_EQ(quantiva::Decimated(Points, 5, 5, 1), Points);   // empty x range
     EXPECT_EQ(quantiva::Decimated({}, 0, 1, 100), QList<QPointF>());
 }
 
@@ -181,7 +191,8 @@ TEST(ResultsView, KeepsLinesAsAppended) {
     View.LinesAdded();
     ASSERT_EQ(View.LineCount(), std::size(Lines));
     for (std::size_t I = 0; I < std::size(Lines); ++I) EXPECT_EQ(View.Line(I), Lines[I]);
-    EXPECT_EQ(View.PlainText(), QString::fromUtf8("Beta distribution\n\nx\t\tPDF(x)\ncaf\xC3\xA9\t1"));
+    EXPECT_EQ(View.PlainText(),
+              QString::fromUtf8("Beta distribution\n\nx\t\tPDF(x)\ncaf\xC3\xA9\t1"));
     View.Clear();
     EXPECT_EQ(View.LineCount(), 0u);
     EXPECT_TRUE(View.PlainText().isEmpty());
@@ -198,9 +209,12 @@ TEST(ResultsView, AlignsColumnsUnderTheirHeadersWithoutWrapping) {
     };
     const Case Cases[] = {
         {"Normal distribution", "Normal distribution"},
-        {"x\t\tPDF(x)\t\tCDF(x)", "x" + std::string(31, ' ') + "PDF(x)" + std::string(10, ' ') + "CDF(x)"},
-        {"0.0000\t\t0.3989\t\t0.5000", "0.0000" + std::string(26, ' ') + "0.3989" + std::string(10, ' ') + "0.5000"},
-        {Wide + "\t\t0.0000\t\t0.0000", Wide + std::string(12, ' ') + "0.0000" + std::string(10, ' ') + "0.0000"},
+        {"x\t\tPDF(x)\t\tCDF(x)",
+         "x" + std::string(31, ' ') + "PDF(x)" + std::string(10, ' ') + "CDF(x)"},
+        {"0.0000\t\t0.3989\t\t0.5000",
+         "0.0000" + std::string(26, ' ') + "0.3989" + std::string(10, ' ') + "0.5000"},
+        {Wide + "\t\t0.0000\t\t0.0000",
+         Wide + std::string(12, ' ') + "0.0000" + std::string(10, ' ') + "0.0000"},
         {"caf\xC3\xA9\t\t1", "caf\xC3\xA9" + std::string(28, ' ') + "1"},
     };
     quantiva::TResultsView View;

@@ -18,7 +18,8 @@ qsizetype FiniteRows(const QStringList& Lines, int Column) {
     qsizetype Count = 0;
     for (const QString& Line : Lines) {
         const QStringList Cells = Line.split(QStringLiteral("\t\t"));
-        if (Cells.size() <= Column || Line.startsWith(QLatin1Char('x')) || Line.startsWith(QLatin1Char('p')))
+        if (Cells.size() <= Column || Line.startsWith(QLatin1Char('x')) ||
+            Line.startsWith(QLatin1Char('p')))
             continue;
         auto Finite = [](const QString& Cell) {
             return !Cell.contains(QStringLiteral("INF")) && !Cell.contains(QStringLiteral("NAN"));
@@ -60,9 +61,12 @@ TEST_F(WindowTest, ActionsCarryTheirCaptionsAndCategories) {
         const char* Category;
     };
     const Case Cases[] = {
-        {"aCalculate", "Calculate", "Calculation"},   {"aClear", "&Clear all", "Calculation"},
-        {"aShowPDF", "Show PDF", "Chart"},            {"aShowCDF", "Show CDF", "Chart"},
-        {"aAdditionalInfo", "Additional info", "Chart"}, {"aGetpValue", "ICDF", "Calculation"},
+        {"aCalculate", "Calculate", "Calculation"},
+        {"aClear", "&Clear all", "Calculation"},
+        {"aShowPDF", "Show PDF", "Chart"},
+        {"aShowCDF", "Show CDF", "Chart"},
+        {"aAdditionalInfo", "Additional info", "Chart"},
+        {"aGetpValue", "ICDF", "Calculation"},
     };
     EXPECT_EQ(Window->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly).size(),
               static_cast<qsizetype>(std::size(Cases)));
@@ -70,7 +74,8 @@ TEST_F(WindowTest, ActionsCarryTheirCaptionsAndCategories) {
         const auto* Action = Window->findChild<QAction*>(QString::fromLatin1(C.Name));
         ASSERT_NE(Action, nullptr) << C.Name;
         EXPECT_EQ(Action->text(), QString::fromLatin1(C.Caption)) << C.Name;
-        EXPECT_EQ(Action->property("category").toString(), QString::fromLatin1(C.Category)) << C.Name;
+        EXPECT_EQ(Action->property("category").toString(), QString::fromLatin1(C.Category))
+            << C.Name;
     }
 }
 
@@ -85,7 +90,8 @@ TEST_F(WindowTest, DefaultRangeWritesFiftySevenLinesAndFillsBothSeries) {
     EXPECT_EQ(L[4], QStringLiteral("x\t\tPDF(x)\t\tCDF(x)"));
     EXPECT_EQ(L[5], Rule);
     for (int I = 0; I < 50; ++I)
-        EXPECT_TRUE(L[6 + I].startsWith(uicore::FixedText(I / 50.0, 4).c_str() + QStringLiteral("\t\t")))
+        EXPECT_TRUE(
+            L[6 + I].startsWith(uicore::FixedText(I / 50.0, 4).c_str() + QStringLiteral("\t\t")))
             << L[6 + I].toStdString();
     EXPECT_EQ(L[56], Rule);
     EXPECT_GT(FiniteRows(L, 1), 0);
@@ -209,13 +215,16 @@ TEST_F(WindowTest, ChartTabRule) {
         SetUp();
         for (TStep Step : C.Steps) {
             switch (Step) {
-            case TStep::Icdf:
-                if (Window->Distribution().CalculateSinglePoint()) Dialog.Answers = {std::string("0.5")};
-                QTest::mouseClick(Window->SpeedButtonICDF, Qt::LeftButton);
-                break;
-            case TStep::PdfCdf: QTest::mouseClick(Window->SpeedButtonPDFCDF, Qt::LeftButton); break;
-            case TStep::Single: ChooseCalculation(0); break;
-            case TStep::Range: ChooseCalculation(1); break;
+                case TStep::Icdf:
+                    if (Window->Distribution().CalculateSinglePoint())
+                        Dialog.Answers = {std::string("0.5")};
+                    QTest::mouseClick(Window->SpeedButtonICDF, Qt::LeftButton);
+                    break;
+                case TStep::PdfCdf:
+                    QTest::mouseClick(Window->SpeedButtonPDFCDF, Qt::LeftButton);
+                    break;
+                case TStep::Single: ChooseCalculation(0); break;
+                case TStep::Range: ChooseCalculation(1); break;
             }
         }
         EXPECT_EQ(ChartTabVisible(), C.Visible) << C.Steps.size() << " steps";

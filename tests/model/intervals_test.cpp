@@ -87,9 +87,9 @@ TEST(Intervals, EdgesAndThePointKept) {
         double A, B, Want;
     };
     const Case cases[] = {
-        {R::rgBetween, 2, 1, 0.0},   {R::rgBetween, 1, 1, 0.0},
-        {R::rgOutside, 2, 1, 1.0},   {R::rgBetween, NAN, 1, NAN},
-        {R::rgOutside, 0, NAN, NAN}, {R::rgBelow, INFINITY, 0, 1.0},
+        {R::rgBetween, 2, 1, 0.0},       {R::rgBetween, 1, 1, 0.0},
+        {R::rgOutside, 2, 1, 1.0},       {R::rgBetween, NAN, 1, NAN},
+        {R::rgOutside, 0, NAN, NAN},     {R::rgBelow, INFINITY, 0, 1.0},
         {R::rgAbove, 0, -INFINITY, 1.0},
     };
     for (const Case& c : cases)

@@ -59,9 +59,9 @@ TEST(Summary, InvalidParametersGiveNaN) {
         TDistType Type;
         std::vector<double> Params;
     } cases[] = {
-        {TDistType::distNORMAL, {0, -1}},        {TDistType::distBETA, {0, 1}},
-        {TDistType::distPOISSON, {NAN}},         {TDistType::distHYPGEOMETRIC, {3, 2, 5}},
-        {TDistType::distTRIANGULAR, {2, 1, 3}},  {TDistType::distGEOMETRIC, {0}},
+        {TDistType::distNORMAL, {0, -1}},       {TDistType::distBETA, {0, 1}},
+        {TDistType::distPOISSON, {NAN}},        {TDistType::distHYPGEOMETRIC, {3, 2, 5}},
+        {TDistType::distTRIANGULAR, {2, 1, 3}}, {TDistType::distGEOMETRIC, {0}},
     };
     for (const auto& c : cases) {
         const TSummary s = SummaryOf(c.Type, c.Params);

@@ -63,8 +63,8 @@ TEST(FloatToGeneralStr, Table) {
         {1234, 0, 4, "1234"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.x << " digits " << c.digits << " precision "
-                                          << c.precision);
+        SCOPED_TRACE(::testing::Message()
+                     << c.x << " digits " << c.digits << " precision " << c.precision);
         EXPECT_EQ(numkern::FloatToGeneralStr(c.x, c.digits, c.precision), c.want);
     }
 }

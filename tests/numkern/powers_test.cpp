@@ -22,12 +22,12 @@ TEST(IntPower, Table) {
         double want;
     };
     const Case cases[] = {
-        {-2, 3, -8},          {2, -2, 0.25},          {0, 0, 1},
-        {0, -1, kInf},        {kNaN, 0, 1},           {3, 1, 3},
-        {3, 13, 1594323},     {-1, INT_MAX, -1},      {-1, INT_MIN, 1},
-        {2, 1023, 0x1p1023},  {2, -1074, 0x1p-1074},  {2, 1024, kInf},
-        {0.5, INT_MIN, kInf}, {2, INT_MIN, 0},        {1.5, 2, 2.25},
-        {kNaN, 2, kNaN},      {-kInf, 3, -kInf},      {10, 22, 1e22},
+        {-2, 3, -8},          {2, -2, 0.25},         {0, 0, 1},
+        {0, -1, kInf},        {kNaN, 0, 1},          {3, 1, 3},
+        {3, 13, 1594323},     {-1, INT_MAX, -1},     {-1, INT_MIN, 1},
+        {2, 1023, 0x1p1023},  {2, -1074, 0x1p-1074}, {2, 1024, kInf},
+        {0.5, INT_MIN, kInf}, {2, INT_MIN, 0},       {1.5, 2, 2.25},
+        {kNaN, 2, kNaN},      {-kInf, 3, -kInf},     {10, 22, 1e22},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.base << "^" << c.exponent);
@@ -45,10 +45,10 @@ TEST(Power, SpecialCasesInOrder) {
         double base, exponent, want;
     };
     const Case cases[] = {
-        {2, 0, 1},           {kNaN, 0, 1},        {-5, 0, 1},        {0, kNaN, 1},
-        {3, kNaN, 1},        {0, 3, 0},           {kNaN, 3, 0},      {0, -3, kInf},
-        {kNaN, -3, kInf},    {-8, 1.0 / 3, kNaN}, {-2, 2, kNaN},     {4, 0.5, 2},
-        {kInf, 2, kNaN},     {2, kInf, kNaN},     {2, -kInf, kNaN},  {-0.0, 2, 0},
+        {2, 0, 1},        {kNaN, 0, 1},        {-5, 0, 1},       {0, kNaN, 1},
+        {3, kNaN, 1},     {0, 3, 0},           {kNaN, 3, 0},     {0, -3, kInf},
+        {kNaN, -3, kInf}, {-8, 1.0 / 3, kNaN}, {-2, 2, kNaN},    {4, 0.5, 2},
+        {kInf, 2, kNaN},  {2, kInf, kNaN},     {2, -kInf, kNaN}, {-0.0, 2, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.base << "^" << c.exponent);
@@ -67,9 +67,9 @@ TEST(Power, Accuracy) {
     };
     // Exactly representable results, and 10^0.5 = sqrt(10) to 17 digits.
     const Case cases[] = {
-        {2, 10, 1024},        {10, 3, 1000},        {9, 0.5, 3},
-        {27, 1.0 / 3, 3},     {2, -3, 0.125},       {10, 0.5, 3.1622776601683794},
-        {1e10, 30, 1e300},    {0.5, 1074, 0x1p-1074},
+        {2, 10, 1024},     {10, 3, 1000},          {9, 0.5, 3},
+        {27, 1.0 / 3, 3},  {2, -3, 0.125},         {10, 0.5, 3.1622776601683794},
+        {1e10, 30, 1e300}, {0.5, 1074, 0x1p-1074},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.base << "^" << c.exponent);

@@ -62,7 +62,7 @@ TEST(Sign, Table) {
         double x;
         std::int32_t want;
     };
-    const Case cases[] = {{-0.0, 0}, {0.0, 0}, {kNaN, 0},  {4.9e-324, 1},
+    const Case cases[] = {{-0.0, 0}, {0.0, 0},  {kNaN, 0},   {4.9e-324, 1},
                           {-3, -1},  {kInf, 1}, {-kInf, -1}, {-4.9e-324, -1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x);

@@ -22,9 +22,8 @@ inline double ErrorInEps(double got, double want) {
 inline ::testing::AssertionResult WithinEps(double got, double want, double eps) {
     const double err = ErrorInEps(got, want);
     if (err <= eps) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "got " << got << ", want " << want << ": error " << err << " eps (limit " << eps
-           << ")";
+    return ::testing::AssertionFailure() << "got " << got << ", want " << want << ": error " << err
+                                         << " eps (limit " << eps << ")";
 }
 
 inline ::testing::AssertionResult WithinRel(double got, double want, double rel) {

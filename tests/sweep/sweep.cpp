@@ -24,9 +24,25 @@ constexpr double kLimitSeconds = 0.5;
 
 const std::vector<double>& RealValues() {
     static const std::vector<double> values = {
-        +0.0,    -0.0,     4.9e-324, -4.9e-324, 1e-300, 0.5,      1.0,      -1.0,
-        2.5,     7.0,      1e6,      -1e6,      1e300,  -1e300,   DBL_MAX,  -DBL_MAX,
-        INFINITY, -INFINITY, std::numeric_limits<double>::quiet_NaN(),
+        +0.0,
+        -0.0,
+        4.9e-324,
+        -4.9e-324,
+        1e-300,
+        0.5,
+        1.0,
+        -1.0,
+        2.5,
+        7.0,
+        1e6,
+        -1e6,
+        1e300,
+        -1e300,
+        DBL_MAX,
+        -DBL_MAX,
+        INFINITY,
+        -INFINITY,
+        std::numeric_limits<double>::quiet_NaN(),
     };
     return values;
 }

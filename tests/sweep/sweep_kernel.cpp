@@ -13,17 +13,20 @@ TEST(SweepKernel, Elementary) {
     sweep::Run("r", [](const double* a) { return static_cast<double>(numkern::Sin(a[0])); });
     sweep::Run("r", [](const double* a) { return static_cast<double>(numkern::Tan(a[0])); });
     sweep::Run("r", [](const double* a) { return static_cast<double>(numkern::ArcTan(a[0])); });
-    sweep::Run("rr", [](const double* a) { return static_cast<double>(numkern::ArcTan2(a[0], a[1])); });
+    sweep::Run("rr",
+               [](const double* a) { return static_cast<double>(numkern::ArcTan2(a[0], a[1])); });
     sweep::Run("r", [](const double* a) { return static_cast<double>(numkern::Ln(a[0])); });
     sweep::Run("r", [](const double* a) { return static_cast<double>(numkern::Exp(a[0])); });
-    sweep::Run("r", [](const double* a) { return static_cast<double>(numkern::ReduceAngle(a[0])); });
+    sweep::Run("r",
+               [](const double* a) { return static_cast<double>(numkern::ReduceAngle(a[0])); });
 }
 
 TEST(SweepKernel, Powers) {
     sweep::Run("ri", [](const double* a) {
         return static_cast<double>(numkern::IntPower(a[0], I(a[1])));
     });
-    sweep::Run("rr", [](const double* a) { return static_cast<double>(numkern::Power(a[0], a[1])); });
+    sweep::Run("rr",
+               [](const double* a) { return static_cast<double>(numkern::Power(a[0], a[1])); });
 }
 
 TEST(SweepKernel, RoundingAndComparison) {

@@ -18,7 +18,9 @@ struct Entry {
 };
 
 // Names the test instance after the function it sweeps.
-inline std::string EntryName(const ::testing::TestParamInfo<Entry>& info) { return info.param.name; }
+inline std::string EntryName(const ::testing::TestParamInfo<Entry>& info) {
+    return info.param.name;
+}
 
 // How GoogleTest shows an entry in test listings: by its name, not its bytes.
 inline void PrintTo(const Entry& e, std::ostream* os) { *os << e.name; }

@@ -20,9 +20,8 @@ TEST(AnnotationLineHeight, RoundsOnePointThreeTimesWithHalvesDown) {
     struct Case {
         std::int32_t Size, Height;
     };
-    const Case Cases[] = {{5, 6},  {8, 10}, {10, 13}, {15, 19}, {0, 0},   {1, 1},
-                          {2, 3},  {3, 4},  {4, 5},   {25, 32}, {9, 12},  {12, 16},
-                          {-1, -1}, {-5, -7}};
+    const Case Cases[] = {{5, 6}, {8, 10}, {10, 13}, {15, 19}, {0, 0},   {1, 1},   {2, 3},
+                          {3, 4}, {4, 5},  {25, 32}, {9, 12},  {12, 16}, {-1, -1}, {-5, -7}};
     for (const Case& C : Cases) EXPECT_EQ(AnnotationLineHeight(C.Size), C.Height) << C.Size;
 }
 

@@ -46,8 +46,8 @@ struct Recorder : uicore::TResultsSink, uicore::TSeriesSink {
         std::erase_if(points, [s](const Point& p) { return p.series == s; });
     }
     std::size_t Count(std::int32_t s) const {
-        return static_cast<std::size_t>(
-            std::count_if(points.begin(), points.end(), [s](const Point& p) { return p.series == s; }));
+        return static_cast<std::size_t>(std::count_if(
+            points.begin(), points.end(), [s](const Point& p) { return p.series == s; }));
     }
 };
 
@@ -57,7 +57,8 @@ struct Dialog : uicore::TInputDialog {
     bool cancel = false;
     int calls = 0;
     std::string caption, prompt, shown;
-    std::string InputQuery(const std::string& c, const std::string& p, const std::string& d) override {
+    std::string InputQuery(const std::string& c, const std::string& p,
+                           const std::string& d) override {
         ++calls;
         caption = c;
         prompt = p;
@@ -74,7 +75,9 @@ struct Fixture : ::testing::Test {
     std::string Row(double a, double b) const {
         return FixedText(a, dist.Decimals()) + "\t\t" + FixedText(b, dist.Decimals());
     }
-    std::string Row(double a, double b, double c) const { return Row(a, b) + "\t\t" + FixedText(c, dist.Decimals()); }
+    std::string Row(double a, double b, double c) const {
+        return Row(a, b) + "\t\t" + FixedText(c, dist.Decimals());
+    }
 };
 
 using CalcCore = Fixture;
@@ -98,8 +101,9 @@ TEST_F(CalcCore, DefaultRangeGivesTheFiftySevenLines) {
     const double x = dist.DistParams().Items(0).Value();
     const auto outcome = core.Calculate();
     ASSERT_EQ(out.lines.size(), 57u);
-    const std::vector<std::string> header = {"Beta distribution", "a= 1.0000", "b= 0.2000",
-                                             "Calculating PDF and CDF", "x\t\tPDF(x)\t\tCDF(x)", Rule};
+    const std::vector<std::string> header = {
+        "Beta distribution",     "a= 1.0000", "b= 0.2000", "Calculating PDF and CDF",
+        "x\t\tPDF(x)\t\tCDF(x)", Rule};
     for (std::size_t i = 0; i < header.size(); ++i) EXPECT_EQ(out.lines[i], header[i]);
     for (int i = 0; i < 50; ++i) {
         const double t = i / 50.0;
@@ -140,7 +144,8 @@ TEST_F(CalcCore, RowsAndPointsAreThePointsOfTheRange) {
     ASSERT_EQ(out.Count(0), 7u);
     for (std::int32_t i = 0; i < 7; ++i) {
         EXPECT_EQ(out.points[2 * static_cast<std::size_t>(i)].x, steps.At(i));
-        EXPECT_EQ(out.lines[6 + static_cast<std::size_t>(i)].substr(0, 6), FixedText(steps.At(i), 4));
+        EXPECT_EQ(out.lines[6 + static_cast<std::size_t>(i)].substr(0, 6),
+                  FixedText(steps.At(i), 4));
     }
 }
 
@@ -156,7 +161,8 @@ TEST_F(CalcCore, DiscreteRangeHitsTheWholePoints) {
     dist.SetNumPoints(30);  // -3, -2.8, ..., 2.8: 2 at i = 25
     core.Calculate();
     const std::string& two = out.lines[7 + 25];  // 7 header lines
-    EXPECT_EQ(two, Row(2, distrium::HypGeometricPDF(2, 10, 4, 5), distrium::HypGeometricCDF(2, 10, 4, 5)));
+    EXPECT_EQ(two, Row(2, distrium::HypGeometricPDF(2, 10, 4, 5),
+                       distrium::HypGeometricCDF(2, 10, 4, 5)));
     EXPECT_EQ(two.find("NAN"), std::string::npos) << two;
 }
 
@@ -204,7 +210,8 @@ TEST_F(CalcCore, SinglePointPdfCdf) {
     EXPECT_EQ(out.lines[0], "Normal distribution");
     EXPECT_EQ(out.lines[1], "mu= 0.000000");
     EXPECT_EQ(out.lines[2], "sigma= 1.000000");
-    EXPECT_EQ(out.lines[6], Row(1.25, distrium::NormalPDF(1.25, 0, 1), distrium::NormalCDF(1.25, 0, 1)));
+    EXPECT_EQ(out.lines[6],
+              Row(1.25, distrium::NormalPDF(1.25, 0, 1), distrium::NormalCDF(1.25, 0, 1)));
     EXPECT_EQ(out.lines[7], Rule);
     EXPECT_TRUE(out.points.empty());
     EXPECT_EQ(outcome.Rows, 1);
@@ -329,7 +336,8 @@ TEST_F(CalcCore, ProgressIsToldEveryRowAndCanCancel) {
         const auto outcome = core.Calculate(&stop);
         ASSERT_EQ(stop.calls.size(), c.rows) << c.limit;
         for (std::size_t i = 0; i < c.rows; ++i)
-            EXPECT_EQ(stop.calls[i], std::make_pair(static_cast<std::int64_t>(i + 1), std::int64_t{10}));
+            EXPECT_EQ(stop.calls[i],
+                      std::make_pair(static_cast<std::int64_t>(i + 1), std::int64_t{10}));
         EXPECT_EQ(outcome.Cancelled, c.cancelled) << c.limit;
         EXPECT_EQ(outcome.Rows, static_cast<std::int64_t>(c.rows)) << c.limit;
         const std::size_t closing = c.cancelled ? 0 : 1;

@@ -23,7 +23,8 @@ TEST(ErrorPath, ShowsEachFailureWithTheFullStopRule) {
         const char* Text;
     };
     const Case Cases[] = {
-        {std::make_exception_ptr(uicore::EConvertError("'abc' is not a valid floating point value")),
+        {std::make_exception_ptr(
+             uicore::EConvertError("'abc' is not a valid floating point value")),
          "'abc' is not a valid floating point value."},
         // '!' sorts before '.': no full stop.
         {std::make_exception_ptr(numkern::EOrlenException("Failed to converge!")),

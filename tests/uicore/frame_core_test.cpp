@@ -52,8 +52,8 @@ TEST_F(FrameCoreTest, ArrowButtonsFollowTheSelection) {
         std::int32_t Index;
         bool Prev, Next;
     };
-    const Case Cases[] = {{0, false, true}, {1, true, true}, {13, true, true},
-                          {24, true, true}, {25, true, false}};
+    const Case Cases[] = {
+        {0, false, true}, {1, true, true}, {13, true, true}, {24, true, true}, {25, true, false}};
     for (const Case& C : Cases) {
         Frame.ListBoxDistClick(C.Index);
         EXPECT_EQ(Model.DistType(), static_cast<TDistType>(C.Index)) << C.Index;
@@ -68,11 +68,14 @@ TEST_F(FrameCoreTest, ArrowsMoveOneEntryAndStopAtTheEnds) {
         bool Forward;
         std::int32_t To;
     };
-    const Case Cases[] = {{0, true, 1}, {1, false, 0}, {0, false, 0},
+    const Case Cases[] = {{0, true, 1},   {1, false, 0},  {0, false, 0},
                           {25, true, 25}, {24, true, 25}, {17, false, 16}};
     for (const Case& C : Cases) {
         Frame.ListBoxDistClick(C.From);
-        if (C.Forward) Frame.Button2Click(); else Frame.Button1Click();
+        if (C.Forward)
+            Frame.Button2Click();
+        else
+            Frame.Button1Click();
         EXPECT_EQ(Frame.ItemIndex(), C.To) << C.From;
         EXPECT_EQ(Model.DistType(), static_cast<TDistType>(C.To)) << C.From;
     }
@@ -131,14 +134,12 @@ TEST_F(FrameCoreTest, EditsParseByKind) {
         double Stored;
     };
     const Case Cases[] = {
-        {Poisson, 0, "7", true, 7.0},         // Poisson's x is an integer
-        {Poisson, 0, "$1F", true, 31.0},      // hexadecimal integers are accepted
-        {Poisson, 0, "2.5", false, 0.0},      // a fraction is refused
-        {Poisson, 0, "", false, 0.0},
-        {Poisson, 1, "2.5", true, 2.5},       // lambda is real
-        {0, 2, "-1", true, -1.0},             // outside "b>0" and still stored
-        {0, 2, "1e-3", true, 1e-3},
-        {0, 2, "abc", false, 0.0},
+        {Poisson, 0, "7", true, 7.0},     // Poisson's x is an integer
+        {Poisson, 0, "$1F", true, 31.0},  // hexadecimal integers are accepted
+        {Poisson, 0, "2.5", false, 0.0},  // a fraction is refused
+        {Poisson, 0, "", false, 0.0},    {Poisson, 1, "2.5", true, 2.5},  // lambda is real
+        {0, 2, "-1", true, -1.0},  // outside "b>0" and still stored
+        {0, 2, "1e-3", true, 1e-3},      {0, 2, "abc", false, 0.0},
     };
     for (const Case& C : Cases) {
         Frame.ListBoxDistClick(C.Type);
@@ -239,7 +240,8 @@ TEST_F(FrameCoreTest, OptionEditsParseEveryText) {
     auto Lower = [](const model::TProbDistribution& M) { return M.LB(); };
     auto Upper = [](const model::TProbDistribution& M) { return M.UB(); };
     const Case Cases[] = {
-        {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "250", true, 250},  // above the spin range
+        {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "250", true,
+         250},  // above the spin range
         {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "-3", true, -3},
         {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "2.5", false, 0},
         {&TFrameDistCore::EditNumPointsChange, Points, E::NumPoints, "", false, 0},
@@ -276,12 +278,14 @@ TEST(FrameCoreSpin, StepsWithinZeroToHundred) {
         std::int32_t Last, Delta, Expected;
     };
     const Case Cases[] = {
-        {"50", 50, 1, 51},   {"50", 50, -1, 49},  {"0", 0, -1, 0},     {"100", 100, 1, 100},
-        {"250", 50, 1, 100}, {"250", 50, -1, 99}, {"-7", 3, 1, 1},     {"abc", 7, 1, 8},
-        {"", 0, -1, 0},      {"2147483647", 5, 1, 100}, {"-2147483648", 5, -1, 0},
+        {"50", 50, 1, 51},         {"50", 50, -1, 49},        {"0", 0, -1, 0},
+        {"100", 100, 1, 100},      {"250", 50, 1, 100},       {"250", 50, -1, 99},
+        {"-7", 3, 1, 1},           {"abc", 7, 1, 8},          {"", 0, -1, 0},
+        {"2147483647", 5, 1, 100}, {"-2147483648", 5, -1, 0},
     };
     for (const Case& C : Cases)
-        EXPECT_EQ(uicore::SpinStep(C.Text, C.Last, C.Delta), C.Expected) << C.Text << " " << C.Delta;
+        EXPECT_EQ(uicore::SpinStep(C.Text, C.Last, C.Delta), C.Expected)
+            << C.Text << " " << C.Delta;
 }
 
 TEST(FrameCoreTexts, KindAndLabel) {

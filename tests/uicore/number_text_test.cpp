@@ -32,10 +32,10 @@ struct FixedCase {
 // Worked examples: every value correctly rounded to d decimals, the
 // scientific form only beyond 15 integer digits.
 const FixedCase kTableExamples[] = {
-    {0.123456, 4, "0.1235"},       {0.00004, 4, "0.0000"},        {0.00006, 4, "0.0001"},
-    {-0.00004, 4, "0.0000"},       {0.0, 4, "0.0000"},            {-0.5, 4, "-0.5000"},
-    {1.23456, 4, "1.2346"},        {123.456, 4, "123.4560"},      {99.99999, 4, "100.0000"},
-    {12345.678, 4, "12345.6780"},  {10000, 4, "10000.0000"},      {9999.6, 4, "9999.6000"},
+    {0.123456, 4, "0.1235"},        {0.00004, 4, "0.0000"},   {0.00006, 4, "0.0001"},
+    {-0.00004, 4, "0.0000"},        {0.0, 4, "0.0000"},       {-0.5, 4, "-0.5000"},
+    {1.23456, 4, "1.2346"},         {123.456, 4, "123.4560"}, {99.99999, 4, "100.0000"},
+    {12345.678, 4, "12345.6780"},   {10000, 4, "10000.0000"}, {9999.6, 4, "9999.6000"},
     {1234567, 6, "1234567.000000"}, {123, 2, "123.00"},
 };
 
@@ -54,8 +54,8 @@ const FixedCase kAtLeastOne[] = {
     {123456.789, 3, "123456.789"},
     {-987654.321, 8, "-987654.32100000"},  // -987654.32099999999627...
     {7.0, 16, "7.0000000000000000"},
-    {1.1, 16, "1.1000000000000001"},        // 1.100000000000000088...
-    {1000.1, 16, "1000.1000000000000227"},  // 1000.100000000000022737...
+    {1.1, 16, "1.1000000000000001"},                 // 1.100000000000000088...
+    {1000.1, 16, "1000.1000000000000227"},           // 1000.100000000000022737...
     {999999999999999.875, 2, "999999999999999.88"},  // a tie: to even
     {1000.125, 2, "1000.12"},                        // a tie: to even
     {1000.375, 2, "1000.38"},
@@ -127,11 +127,11 @@ TEST(FixedText, DerivedCases) {
 }
 
 TEST(FixedText, SeparatorIsAParameter) {
-    const FixedCase cases[] = {
-        {0.5, 4, "0,5000"}, {12345.678, 4, "12345,6780"}, {-123.456, 4, "-123,4560"},
-        {2e20, 4, "2,0000E0020"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(FixedText(c.value, c.d, ','), c.text) << c.value;
+    const FixedCase cases[] = {{0.5, 4, "0,5000"},
+                               {12345.678, 4, "12345,6780"},
+                               {-123.456, 4, "-123,4560"},
+                               {2e20, 4, "2,0000E0020"}};
+    for (const auto& c : cases) EXPECT_EQ(FixedText(c.value, c.d, ','), c.text) << c.value;
 }
 
 // A fixed text has exactly d decimals for every d and magnitude below 10^15.
@@ -166,12 +166,25 @@ struct RealCase {
 
 TEST(ParseReal, Accepts) {
     const RealCase cases[] = {
-        {"1.5", 1.5},     {"  1.5  ", 1.5}, {"-2", -2.0},     {"+3", 3.0},
-        {"1e3", 1000.0},  {"1E-3", 0.001},  {"2.5e+2", 250.0}, {".5", 0.5},
-        {"5.", 5.0},      {"-.5e1", -5.0},  {"0", 0.0},        {"007.25", 7.25},
-        {"1e-400", 0.0},  {"1e-5000", 0.0}, {"0.1", 0.1},      {"123456789012345678901234", 1.2345678901234568e23},
+        {"1.5", 1.5},
+        {"  1.5  ", 1.5},
+        {"-2", -2.0},
+        {"+3", 3.0},
+        {"1e3", 1000.0},
+        {"1E-3", 0.001},
+        {"2.5e+2", 250.0},
+        {".5", 0.5},
+        {"5.", 5.0},
+        {"-.5e1", -5.0},
+        {"0", 0.0},
+        {"007.25", 7.25},
+        {"1e-400", 0.0},
+        {"1e-5000", 0.0},
+        {"0.1", 0.1},
+        {"123456789012345678901234", 1.2345678901234568e23},
         // Inside the extended range but beyond double: stored as infinity.
-        {"1e400", INFINITY}, {"-1e400", -INFINITY},
+        {"1e400", INFINITY},
+        {"-1e400", -INFINITY},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseReal(c.text), c.value) << c.text;
     EXPECT_TRUE(std::signbit(ParseReal("-0")));
@@ -186,11 +199,12 @@ TEST(ParseReal, UsesTheGivenSeparator) {
 }
 
 TEST(ParseReal, Rejects) {
-    const char* cases[] = {"",    " ",    "-",     "+",       ".",      "e5",   "1e",
-                           "1e+", "1.2.3", "abc",  "1 5",     "0x10",   "inf",  "nan",
-                           "1e5000", "-1e99999999999999999999999", "1d3", "--1",
-                           "1e5 x", "\t1", "1e2.5", "5-"};
-    for (const char* text : cases) EXPECT_THROW(ParseReal(text), EConvertError) << "'" << text << "'";
+    const char* cases[] = {
+        "",      " ",   "-",     "+",    ".",     "e5",  "1e",     "1e+",
+        "1.2.3", "abc", "1 5",   "0x10", "inf",   "nan", "1e5000", "-1e99999999999999999999999",
+        "1d3",   "--1", "1e5 x", "\t1",  "1e2.5", "5-"};
+    for (const char* text : cases)
+        EXPECT_THROW(ParseReal(text), EConvertError) << "'" << text << "'";
 }
 
 TEST(ParseReal, MessageQuotesTheTextAsTyped) {
@@ -213,20 +227,34 @@ struct IntCase {
 
 TEST(ParseInteger, Accepts) {
     const IntCase cases[] = {
-        {"42", 42},           {"   42", 42},          {"-42", -42},     {"+7", 7},
-        {"007", 7},           {"$FF", 255},           {"xff", 255},     {"Xff", 255},
-        {"0x1A", 26},         {"0XFF", 255},          {"-$10", -16},    {"2147483647", INT_MAX},
-        {"-2147483648", INT_MIN}, {"$7FFFFFFF", INT_MAX}, {"$FFFFFFFF", -1},
-        {"$80000000", INT_MIN}, {"0", 0},             {"-0", 0},
+        {"42", 42},
+        {"   42", 42},
+        {"-42", -42},
+        {"+7", 7},
+        {"007", 7},
+        {"$FF", 255},
+        {"xff", 255},
+        {"Xff", 255},
+        {"0x1A", 26},
+        {"0XFF", 255},
+        {"-$10", -16},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"$7FFFFFFF", INT_MAX},
+        {"$FFFFFFFF", -1},
+        {"$80000000", INT_MIN},
+        {"0", 0},
+        {"-0", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseInteger(c.text), c.value) << c.text;
 }
 
 TEST(ParseInteger, Rejects) {
-    const char* cases[] = {"",     " ",     "-",          "+",         "2.5",
-                           "42 ",  "1e3",   "2147483648", "-2147483649", "$",
-                           "0x",   "$1FFFFFFFF", "12a",   "$G",        "99999999999999999999999",
-                           "- 1",  "0x-1",  "\t5"};
+    const char* cases[] = {
+        "",    " ",          "-",          "+",           "2.5",
+        "42 ", "1e3",        "2147483648", "-2147483649", "$",
+        "0x",  "$1FFFFFFFF", "12a",        "$G",          "99999999999999999999999",
+        "- 1", "0x-1",       "\t5"};
     for (const char* text : cases)
         EXPECT_THROW(ParseInteger(text), EConvertError) << "'" << text << "'";
 }
@@ -291,7 +319,8 @@ TEST(FixedText, AgreesWithAnIndependentReadingOfTheRules) {
     for (int i = 0; i < 100000; ++i) values.push_back(std::bit_cast<double>(rng()));
     // The magnitudes results usually have.
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
-    for (int i = 0; i < 100000; ++i) values.push_back(unit(rng) * std::pow(10.0, static_cast<int>(rng() % 24) - 6));
+    for (int i = 0; i < 100000; ++i)
+        values.push_back(unit(rng) * std::pow(10.0, static_cast<int>(rng() % 24) - 6));
     // Powers of ten and their neighbours, where the exponent changes.
     for (int p = -12; p <= 20; ++p) {
         const double t = std::pow(10.0, p);
@@ -303,7 +332,8 @@ TEST(FixedText, AgreesWithAnIndependentReadingOfTheRules) {
     for (int k = 0; k < 40; ++k) values.push_back(1e15 - k * 0.125);
     for (const double v : values) {
         for (const int d : {2, 4, 6, 10, 16}) {
-            ASSERT_EQ(FixedText(v, d), ReferenceFixedText(v, d)) << std::hexfloat << v << " d=" << d;
+            ASSERT_EQ(FixedText(v, d), ReferenceFixedText(v, d))
+                << std::hexfloat << v << " d=" << d;
         }
     }
 }

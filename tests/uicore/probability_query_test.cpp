@@ -83,11 +83,10 @@ TEST(WriteQuery, BlockWithHeaderAndShadedRegion) {
     d.DistParams().Items(1).SetValue(1);
     d.SetDecimals(4);
     Recorder r;
-    const uicore::TQueryAnswer a =
-        uicore::WriteQuery(r, d, {TQueryKind::Above, 0, 100}, ',');
+    const uicore::TQueryAnswer a = uicore::WriteQuery(r, d, {TQueryKind::Above, 0, 100}, ',');
     const std::string rule(45, '-');
-    const std::vector<std::string> want = {"Chi-Squared distribution", "nu= 1",
-                                           "Calculating a probability", rule,
+    const std::vector<std::string> want = {"Chi-Squared distribution",     "nu= 1",
+                                           "Calculating a probability",    rule,
                                            "P(X > 100,0000) = 1,5240e-23", rule};
     EXPECT_EQ(r.Lines, want);
     EXPECT_EQ(a.Lower, 100);
@@ -103,11 +102,18 @@ TEST(Summary, LinesAndAnnotation) {
     Recorder r;
     uicore::WriteSummary(r, d);
     const std::string rule(45, '-');
-    const std::vector<std::string> want = {
-        "Student(T) distribution", "nu= 3", "Summary of the law", rule,
-        "Mean = 0.0000", "Variance = 3.0000", "Standard deviation = 1.7321",
-        "Skewness = undefined", "Excess kurtosis = infinite", "Median = 0.0000",
-        "Mode = 0.0000", rule};
+    const std::vector<std::string> want = {"Student(T) distribution",
+                                           "nu= 3",
+                                           "Summary of the law",
+                                           rule,
+                                           "Mean = 0.0000",
+                                           "Variance = 3.0000",
+                                           "Standard deviation = 1.7321",
+                                           "Skewness = undefined",
+                                           "Excess kurtosis = infinite",
+                                           "Median = 0.0000",
+                                           "Mode = 0.0000",
+                                           rule};
     EXPECT_EQ(r.Lines, want);
     EXPECT_EQ(uicore::SummaryAnnotation(model::Summarize(d), 2),
               "mean 0.00, var 3.00, sd 1.73, skew undefined, ex.kurt infinite, "

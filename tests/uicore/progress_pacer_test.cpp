@@ -29,7 +29,8 @@ TEST(PacedTask, NextTurnWaitsForIntervalOrScaledCostCappedByMaxWait) {
         {"dear turn: fifty times its cost", 40ms, TPaceClock::duration::max(), 3ms, 50, 150ms},
         {"dear turn, capped", 40ms, 80ms, 3ms, 50, 80ms},
         {"cap below the interval wins", 40ms, 10ms, 0ms, 50, 10ms},
-        {"a clock that went back counts as free", 40ms, TPaceClock::duration::max(), -5ms, 50, 40ms},
+        {"a clock that went back counts as free", 40ms, TPaceClock::duration::max(), -5ms, 50,
+         40ms},
         {"no factor: the interval", 40ms, TPaceClock::duration::max(), 1s, 0, 40ms},
         {"no interval, no cost: at once", 0ms, TPaceClock::duration::max(), 0ms, 50, 0ms},
     };

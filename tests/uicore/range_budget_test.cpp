@@ -79,7 +79,8 @@ TEST(RangeBudget, EstimateBracketsTheOutputsRealSize) {
 TEST(RangeBudget, RangeBytesGrowWithRowsDecimalsAndSeries) {
     EXPECT_EQ(RangeBytes(0, 4, TCalcMode::PdfCdf), 0);
     EXPECT_EQ(RangeBytes(-7, 4, TCalcMode::PdfCdf), 0);
-    EXPECT_DOUBLE_EQ(RangeBytes(1000, 4, TCalcMode::PdfCdf), 1000 * RangeBytes(1, 4, TCalcMode::PdfCdf));
+    EXPECT_DOUBLE_EQ(RangeBytes(1000, 4, TCalcMode::PdfCdf),
+                     1000 * RangeBytes(1, 4, TCalcMode::PdfCdf));
     EXPECT_GT(RangeBytes(1, 16, TCalcMode::PdfCdf), RangeBytes(1, 4, TCalcMode::PdfCdf));
     EXPECT_GT(RangeBytes(1, 4, TCalcMode::PdfCdf), RangeBytes(1, 4, TCalcMode::Icdf));
     // The fixed text writes 2 to 18 decimals whatever the model holds.
@@ -127,7 +128,8 @@ TEST(RangeBudget, Texts) {
     };
     const Case Cases[] = {
         {uicore::CancelledText(3, 10), "Calculation cancelled after 3 of 10 points."},
-        {uicore::CancelledText(999999, 1000000), "Calculation cancelled after 999999 of 1000000 points."},
+        {uicore::CancelledText(999999, 1000000),
+         "Calculation cancelled after 999999 of 1000000 points."},
         {uicore::ConfirmRangeText(2147483647, 3.2e11),
          "A range of 2147483647 points needs about 320.0 GB of memory for the results and the "
          "chart, and takes long to calculate. Calculate it anyway?"},

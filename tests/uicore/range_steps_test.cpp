@@ -16,16 +16,16 @@ TEST(RangeSteps, WholePointsLandExactly) {
         std::int32_t N;
     };
     const Case Cases[] = {
-        {-4, 4, 1, 80},            // 0.1 apart: the middle row is 0, not 4.4e-16
-        {-4, 4, 1, 90},            // no step divides evenly; -4 and 0 still land
-        {-5, 5, 1, 1000000},       // the window benchmark's range
-        {0, 10, 1, 20},            // a discrete law's range, halves between
-        {2, 12, 1, 25},            // 2, 2.4, 2.8, 3.2, 3.6, 4, ...
-        {-3, 6, 1, 7},             // whole points only at the ends
-        {-5, 5, 2, 10},            // -2.5 .. 2.5 by halves
-        {-1000, 1000, 1, 2000000}, // thousandths
-        {3, -3, 1, 12},            // downwards
-        {7, 7, 1, 3},              // LB = UB
+        {-4, 4, 1, 80},             // 0.1 apart: the middle row is 0, not 4.4e-16
+        {-4, 4, 1, 90},             // no step divides evenly; -4 and 0 still land
+        {-5, 5, 1, 1000000},        // the window benchmark's range
+        {0, 10, 1, 20},             // a discrete law's range, halves between
+        {2, 12, 1, 25},             // 2, 2.4, 2.8, 3.2, 3.6, 4, ...
+        {-3, 6, 1, 7},              // whole points only at the ends
+        {-5, 5, 2, 10},             // -2.5 .. 2.5 by halves
+        {-1000, 1000, 1, 2000000},  // thousandths
+        {3, -3, 1, 12},             // downwards
+        {7, 7, 1, 3},               // LB = UB
         {-2147483647, 2147483647, 1, 2147},
     };
     for (const Case& C : Cases) {
@@ -39,13 +39,15 @@ TEST(RangeSteps, WholePointsLandExactly) {
             const long long Num = C.LBTimes * (C.N - I) + C.UBTimes * I;
             const double T = Steps.At(I);
             if (Num % Whole == 0) {
-                ASSERT_EQ(T, static_cast<double>(Num / Whole)) << LB << ".." << UB << " n=" << C.N << " i=" << I;
+                ASSERT_EQ(T, static_cast<double>(Num / Whole))
+                    << LB << ".." << UB << " n=" << C.N << " i=" << I;
                 if (Num == 0) {
                     ASSERT_FALSE(std::signbit(T)) << "a zero point has no sign";
                 }
             } else {
                 const long double Exact = static_cast<long double>(Num) / Whole;
-                ASSERT_LE(std::fabs(T - Exact), std::fabs(Exact) * 0x1p-52L) << LB << ".." << UB << " i=" << I;
+                ASSERT_LE(std::fabs(T - Exact), std::fabs(Exact) * 0x1p-52L)
+                    << LB << ".." << UB << " i=" << I;
             }
             if (I > 0 && LB != UB) {
                 ASSERT_TRUE(LB < UB ? T > Steps.At(I - 1) : T < Steps.At(I - 1));
@@ -58,7 +60,8 @@ TEST(RangeSteps, WholePointsLandExactly) {
 }
 
 TEST(RangeSteps, NoPointsForACountBelowOne) {
-    for (const std::int32_t N : {0, -1, -2147483647 - 1}) EXPECT_EQ(uicore::TRangeSteps(0, 1, N).Count(), 0);
+    for (const std::int32_t N : {0, -1, -2147483647 - 1})
+        EXPECT_EQ(uicore::TRangeSteps(0, 1, N).Count(), 0);
 }
 
 // Bounds at the ends of the doubles, infinite and NaN: no trap, no

@@ -45,9 +45,9 @@ TEST(WindowState, AWrongItemFallsBackAloneToItsDefault) {
         const char* Text;
     };
     const Case Cases[] = {
-        {"Decimals", "1"},  {"Decimals", "17"},   {"Single", "2"}, {"NumPoints", "-5"},
-        {"NumPoints", "1e9"}, {"LB", "inf"},      {"UB", "1e999"}, {"UB", "twelve"},
-        {"Mode", "ICDF"},   {"P", "nan"},         {"Page", "2"},   {"ShowCDF", ""},
+        {"Decimals", "1"},        {"Decimals", "17"}, {"Single", "2"}, {"NumPoints", "-5"},
+        {"NumPoints", "1e9"},     {"LB", "inf"},      {"UB", "1e999"}, {"UB", "twelve"},
+        {"Mode", "ICDF"},         {"P", "nan"},       {"Page", "2"},   {"ShowCDF", ""},
         {"Decimals", "\xff\xfe"},
     };
     for (const Case& C : Cases) {
@@ -68,11 +68,10 @@ TEST(WindowState, ParameterValuesCountOnlyWhenTheyFitTheDistribution) {
         const char* Text;
     };
     const Case Cases[] = {
-        {"Parameters/Count", "3"},   // another distribution's list
-        {"Parameters/1", "nan"},
-        {"Parameters/1", ""},
-        {"Distribution", "17"},      // Normal has three parameters
-        {"Distribution", "26"},      // none: Beta, whose list this is not
+        {"Parameters/Count", "3"},  // another distribution's list
+        {"Parameters/1", "nan"},   {"Parameters/1", ""},
+        {"Distribution", "17"},  // Normal has three parameters
+        {"Distribution", "26"},  // none: Beta, whose list this is not
         {"Distribution", "-1"},
     };
     for (const Case& C : Cases) {

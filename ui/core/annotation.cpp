@@ -22,7 +22,8 @@ TCalcSubject CalcSubjectOf(const model::TProbDistribution& Distribution, TCalcMo
 TAnnotationText AnnotationText(const TCalcSubject& Subject, std::int32_t Decimals,
                                char DecimalSeparator) {
     const auto F = [&](double V) { return FixedText(V, Decimals, DecimalSeparator); };
-    TAnnotationText Text{Subject.Caption + " distribution", {},
+    TAnnotationText Text{Subject.Caption + " distribution",
+                         {},
                          "Plot range:" + F(Subject.LB) + " to " + F(Subject.UB)};
     for (const auto& [Name, Value] : Subject.Parameters)
         Text.Parameters.push_back(Name + ":" + F(Value));

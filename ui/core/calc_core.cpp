@@ -33,7 +33,9 @@ private:
 
 TQuantivaCore::TQuantivaCore(model::TProbDistribution& Distribution, TResultsSink& Results,
                              TSeriesSink& Series, char DecimalSeparator)
-    : FDistribution(Distribution), FResults(Results), FSeries(Series),
+    : FDistribution(Distribution),
+      FResults(Results),
+      FSeries(Series),
       FDecimalSeparator(DecimalSeparator) {
     FDistribution.SetDecimals(4);
     FDistribution.SetLB(0.0);
@@ -67,8 +69,9 @@ void TQuantivaCore::ExpectRange() {
     // Storage is set aside for as many rows as the memory budget holds: a
     // larger range, asked for and confirmed, grows beyond it as it comes.
     const std::int32_t D = FDistribution.Decimals();
-    const auto Rows = std::min<std::int64_t>(FDistribution.NumPoints(),
-                                             static_cast<std::int64_t>(ConfirmAboveBytes / RangeBytes(1, D, FMode)));
+    const auto Rows = std::min<std::int64_t>(
+        FDistribution.NumPoints(),
+        static_cast<std::int64_t>(ConfirmAboveBytes / RangeBytes(1, D, FMode)));
     if (Rows <= 0) return;
     try {
         FResults.ExpectLines(Rows + 1, static_cast<double>(Rows) * RowTextBytes(D, FMode));

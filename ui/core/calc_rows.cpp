@@ -52,7 +52,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TRowKind> ModeRows(model::TProbDistribution& Distribution, TCalcMode Mode, double P) {
+std::unique_ptr<TRowKind> ModeRows(model::TProbDistribution& Distribution, TCalcMode Mode,
+                                   double P) {
     if (Mode == TCalcMode::PdfCdf) return std::make_unique<TPdfCdfRows>(Distribution);
     return std::make_unique<TIcdfRows>(Distribution, P);
 }

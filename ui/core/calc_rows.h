@@ -63,7 +63,8 @@ public:
 };
 
 // PDF and CDF at x (PDF+CDF mode), or x(p) at P (ICDF mode).
-std::unique_ptr<TRowKind> ModeRows(model::TProbDistribution& Distribution, TCalcMode Mode, double P);
+std::unique_ptr<TRowKind> ModeRows(model::TProbDistribution& Distribution, TCalcMode Mode,
+                                   double P);
 
 // The rows of the model's calculation: one at the kind's own argument in
 // single-point mode, else one per point of the range LB..UB with NumPoints

@@ -115,7 +115,8 @@ void TCalcLog::Begin(const model::TProbDistribution& Distribution, TCalcMode Mod
     TCalcRecord Record;
     Record.Type = Distribution.DistType();
     const model::TProbParameters& Params = Distribution.DistParams();
-    for (std::int32_t I = 0; I < Params.Count(); ++I) Record.Values.push_back(Params.Items(I).Value());
+    for (std::int32_t I = 0; I < Params.Count(); ++I)
+        Record.Values.push_back(Params.Items(I).Value());
     Record.Single = Distribution.CalculateSinglePoint();
     Record.LB = Distribution.LB();
     Record.UB = Distribution.UB();
@@ -138,8 +139,8 @@ void TCalcLog::WriteCsv(TLineOut& Out) const {
         LastMode = &Record.Mode;
         Dist.SetDistType(Record.Type);
         model::TProbParameters& Params = Dist.DistParams();
-        const std::size_t Count = std::min<std::size_t>(Record.Values.size(),
-                                                        static_cast<std::size_t>(Params.Count()));
+        const std::size_t Count =
+            std::min<std::size_t>(Record.Values.size(), static_cast<std::size_t>(Params.Count()));
         for (std::size_t I = 0; I < Count; ++I)
             Params.Items(static_cast<std::int32_t>(I)).SetValue(Record.Values[I]);
         Dist.SetCalculateSinglePoint(Record.Single);

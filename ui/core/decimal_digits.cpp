@@ -66,8 +66,8 @@ TDecimalDigits DecimalDigits(double Magnitude, int N) {
     if (DigitsByIntegers(Magnitude, N, r)) return r;
     // d.ddd...e[+-]x with N - 1 digits after the point.
     char buf[48];
-    const auto res = std::to_chars(buf, buf + sizeof buf, Magnitude,
-                                   std::chars_format::scientific, N - 1);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, Magnitude, std::chars_format::scientific, N - 1);
     r.D[0] = buf[0];
     if (N > 1) std::memcpy(r.D + 1, buf + 2, static_cast<std::size_t>(N - 1));
     const char* sign = static_cast<const char*>(std::memchr(buf, 'e', sizeof buf)) + 1;

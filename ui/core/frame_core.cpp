@@ -71,9 +71,9 @@ void TFrameDistCore::UpdateParamList() {
     const model::TProbParameters& Params = Model().DistParams();
     for (std::int32_t I = 0; I < Params.Count(); ++I) {
         const model::TProbParameter& P = Params.Items(I);
-        FRows.push_back({P.Name(), ParamTypeText(P.ParamType()), P.ValidRange(),
-                         numkern::FloatToGeneralStr(P.Value(), 0, ValuePrecision,
-                                                    FDecimalSeparator)});
+        FRows.push_back(
+            {P.Name(), ParamTypeText(P.ParamType()), P.ValidRange(),
+             numkern::FloatToGeneralStr(P.Value(), 0, ValuePrecision, FDecimalSeparator)});
     }
 }
 
@@ -96,8 +96,8 @@ void TFrameDistCore::EditParameter(std::int32_t Row, TInputDialog& Dialog) {
     if (Row < 0 || Row >= static_cast<std::int32_t>(FRows.size())) return;
     model::TProbParameter& Param = Model().DistParams().Items(Row);
     const TParamRow& Shown = FRows[static_cast<std::size_t>(Row)];
-    const std::string Text = Dialog.InputQuery("Set parameter " + Shown.Name,
-                                               EditPrompt(Shown), Shown.ValueText);
+    const std::string Text =
+        Dialog.InputQuery("Set parameter " + Shown.Name, EditPrompt(Shown), Shown.ValueText);
     // Cancel (or OK on the text as shown) keeps the value exactly: the
     // 15-digit text need not parse back to the same double.
     if (Text == Shown.ValueText) return;
@@ -135,15 +135,13 @@ void TFrameDistCore::EditNumPointsChange(std::string_view Text) {
 }
 
 void TFrameDistCore::EditLBChange(std::string_view Text) {
-    OptionChange(TOptionEdit::LB, [&](model::TProbDistribution& M) {
-        M.SetLB(ParseReal(Text, FDecimalSeparator));
-    });
+    OptionChange(TOptionEdit::LB,
+                 [&](model::TProbDistribution& M) { M.SetLB(ParseReal(Text, FDecimalSeparator)); });
 }
 
 void TFrameDistCore::EditUBChange(std::string_view Text) {
-    OptionChange(TOptionEdit::UB, [&](model::TProbDistribution& M) {
-        M.SetUB(ParseReal(Text, FDecimalSeparator));
-    });
+    OptionChange(TOptionEdit::UB,
+                 [&](model::TProbDistribution& M) { M.SetUB(ParseReal(Text, FDecimalSeparator)); });
 }
 
 void TFrameDistCore::CheckOptions() const {

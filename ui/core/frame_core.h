@@ -19,9 +19,9 @@ namespace uicore {
 // One row of the parameter list view, as its four columns show it.
 struct TParamRow {
     std::string Name;
-    std::string TypeText;    // "real" or "integer"
+    std::string TypeText;  // "real" or "integer"
     std::string ValidRange;
-    std::string ValueText;   // general text of the value, or the text typed
+    std::string ValueText;  // general text of the value, or the text typed
 
     bool operator==(const TParamRow&) const = default;
 };

@@ -66,7 +66,9 @@ u128 ScaledToDecimals(double Magnitude, int d) {
 // The decimal digits of n (below 10^34) into Out; returns their count.
 int WriteDigits(char* Out, u128 n) {
     constexpr std::uint64_t Split = 10000000000000000000ull;  // 10^19
-    if (n < Split) return static_cast<int>(std::to_chars(Out, Out + 20, static_cast<std::uint64_t>(n)).ptr - Out);
+    if (n < Split)
+        return static_cast<int>(std::to_chars(Out, Out + 20, static_cast<std::uint64_t>(n)).ptr -
+                                Out);
     const int high = WriteDigits(Out, n / Split);
     auto low = static_cast<std::uint64_t>(n % Split);
     for (int i = high + 18; i >= high; --i, low /= 10) Out[i] = static_cast<char>('0' + low % 10);
@@ -244,13 +246,15 @@ std::int32_t ParseInteger(std::string_view Text) {
     if (i < Text.size() && (Text[i] == '$' || Text[i] == 'x' || Text[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < Text.size() && Text[i] == '0' && (Text[i + 1] == 'x' || Text[i + 1] == 'X')) {
+    } else if (i + 1 < Text.size() && Text[i] == '0' &&
+               (Text[i + 1] == 'x' || Text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
     // Decimal text must lie in the signed range; hexadecimal text may use
     // all 32 bits, read as a two's-complement pattern.
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    const std::uint64_t limit =
+        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     std::uint64_t value = 0;
     const std::size_t start = i;
     for (; i < Text.size(); ++i) {

@@ -53,10 +53,8 @@ std::string WholeRegion(const TProbabilityQuery& Q, std::int32_t D, char Sep) {
     const double a = std::floor(Q.A), b = std::floor(Q.B);
     auto finite = [](double V) { return std::isfinite(V); };
     switch (Q.Kind) {
-        case TQueryKind::Below:
-            return finite(a) ? ", i.e. X <= " + WholeText(a, D, Sep) : "";
-        case TQueryKind::Above:
-            return finite(b) ? ", i.e. X >= " + WholeText(b + 1, D, Sep) : "";
+        case TQueryKind::Below: return finite(a) ? ", i.e. X <= " + WholeText(a, D, Sep) : "";
+        case TQueryKind::Above: return finite(b) ? ", i.e. X >= " + WholeText(b + 1, D, Sep) : "";
         case TQueryKind::Between:
             if (!finite(a) || !finite(b) || a >= b) return "";
             return ", i.e. X in " + WholeText(a + 1, D, Sep) + ".." + WholeText(b, D, Sep);
@@ -90,10 +88,10 @@ TQueryAnswer AnswerQuery(const model::TProbDistribution& Distribution,
     TQueryAnswer answer;
     answer.Probability =
         model::RegionProbability(Distribution, RegionOf(Query.Kind), Query.A, Query.B);
-    answer.Lower = Query.Kind == TQueryKind::Above ? Query.B
+    answer.Lower = Query.Kind == TQueryKind::Above   ? Query.B
                    : Query.Kind == TQueryKind::Below ? -kInf
                                                      : Query.A;
-    answer.Upper = Query.Kind == TQueryKind::Below ? Query.A
+    answer.Upper = Query.Kind == TQueryKind::Below   ? Query.A
                    : Query.Kind == TQueryKind::Above ? kInf
                                                      : Query.B;
     answer.Outside = Query.Kind == TQueryKind::Outside;
@@ -124,14 +122,13 @@ std::string QueryLine(const model::TProbDistribution& Distribution, const TProba
             region = "P(X <= " + num(Query.A) + " or X > " + num(Query.B) + ")";
             break;
         case TQueryKind::Central:
-            return "Central interval holding " + prob(Query.A) + ": " + num(Answer.Lower) +
-                   " to " + num(Answer.Upper);
+            return "Central interval holding " + prob(Query.A) + ": " + num(Answer.Lower) + " to " +
+                   num(Answer.Upper);
         case TQueryKind::UpperP:
             return "x with P(X > x) = " + prob(Query.A) + ": " + num(Answer.Lower);
     }
     std::string line = region + " = " + prob(Answer.Probability);
-    if (model::IsDiscrete(Distribution.DistType()))
-        line += WholeRegion(Query, d, DecimalSeparator);
+    if (model::IsDiscrete(Distribution.DistType())) line += WholeRegion(Query, d, DecimalSeparator);
     return line;
 }
 
@@ -149,7 +146,8 @@ TQueryAnswer WriteQuery(TResultsSink& Results, const model::TProbDistribution& D
 std::string SummaryValueText(const model::TSummaryValue& Value, std::int32_t Decimals,
                              char DecimalSeparator) {
     switch (Value.Kind) {
-        case model::TSummaryKind::skValue: return FixedText(Value.Value, Decimals, DecimalSeparator);
+        case model::TSummaryKind::skValue:
+            return FixedText(Value.Value, Decimals, DecimalSeparator);
         case model::TSummaryKind::skInfinite: return "infinite";
         case model::TSummaryKind::skUndefined: break;
     }

@@ -19,15 +19,17 @@ void TPacedTask::Ran(TPaceClock::duration Cost, TPaceClock::time_point Ended) {
     const TDuration::rep Scaled = std::clamp<TDuration::rep>(Cost.count(), 0, Limit) * FCostFactor;
     const TDuration Wait = std::min(std::max(FInterval, TDuration(Scaled)), FMaxWait);
     // Ended + Wait, saturated as well.
-    FNext = Wait >= TPaceClock::time_point::max() - Ended ? TPaceClock::time_point::max() : Ended + Wait;
+    FNext = Wait >= TPaceClock::time_point::max() - Ended ? TPaceClock::time_point::max()
+                                                          : Ended + Wait;
 }
 
 void TProgressPacer::ClockRead(TPaceClock::time_point Now) {
     const TPaceClock::duration::rep Took = (Now - FLastRead).count();
     // Rows that took no measurable time: as many as allowed. FStride is at
     // most MaxStride, so the product stays far from overflow.
-    FStride = Took <= 0 ? FMaxStride
-                        : std::clamp<std::int64_t>(FStride * FReadInterval.count() / Took, 1, FMaxStride);
+    FStride = Took <= 0
+                  ? FMaxStride
+                  : std::clamp<std::int64_t>(FStride * FReadInterval.count() / Took, 1, FMaxStride);
     FRowsLeft = FStride;
     FLastRead = Now;
 }

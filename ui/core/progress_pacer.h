@@ -79,10 +79,12 @@ public:
 class TProgressPacer {
 public:
     TProgressPacer(const TPaceTiming& Timing, TPaceClock::time_point Start)
-        : Pump(Timing.PumpInterval, Timing.CostFactor, Start + Timing.ShowAfter, Timing.PumpMaxWait),
+        : Pump(Timing.PumpInterval, Timing.CostFactor, Start + Timing.ShowAfter,
+               Timing.PumpMaxWait),
           Output(Timing.OutputInterval, Timing.CostFactor, Start + Timing.ShowAfter),
           Draw(Timing.DrawInterval, Timing.CostFactor, Start + Timing.ShowAfter),
-          FReadInterval(Timing.ReadInterval), FMaxStride(Timing.MaxStride > 0 ? Timing.MaxStride : 1),
+          FReadInterval(Timing.ReadInterval),
+          FMaxStride(Timing.MaxStride > 0 ? Timing.MaxStride : 1),
           FLastRead(Start) {}
 
     // After a row: reads the clock when it is due, and when the pump is

@@ -45,7 +45,8 @@ double RowTextBytes(std::int32_t Decimals, TCalcMode Mode) {
 
 double RangeBytes(std::int64_t Rows, std::int32_t Decimals, TCalcMode Mode) {
     if (Rows <= 0) return 0;
-    const double Row = RowTextBytes(Decimals, Mode) + LineIndexBytes + SeriesFilled(Mode) * PointBytes;
+    const double Row =
+        RowTextBytes(Decimals, Mode) + LineIndexBytes + SeriesFilled(Mode) * PointBytes;
     return static_cast<double>(Rows) * Row * GrowthFactor;
 }
 

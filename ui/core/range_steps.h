@@ -20,8 +20,8 @@ public:
     double At(std::int32_t I) const {
         // The first point is LB itself, whatever UB is (infinite, say).
         if (I == 0) return FLB;
-        const long double Sum = static_cast<long double>(FLB) * (FCount - I) +
-                                static_cast<long double>(FUB) * I;
+        const long double Sum =
+            static_cast<long double>(FLB) * (FCount - I) + static_cast<long double>(FUB) * I;
         return static_cast<double>(Sum / FCount);
     }
 

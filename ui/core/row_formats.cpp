@@ -18,7 +18,8 @@ std::string ParameterText(const model::TProbParameter& Parameter, std::int32_t D
     if (Parameter.ParamType() == model::TProbParamType::ptInteger && std::abs(v) < ScientificFrom &&
         v == std::trunc(v)) {
         char text[24];
-        return std::string(text, std::to_chars(text, text + sizeof text, static_cast<long long>(v)).ptr);
+        return std::string(text,
+                           std::to_chars(text, text + sizeof text, static_cast<long long>(v)).ptr);
     }
     return FixedText(v, Decimals, DecimalSeparator);
 }

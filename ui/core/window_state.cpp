@@ -75,7 +75,8 @@ std::vector<double> ParameterValues(const TSettingsItems& Items, std::int32_t Di
     for (std::int32_t I = 0; I < Params.Count(); ++I) {
         const auto Value = FiniteItem(Items, "Parameters/" + std::to_string(I));
         const bool Integer = Params.Items(I).ParamType() == model::TProbParamType::ptInteger;
-        if (!Value || (Integer && (*Value != std::nearbyint(*Value) || std::fabs(*Value) > 2147483647.0)))
+        if (!Value ||
+            (Integer && (*Value != std::nearbyint(*Value) || std::fabs(*Value) > 2147483647.0)))
             return {};
         Values.push_back(*Value);
     }

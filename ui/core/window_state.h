@@ -31,8 +31,8 @@ struct TWindowState {
     bool ShowCDF = true;
     bool AdditionalInfo = true;
     bool LogPdfAxis = false;
-    std::int32_t Page = 0;   // 0 Results, 1 Chart
-    std::string Geometry;    // the toolkit's own blobs, as base64 text
+    std::int32_t Page = 0;  // 0 Results, 1 Chart
+    std::string Geometry;   // the toolkit's own blobs, as base64 text
     std::string Splitter;
 
     bool operator==(const TWindowState&) const = default;
