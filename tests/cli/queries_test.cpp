@@ -5,31 +5,12 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "tests/cli/cli_run.h"
 
 namespace {
 
-struct Outcome {
-    int Status;
-    std::string Out, Err;
-};
-
-std::string Drain(std::FILE* f) {
-    std::rewind(f);
-    std::string text;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
-    std::fclose(f);
-    return text;
-}
-
-Outcome Ask(std::initializer_list<const char*> Args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    const int status = cli::Run({Args.begin(), Args.end()}, out, err);
-    return {status, Drain(out), Drain(err)};
-}
-
-const std::string Rule(45, '-');
+using clitest::Rule;
+using clitest::RunInProcess;
 
 TEST(CliQueries, Goldens) {
     struct Case {
@@ -71,10 +52,10 @@ TEST(CliQueries, Goldens) {
          "0,3,1.7320508075688772,undefined,Inf,0,0\n"},
     };
     for (const Case& c : cases) {
-        const Outcome r = Ask(c.Args);
-        EXPECT_EQ(r.Status, 0) << *c.Args.begin();
-        EXPECT_EQ(r.Err, "");
-        EXPECT_EQ(r.Out, c.Want);
+        const auto r = RunInProcess(c.Args);
+        EXPECT_EQ(r.status, 0) << *c.Args.begin();
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out, c.Want);
     }
 }
 
@@ -88,10 +69,10 @@ TEST(CliQueries, QuestionsExcludeEachOtherAndThePointOptions) {
         {"normal", "--central", "abc"},
     };
     for (const auto& args : bad) {
-        const Outcome r = Ask(args);
-        EXPECT_EQ(r.Status, 2) << *(args.begin() + 1);
-        EXPECT_EQ(r.Out, "");
-        EXPECT_NE(r.Err, "");
+        const auto r = RunInProcess(args);
+        EXPECT_EQ(r.status, 2) << *(args.begin() + 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err, "");
     }
 }
 

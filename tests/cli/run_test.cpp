@@ -9,32 +9,15 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "tests/cli/cli_run.h"
 #include "ui/core/dist_list.h"
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-std::string ReadAll(std::FILE* f) {
-    std::rewind(f);
-    std::string text;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
-    std::fclose(f);
-    return text;
-}
-
-Result RunInProcess(std::initializer_list<const char*> args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    const int status = cli::Run({args.begin(), args.end()}, out, err);
-    return {status, ReadAll(out), ReadAll(err)};
-}
-
-const std::string Rule(45, '-');
+using clitest::ReadAll;
+using clitest::Result;
+using clitest::Rule;
+using clitest::RunInProcess;
 
 // Uniform on [0, 2]: density 1/2, CDF x/2.
 TEST(CliRun, GoldenRange) {
