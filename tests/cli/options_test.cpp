@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "tests/support/recording_sinks.h"
 #include "ui/core/number_text.h"
 
 namespace {
@@ -147,15 +148,8 @@ TEST(ParseArguments, BadInputIsRejectedWithAMessage) {
     }
 }
 
-struct NullSinks : uicore::TResultsSink, uicore::TSeriesSink {
-    void AppendLine(std::string_view) override {}
-    void ClearLines() override {}
-    void AddPoint(std::int32_t, double, double) override {}
-    void ClearPoints(std::int32_t) override {}
-};
-
 struct Configured {
-    NullSinks sinks;
+    testsupport::TNullSinks sinks;
     model::TProbDistribution dist;
     uicore::TQuantivaCore core{dist, sinks, sinks};
     explicit Configured(std::initializer_list<const char*> args) {

@@ -12,6 +12,7 @@
 
 #include "distrium/distrium.h"
 #include "numkern/numkern.h"
+#include "tests/support/recording_sinks.h"
 #include "ui/core/number_text.h"
 #include "ui/core/range_steps.h"
 
@@ -24,32 +25,8 @@ using uicore::TQuantivaCore;
 
 const std::string Rule(45, '-');
 
-struct Point {
-    std::int32_t series;
-    double x, y;
-};
-
-struct Recorder : uicore::TResultsSink, uicore::TSeriesSink {
-    std::vector<std::string> lines;
-    std::vector<Point> points;
-    int lineClears = 0;
-    std::vector<std::int32_t> pointClears;
-
-    void AppendLine(std::string_view line) override { lines.emplace_back(line); }
-    void ClearLines() override {
-        lines.clear();
-        ++lineClears;
-    }
-    void AddPoint(std::int32_t s, double x, double y) override { points.push_back({s, x, y}); }
-    void ClearPoints(std::int32_t s) override {
-        pointClears.push_back(s);
-        std::erase_if(points, [s](const Point& p) { return p.series == s; });
-    }
-    std::size_t Count(std::int32_t s) const {
-        return static_cast<std::size_t>(std::count_if(
-            points.begin(), points.end(), [s](const Point& p) { return p.series == s; }));
-    }
-};
+using Point = testsupport::TRecordedPoint;
+using Recorder = testsupport::TRecorder;
 
 // Answers the input dialog and remembers what it was asked.
 struct Dialog : uicore::TInputDialog {

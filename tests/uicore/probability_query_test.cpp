@@ -4,6 +4,7 @@
 // written block, and the summary as lines and as one annotation line.
 #include "ui/core/probability_query.h"
 
+#include "tests/support/recording_sinks.h"
 #include "ui/core/region_shading.h"
 
 #include <cmath>
@@ -37,11 +38,7 @@ TEST(ProbabilityText, ScientificOnlyWhereFixedReadsZero) {
     for (const Case& c : cases) EXPECT_EQ(uicore::ProbabilityText(c.P, c.D, c.Sep), c.Want);
 }
 
-struct Recorder : uicore::TResultsSink {
-    std::vector<std::string> Lines;
-    void AppendLine(std::string_view Line) override { Lines.emplace_back(Line); }
-    void ClearLines() override { Lines.clear(); }
-};
+using Recorder = testsupport::TRecorder;
 
 TEST(QueryLine, SaysWhatItIs) {
     struct Case {
@@ -88,7 +85,7 @@ TEST(WriteQuery, BlockWithHeaderAndShadedRegion) {
     const std::vector<std::string> want = {"Chi-Squared distribution",     "nu= 1",
                                            "Calculating a probability",    rule,
                                            "P(X > 100,0000) = 1,5240e-23", rule};
-    EXPECT_EQ(r.Lines, want);
+    EXPECT_EQ(r.lines, want);
     EXPECT_EQ(a.Lower, 100);
     EXPECT_EQ(a.Upper, INFINITY);
     EXPECT_FALSE(a.Outside);
@@ -114,7 +111,7 @@ TEST(Summary, LinesAndAnnotation) {
                                            "Median = 0.0000",
                                            "Mode = 0.0000",
                                            rule};
-    EXPECT_EQ(r.Lines, want);
+    EXPECT_EQ(r.lines, want);
     EXPECT_EQ(uicore::SummaryAnnotation(model::Summarize(d), 2),
               "mean 0.00, var 3.00, sd 1.73, skew undefined, ex.kurt infinite, "
               "median 0.00, mode 0.00");
