@@ -18,6 +18,11 @@ struct Expect {
     double want;
 };
 
+// CASE(call, want): one row of a table with the call written once; its text
+// is what a failure names.
+#define CASE(call, want) \
+    ::disttest::Expect { #call, (call), (want) }
+
 // Every case within eps units of DBL_EPSILON (0: the exact value).
 inline void CheckAll(const std::vector<Expect>& cases, double eps = 0) {
     for (const Expect& c : cases) EXPECT_NEAR_EPS(c.got, c.want, eps) << c.call;
