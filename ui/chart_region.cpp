@@ -33,6 +33,9 @@ void TChartView::SetRegion(const std::vector<QList<QPointF>>& Outlines) {
         auto* Upper = new QLineSeries;
         Upper->replace(Outline);
         auto* Area = new QAreaSeries(Upper);
+        // An area series does not own its boundary: as its child the line
+        // goes with it.
+        Upper->setParent(Area);
         Area->setName(QStringLiteral("Region"));
         Area->setBrush(RegionColour);
         Area->setPen(Qt::NoPen);
