@@ -1,6 +1,6 @@
 // The results text and chart series as tests see them: a recorder that
-// keeps every line and point (and counts the clears), and sinks that drop
-// everything.
+// keeps every line and point (and counts the clears), sinks that drop
+// everything, and a counter of the bytes the window would hold.
 #pragma once
 
 #include <algorithm>
@@ -44,6 +44,20 @@ struct TNullSinks : uicore::TResultsSink, uicore::TSeriesSink {
     void AppendLine(std::string_view) override {}
     void ClearLines() override {}
     void AddPoint(std::int32_t, double, double) override {}
+    void ClearPoints(std::int32_t) override {}
+};
+
+// What the results pane and the chart hold for the core's output: each
+// line's text and newline with 20 bytes of index, 16 bytes a point.
+struct TByteCounter : uicore::TResultsSink, uicore::TSeriesSink {
+    double Bytes = 0;
+    std::int64_t Lines = 0;
+    void AppendLine(std::string_view Line) override {
+        Bytes += static_cast<double>(Line.size()) + 1 + 20;
+        ++Lines;
+    }
+    void ClearLines() override {}
+    void AddPoint(std::int32_t, double, double) override { Bytes += 16; }
     void ClearPoints(std::int32_t) override {}
 };
 

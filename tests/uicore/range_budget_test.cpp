@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/recording_sinks.h"
+#include "tests/support/scripted_dialog.h"
+
 namespace {
 
 using model::TDistType;
@@ -16,28 +19,11 @@ using uicore::CalculationBytes;
 using uicore::RangeBytes;
 using uicore::TCalcMode;
 
-// What the results pane and the chart hold for the core's output: each
-// line's text and newline with 20 bytes of index, 16 bytes a point.
-struct TByteCounter : uicore::TResultsSink, uicore::TSeriesSink {
-    double Bytes = 0;
-    std::int64_t Lines = 0;
-    void AppendLine(std::string_view Line) override {
-        Bytes += static_cast<double>(Line.size()) + 1 + 20;
-        ++Lines;
-    }
-    void ClearLines() override {}
-    void AddPoint(std::int32_t, double, double) override { Bytes += 16; }
-    void ClearPoints(std::int32_t) override {}
-};
+using testsupport::TByteCounter;
 
-// In range mode the ICDF button asks nothing.
-struct TNoQuestion : uicore::TInputDialog {
-    std::string InputQuery(const std::string& Caption, const std::string&,
-                           const std::string& Default) override {
-        ADD_FAILURE() << "unexpected question: " << Caption;
-        return Default;
-    }
-} NoQuestion;
+// In range mode the ICDF button asks nothing: a dialog with no answers
+// fails the test if it is asked.
+testsupport::TScriptedDialog NoQuestion;
 
 // The estimate prices a range at least as dear as its plain contents and
 // at most twice as dear (it allows for containers growing), for ranges of
