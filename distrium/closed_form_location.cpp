@@ -85,6 +85,14 @@ ext LogWeibullInner(double x, double a, double b) {
     return E > 2 ? detail::ExpFine(w) : E;
 }
 
+// P(X - m <= d) of a law symmetric about m from its lower tail: the tail
+// itself on the left, its complement on the right, so that the smaller
+// side is never formed as 1 minus a number near 1.
+template <typename Lower>
+double SymmetricCDF(ext d, double b, Lower LowerTail) {
+    return Stored(d <= 0 ? LowerTail(d, b) : 1 - LowerTail(-d, b));
+}
+
 }  // namespace
 
 // ---- Cauchy: density b / (pi (b^2 + (x - m)^2)) ------------------------------
@@ -134,14 +142,14 @@ double LaplaceCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
     const ext d = ext(x) - m;
-    return Stored(d <= 0 ? LaplaceLower(d, b) : 1 - LaplaceLower(-d, b));
+    return SymmetricCDF(d, b, LaplaceLower);
 }
 
 double LaplaceCCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
     const ext d = m - ext(x);
-    return Stored(d <= 0 ? LaplaceLower(d, b) : 1 - LaplaceLower(-d, b));
+    return SymmetricCDF(d, b, LaplaceLower);
 }
 
 // ln(0) = -Inf gives the infinite ends at p = 0 and p = 1.
@@ -173,14 +181,14 @@ double LogisticCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
     const ext d = ext(x) - m;
-    return Stored(d <= 0 ? LogisticLower(d, b) : 1 - LogisticLower(-d, b));
+    return SymmetricCDF(d, b, LogisticLower);
 }
 
 double LogisticCCDF(double x, double m, double b) {
     if (AnyNaN(x, m, b)) return NaN;
     if (b <= 0) return NaN;
     const ext d = m - ext(x);
-    return Stored(d <= 0 ? LogisticLower(d, b) : 1 - LogisticLower(-d, b));
+    return SymmetricCDF(d, b, LogisticLower);
 }
 
 // p outside [0, 1] has no quantile.
