@@ -57,11 +57,14 @@ double Quantile(double probIn, std::int32_t n, double p, bool UpperIn) {
     const double sd = Stored(std::sqrt(ext(n) * p * q));
     const double guess =
         detail::CornishFisherGuess(prob, Upper, Stored(ext(n) * p), sd, (q - p) / sd);
+    const ext odds = p / ext(q);
+    const auto mass = [=](double k) { return MassAt(k, n, p); };
+    const auto upRatio = [=](double k) { return (n - k) / (k + 1) * odds; };
     if (Upper)
-        return detail::SmallestReaching([=](double k) { return UpperTail(k, n, p); },
-                                        [prob](double v) { return v <= prob; }, guess, 0, n);
-    return detail::SmallestReaching([=](double k) { return LowerTail(k, n, p); },
-                                    [prob](double v) { return v >= prob; }, guess, 0, n);
+        return detail::SmallestReachingByMasses([=](double k) { return UpperTail(k, n, p); }, mass,
+                                                upRatio, prob, true, guess, 0, n);
+    return detail::SmallestReachingByMasses([=](double k) { return LowerTail(k, n, p); }, mass,
+                                            upRatio, prob, false, guess, 0, n);
 }
 
 }  // namespace

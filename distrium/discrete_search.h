@@ -3,13 +3,16 @@
 // A quantile starts from a normal or Cornish-Fisher guess and steps outward
 // by 1, 2, 4, ... until the answer is bracketed, then bisects, so that it
 // costs a few evaluations of the distribution function at any size of the
-// law (Cornish-Fisher guesses are within a few units in the body). Internal
-// to distrium.
+// law (Cornish-Fisher guesses are within a few units in the body). Where the
+// law's masses are at hand, one tail at the guess and a walk over the
+// neighbouring masses take the place of most of those evaluations.
+// Internal to distrium.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 
+#include "distrium/internal.h"
 #include "numkern/numkern.h"
 
 namespace distrium::detail {
@@ -119,6 +122,64 @@ double SmallestReaching(const Value& value, const Reached& reached, double guess
         (r == Yes ? yes : no) = mid;
     }
     return yes;
+}
+
+// SmallestReaching for a law's tail, P(X <= k) >= prob or, when Upper,
+// P(X > k) <= prob, from one tail at the guess and the masses next to it:
+// mass(k) is the mass at a whole k, upRatio(k) the ratio of the mass at
+// k + 1 to that at k. Each step costs a multiplication instead of a tail,
+// and the guesses land within a few units. The walked values differ from
+// the tail function's own by a few ulps of the largest of them; where one
+// comes within a wide margin of prob (2^-30 of that size, wider than the
+// tails' own error anywhere), where a mass underflows, or where the walk
+// goes far or past 2^52, the search goes on from there on the tail itself,
+// so the answer is the one SmallestReaching gives.
+template <class Tail, class Mass, class UpRatio>
+double SmallestReachingByMasses(const Tail& tail, const Mass& mass, const UpRatio& upRatio,
+                                double prob, bool Upper, double guess, double lo, double hi) {
+    const auto reached = [=](ext v) { return Upper ? v <= prob : v >= prob; };
+    const auto search = [&](double from) {
+        return SmallestReaching(
+            tail, [=](double v) { return Upper ? v <= prob : v >= prob; }, from, lo, hi);
+    };
+    constexpr double WalkEnd = 0x1p52;
+    constexpr int MaxSteps = 64;
+    double k = std::isfinite(guess) ? std::clamp(guess, lo, hi) : lo;
+    if (!(std::fabs(k) < WalkEnd)) return search(k);
+    const double start = tail(k);
+    if (std::isnan(start)) return numkern::NaN;
+    ext value = start;
+    ext m = mass(k);
+    ext walked = 0;
+    // The sign a mass above k carries into the value at k.
+    const ext sign = Upper ? -1 : 1;
+    const auto clear = [&](ext v) { return std::fabs(v - prob) > 0x1p-30L * (start + walked); };
+    if (!clear(value)) return search(k);
+    if (reached(value)) {
+        for (int step = 0; step < MaxSteps; ++step) {
+            if (k <= lo) return lo;
+            if (!(m > 0)) break;
+            const ext below = value - sign * m;
+            walked += m;
+            if (!clear(below)) return search(k);
+            if (!reached(below)) return k;
+            m /= upRatio(k - 1);
+            --k;
+            value = below;
+        }
+    } else {
+        for (int step = 0; step < MaxSteps; ++step) {
+            if (k >= hi || !(k < WalkEnd)) break;
+            m *= upRatio(k);
+            if (!(m > 0)) break;
+            ++k;
+            value += sign * m;
+            walked += m;
+            if (!clear(value)) return search(k);
+            if (reached(value)) return k;
+        }
+    }
+    return search(k);
 }
 
 }  // namespace distrium::detail

@@ -78,11 +78,13 @@ public:
                          (std::sqrt(N_ * K_ * (M_ - K_) * (M_ - N_)) * (M_ - 2));
         const double guess = detail::CornishFisherGuess(p, Upper, Stored(mean_), Stored(sd),
                                                         std::isfinite(skew) ? Stored(skew) : 0);
+        const auto mass = [this](double k) { return Mass(k); };
+        const auto upRatio = [this](double k) { return Ratio(k); };
         if (Upper)
-            return detail::SmallestReaching([this](double k) { return this->Upper(k); },
-                                            [p](double v) { return v <= p; }, guess, Lo(), Hi());
-        return detail::SmallestReaching([this](double k) { return Lower(k); },
-                                        [p](double v) { return v >= p; }, guess, Lo(), Hi());
+            return detail::SmallestReachingByMasses([this](double k) { return this->Upper(k); },
+                                                    mass, upRatio, p, true, guess, Lo(), Hi());
+        return detail::SmallestReachingByMasses([this](double k) { return Lower(k); }, mass,
+                                                upRatio, p, false, guess, Lo(), Hi());
     }
 
 private:

@@ -104,11 +104,6 @@ constexpr std::int64_t MaxFractionSteps = 200000;
 // mean within MaxFractionSteps (it takes about sqrt(min(a, b)) / 10 there).
 constexpr double MaxConvergingShape = 1e11;
 
-ext FlooredExt(ext V) {
-    constexpr ext Tiny = 1e-4000L;
-    return std::fabs(V) < Tiny ? Tiny : V;
-}
-
 }  // namespace
 
 ext StirlingDelta(ext z) {
@@ -156,15 +151,26 @@ ext IncBetaKernel::Prefix(ext x, ext y) const {
 // with lambda = a - (a + b) x as DiDonato and Morris do: for lambda >= 0
 // (x at most the mean) its terms are positive, where the plain fraction
 // divides by 1 - (a + b) x / (a + 1), a difference that vanishes next to
-// the mean and takes the leading digits with it.
+// the mean and takes the leading digits with it. The convergents P/Q of
+// f = b0 + alpha1 / (beta1 + ...) are run forward, which needs no division
+// a step (the divisions of Lentz's method were most of its cost); the
+// change between convergents, P_m Q_(m-1) - P_(m-1) Q_m = -alpha_m times
+// the one before, is carried as a product, so the test costs no division
+// either and nothing cancels in it.
 ext IncBetaKernel::Fraction(ext x, ext y, double a, double b, ext lambda) const {
-    // Term m multiplied through by (a + 2m - 1)(a + 2m)(a + 2m + 1), which
-    // leaves two divisions a step.
+    // Term m multiplied through by (a + 2m - 1)(a + 2m)(a + 2m + 1).
     const ext A = a;
     const ext B = b;
-    ext f = FlooredExt((lambda + 1) / (A + 1));
-    ext c = f;
-    ext d = 0;
+    ext pPrev = 1;
+    ext qPrev = 0;
+    ext p = (lambda + 1) / (A + 1);
+    ext q = 1;
+    ext change = -1;
+    // The convergents grow by up to 1e30 a step: they are brought back by
+    // 2^-4000, and their change, a product of two, by 2^-8000.
+    constexpr ext Big = 0x1p4000L;
+    constexpr ext Shrink = 0x1p-4000L;
+    constexpr ext Tolerance = 2 * std::numeric_limits<ext>::epsilon();
     const std::int64_t limit = IterationLimit(std::fmax(a, b), MaxFractionSteps);
     for (std::int64_t m = 1; m <= limit; ++m) {
         const ext em = ext(m);
@@ -174,12 +180,22 @@ ext IncBetaKernel::Fraction(ext x, ext y, double a, double b, ext lambda) const 
                                  : (A + em - 1) * (sum_ + em - 1) * bm * x * (a2m - 3) * (a2m + 1);
         const ext beta = em * (a2m - 1) * (a2m + 1) + bm * (a2m + 1) +
                          (A + em) * (lambda + 1 + em * (1 + y)) * (a2m - 1);
-        d = 1 / FlooredExt(beta + alpha * d);
-        c = FlooredExt(beta + alpha / c);
-        const ext delta = c * d;
-        f *= delta;
-        if (std::fabs(delta - 1) < 2 * std::numeric_limits<ext>::epsilon()) return 1 / f;
-        if (std::isnan(f)) break;
+        const ext pNext = beta * p + alpha * pPrev;
+        const ext qNext = beta * q + alpha * qPrev;
+        change *= -alpha;
+        pPrev = p;
+        qPrev = q;
+        p = pNext;
+        q = qNext;
+        if (std::fabs(change) <= Tolerance * std::fabs(pPrev * q)) return q / p;
+        if (std::isnan(p) || std::isnan(q)) break;
+        if (std::fabs(p) > Big || std::fabs(q) > Big) {
+            p *= Shrink;
+            q *= Shrink;
+            pPrev *= Shrink;
+            qPrev *= Shrink;
+            change *= Shrink * Shrink;
+        }
     }
     return numkern::NaN;
 }

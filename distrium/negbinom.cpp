@@ -58,11 +58,13 @@ double Quantile(double probIn, std::int32_t R, double p, bool UpperIn) {
     const ext rootRq = std::sqrt(R * q);
     const double guess = detail::CornishFisherGuess(
         prob, Upper, Stored(R * q / p), Stored(rootRq / p), Stored((2 - ext(p)) / rootRq));
+    const auto mass = [=](double k) { return MassAt(k, R, p); };
+    const auto upRatio = [=](double k) { return (R + ext(k)) / (k + 1) * q; };
     if (Upper)
-        return detail::SmallestReaching([=](double k) { return UpperTail(k, R, p); },
-                                        [prob](double v) { return v <= prob; }, guess, 0, Inf);
-    return detail::SmallestReaching([=](double k) { return LowerTail(k, R, p); },
-                                    [prob](double v) { return v >= prob; }, guess, 0, Inf);
+        return detail::SmallestReachingByMasses([=](double k) { return UpperTail(k, R, p); }, mass,
+                                                upRatio, prob, true, guess, 0, Inf);
+    return detail::SmallestReachingByMasses([=](double k) { return LowerTail(k, R, p); }, mass,
+                                            upRatio, prob, false, guess, 0, Inf);
 }
 
 bool BadLaw(std::int32_t R, double p) { return p > 1 || p < 0 || R < 1; }

@@ -23,6 +23,13 @@ using numkern::NaN;
 
 namespace {
 
+// The mass at a whole k >= 0: e^-lambda at 0, Loader's form beyond.
+ext MassAt(double k, double lambda) {
+    if (k == 0) return std::exp(-ext(lambda));
+    const ext lnMass = -detail::StirlingErrorWhole(k) - detail::Deviance(k, lambda);
+    return detail::ExpOfExtended(lnMass) * std::sqrt(numkern::InvTwoPi / k);
+}
+
 // P(X <= k) and P(X > k) at a whole k >= 0; at k = 0 straight from e^-lambda.
 double LowerTail(double k, double lambda) {
     if (k == 0) return Stored(std::exp(-ext(lambda)));
@@ -44,11 +51,13 @@ double Quantile(double pIn, double lambda, bool UpperIn) {
     if (numkern::IsInf(lambda)) return Inf;
     const double sd = std::sqrt(lambda);
     const double guess = detail::CornishFisherGuess(p, Upper, lambda, sd, 1 / sd);
+    const auto mass = [lambda](double k) { return MassAt(k, lambda); };
+    const auto upRatio = [lambda](double k) { return lambda / (ext(k) + 1); };
     if (Upper)
-        return detail::SmallestReaching([lambda](double k) { return UpperTail(k, lambda); },
-                                        [p](double v) { return v <= p; }, guess, 0, Inf);
-    return detail::SmallestReaching([lambda](double k) { return LowerTail(k, lambda); },
-                                    [p](double v) { return v >= p; }, guess, 0, Inf);
+        return detail::SmallestReachingByMasses([lambda](double k) { return UpperTail(k, lambda); },
+                                                mass, upRatio, p, true, guess, 0, Inf);
+    return detail::SmallestReachingByMasses([lambda](double k) { return LowerTail(k, lambda); },
+                                            mass, upRatio, p, false, guess, 0, Inf);
 }
 
 }  // namespace
@@ -57,10 +66,7 @@ double PoissonPDF(std::int32_t x, double lambda) {
     if (AnyNaN(lambda)) return NaN;
     if (lambda <= 0) return NaN;
     if (x < 0) return 0;
-    if (x == 0) return Stored(std::exp(-ext(lambda)));
-    const ext k = x;
-    const ext lnMass = -detail::StirlingErrorWhole(k) - detail::Deviance(k, lambda);
-    return Stored(detail::ExpOfExtended(lnMass) * std::sqrt(numkern::InvTwoPi / x));
+    return Stored(MassAt(x, lambda));
 }
 
 // P(X <= floor(x)); 0 below the support, 1 at x = +Inf.
