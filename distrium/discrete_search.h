@@ -29,16 +29,17 @@ inline double SnapWhole(double x) {
 // The whole number a distribution function reads at x: floor(x), snapped.
 inline double WholeFloor(double x) { return std::floor(SnapWhole(x)); }
 
-// z with P(Z > z) = p for 0 < p <= 1/2: formula 26.2.23 of Abramowitz and
-// Stegun (error below 4.5e-4), then two Halley steps on erfc. Where the
-// density underflows (p below about 1e-300) the rational value stays; a
-// guess a few units off costs the search a few more steps.
-inline double UpperNormalDeviateHalf(double p) {
+// z with P(Z > z) = p, for 0 < p <= 1/2: formula 26.2.23 of Abramowitz and
+// Stegun (error below 4.5e-4), then up to two Halley steps on erfc, each of
+// which at least cubes the error. Where the density underflows (p below
+// about 1e-300) the rational value stays; a guess a few units off costs the
+// search a few more steps.
+inline double UpperNormalDeviateHalf(double p, int steps) {
     const double t = std::sqrt(-2 * std::log(p));
     double z = t - (2.515517 + t * (0.802853 + t * 0.010328)) /
                        (1 + t * (1.432788 + t * (0.189269 + t * 0.001308)));
     constexpr double invSqrt2Pi = 0.3989422804014327;
-    for (int step = 0; step < 2; ++step) {
+    for (int step = 0; step < steps; ++step) {
         const double density = invSqrt2Pi * std::exp(-z * z / 2);
         if (!(density > 0)) break;
         const double u = (0.5 * std::erfc(z * numkern::InvSqrt2) - p) / density;
@@ -48,17 +49,21 @@ inline double UpperNormalDeviateHalf(double p) {
 }
 
 // z with P(Z <= z) = p, or P(Z > z) = p when Upper, for 0 < p < 1.
-inline double NormalDeviate(double p, bool Upper) {
+inline double NormalDeviate(double p, bool Upper, int steps) {
     const double sign = Upper ? 1 : -1;
-    if (p > 0.5) return -sign * UpperNormalDeviateHalf(1 - p);
-    return sign * UpperNormalDeviateHalf(p);
+    if (p > 0.5) return -sign * UpperNormalDeviateHalf(1 - p, steps);
+    return sign * UpperNormalDeviateHalf(p, steps);
 }
 
 // The Cornish-Fisher guess mean + sd (z + skew (z^2 - 1) / 6) for the
 // quantile of a law with that mean, standard deviation and skewness, z the
-// deviate of p in the tail asked for, rounded to whole.
+// deviate of p in the tail asked for, rounded to whole. The deviate is
+// refined only as far as the spread needs: its error times sd is what the
+// search walks, and below a spread of 1000 the first approximation is
+// within a unit or two.
 inline double CornishFisherGuess(double p, bool Upper, double mean, double sd, double skew) {
-    const double z = NormalDeviate(p, Upper);
+    const int steps = sd < 1e3 ? 0 : sd < 1e8 ? 1 : 2;
+    const double z = NormalDeviate(p, Upper, steps);
     return std::floor(mean + sd * (z + skew * (z * z - 1) / 6) + 0.5);
 }
 
@@ -131,7 +136,7 @@ double SmallestReaching(const Value& value, const Reached& reached, double guess
 // and the guesses land within a few units. The walked values differ from
 // the tail function's own by a few ulps of the largest of them; where one
 // comes within a wide margin of prob (2^-30 of that size, wider than the
-// tails' own error anywhere), where a mass underflows, or where the walk
+// tails' own error anywhere), where a mass nears underflow, or where the walk
 // goes far or past 2^52, the search goes on from there on the tail itself,
 // so the answer is the one SmallestReaching gives.
 template <class Tail, class Mass, class UpRatio>
@@ -144,6 +149,9 @@ double SmallestReachingByMasses(const Tail& tail, const Mass& mass, const UpRati
     };
     constexpr double WalkEnd = 0x1p52;
     constexpr int MaxSteps = 64;
+    // Masses come through the double exponential, which keeps its digits
+    // down to here only.
+    constexpr ext MinWalkedMass = 1e-300L;
     double k = std::isfinite(guess) ? std::clamp(guess, lo, hi) : lo;
     if (!(std::fabs(k) < WalkEnd)) return search(k);
     const double start = tail(k);
@@ -158,7 +166,7 @@ double SmallestReachingByMasses(const Tail& tail, const Mass& mass, const UpRati
     if (reached(value)) {
         for (int step = 0; step < MaxSteps; ++step) {
             if (k <= lo) return lo;
-            if (!(m > 0)) break;
+            if (!(m > MinWalkedMass)) break;
             const ext below = value - sign * m;
             walked += m;
             if (!clear(below)) return search(k);
@@ -171,7 +179,7 @@ double SmallestReachingByMasses(const Tail& tail, const Mass& mass, const UpRati
         for (int step = 0; step < MaxSteps; ++step) {
             if (k >= hi || !(k < WalkEnd)) break;
             m *= upRatio(k);
-            if (!(m > 0)) break;
+            if (!(m > MinWalkedMass)) break;
             ++k;
             value += sign * m;
             walked += m;

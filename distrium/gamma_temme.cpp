@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "distrium/half_erfc.h"
 #include "distrium/incomplete_gamma.h"
 #include "numkern/numkern.h"
 
@@ -84,7 +85,6 @@ constexpr ext kTemme[11][26] = {
      9.93240412264229896742e-7L, -5.08745012930931989848e-4L, 4.27350566653928843284e-4L},
 };
 
-constexpr ext kInvSqrtPi = 0.564189583547756286948079451560772586L;
 constexpr ext kInvSqrt2Pi = 0.398942280401432677939946059934381868L;
 
 // Rows of the sum that still count at shape a: the k-th is of order a^-k
@@ -122,24 +122,6 @@ ext CorrectionSum(double a, ext eta) {
         sum = sum / a + c;
     }
     return sum;
-}
-
-// e^(y^2) erfc(y) for y >= 5 by its continued fraction (Laplace), evaluated
-// from the tail: 22 levels reach 1e-19 from y = 5 on, 14 from y = 8.
-ext ScaledErfc(ext y) {
-    const int levels = y < 8 ? 22 : 14;
-    ext t = 0;
-    for (int k = levels; k >= 1; --k) t = (0.5L * k) / (y + t);
-    return kInvSqrtPi / (y + t);
-}
-
-// erfc(y) / 2 for 0 <= y < 5: the double erfc at y rounded to double, moved
-// to y by its derivative -2/sqrt(pi) e^(-y^2) over the rounding (whose
-// square is far below the last place).
-ext HalfErfc(ext y) {
-    const double yd = Stored(y);
-    const ext rest = y - yd;
-    return 0.5L * (ext(std::erfc(yd)) - rest * 2 * kInvSqrtPi * ext(std::exp(-yd * yd)));
 }
 
 }  // namespace

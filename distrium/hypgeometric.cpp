@@ -45,9 +45,11 @@ public:
         if (M_ == 0) return 1;
         const ext p = N_ / M_;
         const ext q = (M_ - N_) / M_;
-        return detail::LoaderBinomialMass(k, K_, p, q) *
-               detail::LoaderBinomialMass(N_ - k, M_ - K_, p, q) /
-               detail::LoaderBinomialMass(N_, M_, p, q);
+        const detail::SaddleMass good = detail::LoaderBinomialParts(k, K_, p, q);
+        const detail::SaddleMass bad = detail::LoaderBinomialParts(N_ - k, M_ - K_, p, q);
+        const detail::SaddleMass all = detail::LoaderBinomialParts(N_, M_, p, q);
+        return detail::ExpOfExtended(good.lnPart + bad.lnPart - all.lnPart) *
+               std::sqrt(static_cast<double>(good.root * bad.root / all.root));
     }
 
     // P(X <= k) and P(X > k) at a whole k: the tail away from the mean is

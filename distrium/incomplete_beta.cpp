@@ -4,9 +4,10 @@
 // X^A (1 - X)^B / B(A, B) in Loader's saddle-point form (Stirling errors and
 // deviances, C. Loader 2000) times the continued fraction of Numerical
 // Recipes contracted to its even part in lambda = A - (A + B) X (DiDonato
-// and Morris, ACM TOMS 18, 1992), by the modified Lentz method in extended
+// and Morris, ACM TOMS 18, 1992), its convergents run forward in extended
 // precision, taken on X or on 1 - X, whichever converges, and the other
-// tail as the complement of a value that is at most about one half.
+// tail as the complement of a value that is at most about one half; next to
+// the mean of large shapes, Temme's uniform expansion (beta_temme.cpp).
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -95,14 +96,11 @@ namespace {
 
 constexpr ext LnSqrt2Pi = 0.918938533204672741780329736406L;
 
-// Steps of the extended fraction: next to the mean it needs about
-// sqrt(min(a, b)) / 10 of them (6400 for a binomial of 2^31 trials), and
-// this many end within a few milliseconds.
+// Steps of the extended fraction: about 140 / z^2 at z standard deviations
+// from the mean, and up to sqrt(min(a, b)) next to it, where Temme's
+// expansion takes over for large shapes; this many end within a few
+// milliseconds.
 constexpr std::int64_t MaxFractionSteps = 200000;
-
-// The smaller shape beyond which the fraction cannot settle next to the
-// mean within MaxFractionSteps (it takes about sqrt(min(a, b)) / 10 there).
-constexpr double MaxConvergingShape = 1e11;
 
 }  // namespace
 
@@ -142,10 +140,11 @@ IncBetaKernel::IncBetaKernel(double a, double b) : a_(a), b_(b), sum_(ext(a) + b
 // meet as (s x / a)^a (s y / b)^b = exp(-D(a, s x) - D(b, s y)), both
 // deviances non-negative. x + y = 1 is taken as exact, so each of x and y
 // contributes only its own relative error.
-ext IncBetaKernel::Prefix(ext x, ext y) const {
-    const ext d = Deviance(a_, sum_ * x) + Deviance(b_, sum_ * y);
-    return std::exp(lnScale_ - d);
+ext IncBetaKernel::Deviances(ext x, ext y) const {
+    return Deviance(a_, sum_ * x) + Deviance(b_, sum_ * y);
 }
+
+ext IncBetaKernel::Prefix(ext x, ext y) const { return std::exp(lnScale_ - Deviances(x, y)); }
 
 // The fraction of Numerical Recipes contracted to its even part, written
 // with lambda = a - (a + b) x as DiDonato and Morris do: for lambda >= 0
@@ -200,21 +199,27 @@ ext IncBetaKernel::Fraction(ext x, ext y, double a, double b, ext lambda) const 
     return numkern::NaN;
 }
 
-ext IncBetaKernel::Tail(ext x, ext y, bool Upper, ext* prefix) const {
+ext IncBetaKernel::Tail(ext xIn, ext yIn, bool Upper, ext* prefix) const {
     if (prefix) *prefix = 0;
-    if (x <= 0) return Upper ? 1 : 0;
-    if (y <= 0) return Upper ? 0 : 1;
-    const ext p = Prefix(x, y);
+    if (xIn <= 0) return Upper ? 1 : 0;
+    if (yIn <= 0) return Upper ? 0 : 1;
+    // The smaller of the two is the one its caller holds exactly (p of a
+    // binomial, 1 - p rounded to double is not); the other is its
+    // complement in extended precision, exact but for x or y below 2^-11.
+    // At 2^31 trials half an ulp of 1 - p, carried into the prefix and the
+    // deviance, would move a tail by 1e-11 of itself.
+    const ext x = xIn <= yIn ? xIn : 1 - yIn;
+    const ext y = xIn <= yIn ? 1 - xIn : yIn;
+    const ext deviance = Deviances(x, y);
+    const ext p = std::exp(lnScale_ - deviance);
     if (prefix) *prefix = p;
     // lambda from the smaller of x and y, which carries its digits. The
     // fraction on x converges below (a + 1) / (a + b + 2), the one on y
     // above; on either side lambda + 1 > 0 keeps its terms positive.
     const ext lambda = x <= y ? a_ - sum_ * x : sum_ * y - b_;
+    if (std::fmin(a_, b_) >= BetaTemmeMinShape && deviance <= BetaTemmeMaxDeviance)
+        return BetaTemmeTail(a_, b_, deviance, p, lambda < 0, Upper);
     const bool onX = lambda + 1 > 2 * x;
-    // With both shapes beyond 1e11 and the prefix above 0, x is next
-    // to the mean, where the fraction would need more steps than it is
-    // allowed: no value, without spending them.
-    if (p > 0 && std::fmin(a_, b_) > MaxConvergingShape) return numkern::NaN;
     ext direct = 0;
     if (p > 0)
         direct = onX ? p / a_ * Fraction(x, y, a_, b_, lambda)

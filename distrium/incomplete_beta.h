@@ -33,6 +33,8 @@ public:
     double B() const { return b_; }
 
 private:
+    // The deviances whose sum the prefix takes the exponential of.
+    ext Deviances(ext x, ext y) const;
     ext Fraction(ext x, ext y, double a, double b, ext lambda) const;
 
     double a_;
@@ -40,6 +42,17 @@ private:
     ext sum_;
     ext lnScale_;
 };
+
+// Shapes from which, and the deviance (the sum of the prefix's) up to which,
+// the tails come from Temme's expansion: next to the mean of large shapes,
+// where the fraction would take hundreds or thousands of steps.
+inline constexpr double BetaTemmeMinShape = 1000;
+inline constexpr ext BetaTemmeMaxDeviance = 32;
+
+// I_x(a, b), or its complement when Upper, by that expansion: deviance and
+// prefix as the kernel forms them, above telling whether x lies above the
+// mean a / (a + b).
+ext BetaTemmeTail(double a, double b, ext deviance, ext prefix, bool above, bool Upper);
 
 // A point x in (0, 1) with its complement y kept to full relative precision.
 struct BetaPoint {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 
 namespace distrium::detail {
 
@@ -97,21 +98,34 @@ inline long double ExpOfExtended(long double x) {
 }
 
 // The binomial mass C(n, x) p^x q^(n-x) at a whole 0 <= x <= n, q = 1 - p
-// given on its own, in Loader's form: the ends as powers taken in
-// logarithms, the points between as e^-(deviances) sqrt(n / (2 pi x (n-x)))
-// with Stirling's errors. Nothing large cancels, so the mass keeps about
-// 1e-15 relative at any n, and it underflows to 0 only where it is below
-// the extended range.
-inline long double LoaderBinomialMass(long double x, long double n, long double p, long double q) {
-    if (p == 0) return x == 0 ? 1 : 0;
-    if (q == 0) return x == n ? 1 : 0;
-    if (x == 0) return ExpOfExtended(n * std::log1p(-p));
-    if (x == n) return ExpOfExtended(n * std::log(p));
+// given on its own, in Loader's form, as e^lnPart sqrt(root): the ends as
+// powers taken in logarithms, the points between as e^-(deviances)
+// sqrt(n / (2 pi x (n-x))) with Stirling's errors. Nothing large cancels,
+// so the mass keeps about 1e-15 relative at any n. The parts are kept apart
+// for the hypergeometric mass, a quotient of three of them that takes one
+// exponential and one root for all.
+struct SaddleMass {
+    long double lnPart;
+    long double root;
+};
+
+inline SaddleMass LoaderBinomialParts(long double x, long double n, long double p, long double q) {
+    constexpr long double none = -std::numeric_limits<long double>::infinity();
+    if (p == 0) return {x == 0 ? 0 : none, 1};
+    if (q == 0) return {x == n ? 0 : none, 1};
+    if (x == 0) return {n * std::log1p(-p), 1};
+    if (x == n) return {n * std::log(p), 1};
     const long double lnMass = StirlingErrorWhole(n) - StirlingErrorWhole(x) -
                                StirlingErrorWhole(n - x) - Deviance(x, n * p) -
                                Deviance(n - x, n * q);
     constexpr long double twoPi = 6.283185307179586476925286766559L;
-    return ExpOfExtended(lnMass) * std::sqrt(static_cast<double>(n / (twoPi * x * (n - x))));
+    return {lnMass, n / (twoPi * x * (n - x))};
+}
+
+// The mass itself; it underflows to 0 only below the double range.
+inline long double LoaderBinomialMass(long double x, long double n, long double p, long double q) {
+    const SaddleMass m = LoaderBinomialParts(x, n, p, q);
+    return ExpOfExtended(m.lnPart) * std::sqrt(static_cast<double>(m.root));
 }
 
 }  // namespace distrium::detail

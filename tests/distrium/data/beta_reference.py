@@ -133,6 +133,19 @@ for n, k, p in ((2147483647, 1073741823, 0.5), (2147483647, 2147400000, 0.99996)
     row("IncBetaLower", (x, k + 1.0, float(n - k)), ibeta(k + 1, n - k, x))
     row("IncBetaUpper", (x, k + 1.0, float(n - k)), ibeta(k + 1, n - k, x, True))
 
+# Large shapes next to the mean, where the uniform expansion replaces the
+# fraction, and just either side of where it hands back (about 8 standard
+# deviations out).
+for a, b in ((1000.0, 1000.0), (1000.0, 4e4), (2.5e5, 7.5e5), (1e8, 3e8)):
+    mean = a / (a + b)
+    sd = (a * b / ((a + b) ** 2 * (a + b + 1))) ** 0.5
+    for k in (-8.2, -7.8, -2.5, -0.05, 0.3, 4, 7.8, 8.2):
+        x = float(mp.mpf(mean + k * sd))
+        if not complement_exact(x):
+            x = float(1 - mp.mpf(float(1 - mp.mpf(x))))
+        row("IncBetaLower", (x, a, b), ibeta(a, b, x))
+        row("IncBetaUpper", (x, a, b), ibeta(a, b, x, True))
+
 # The beta law.
 for a, b in ((0.2, 0.2), (2.0, 3.0), (0.5, 40.0), (1e-3, 5.0), (7.5, 1e-3), (300.0, 20.0),
              (1e5, 1e5), (1e4, 3e6), (2e7, 1.5)):
