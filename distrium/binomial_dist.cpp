@@ -31,19 +31,21 @@ ext MassAt(double k, std::int32_t n, double p) {
     return detail::LoaderBinomialMass(k, n, p, 1 - ext(p));
 }
 
-// P(X <= k) and P(X > k) at a whole k, 0 below the support and 1 above.
-double LowerTail(double k, std::int32_t n, double p) {
-    if (k < 0) return 0;
-    if (k >= n || p == 0) return 1;
-    if (p == 1) return 0;
-    return detail::IncBeta(p, Stored(1 - ext(p)), Stored(k + 1.0L), n - k, true);
-}
-
-double UpperTail(double k, std::int32_t n, double p) {
-    if (k < 0) return 1;
-    if (k >= n || p == 0) return 0;
-    if (p == 1) return 1;
-    return detail::IncBeta(p, Stored(1 - ext(p)), Stored(k + 1.0L), n - k, false);
+// P(X <= k), or P(X > k) when Upper, at a whole k: 0 or 1 off the support.
+// The mass at k is left in *mass when asked for; inside the support the
+// incomplete beta's prefix p^(k+1) q^(n-k) / B(k + 1, n - k) is that mass
+// times (n - k) p.
+double Tail(double k, std::int32_t n, double p, bool Upper, ext* mass = nullptr) {
+    if (mass) *mass = k == n ? MassAt(k, n, p) : 0;
+    if (k < 0) return Upper ? 1 : 0;
+    if (k >= n || p == 0) return Upper ? 0 : 1;
+    if (p == 1) return Upper ? 1 : 0;
+    if (!mass) return detail::IncBeta(p, Stored(1 - ext(p)), Stored(k + 1.0L), n - k, !Upper);
+    ext prefix = 0;
+    const ext tail =
+        detail::IncBetaKernel(Stored(k + 1.0L), n - k).Tail(p, Stored(1 - ext(p)), !Upper, &prefix);
+    *mass = prefix / ((n - k) * ext(p));
+    return Stored(tail);
 }
 
 // The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
@@ -58,13 +60,9 @@ double Quantile(double probIn, std::int32_t n, double p, bool UpperIn) {
     const double guess =
         detail::CornishFisherGuess(prob, Upper, Stored(ext(n) * p), sd, (q - p) / sd);
     const ext odds = p / ext(q);
-    const auto mass = [=](double k) { return MassAt(k, n, p); };
-    const auto upRatio = [=](double k) { return (n - k) / (k + 1) * odds; };
-    if (Upper)
-        return detail::SmallestReachingByMasses([=](double k) { return UpperTail(k, n, p); }, mass,
-                                                upRatio, prob, true, guess, 0, n);
-    return detail::SmallestReachingByMasses([=](double k) { return LowerTail(k, n, p); }, mass,
-                                            upRatio, prob, false, guess, 0, n);
+    return detail::SmallestReachingByMasses(
+        [=](double k, ext* mass) { return Tail(k, n, p, Upper, mass); },
+        [=](double k) { return (n - k) / (k + 1) * odds; }, prob, Upper, guess, 0, n);
 }
 
 }  // namespace
@@ -84,13 +82,13 @@ double BinomPDF(double x, std::int32_t n, double p) {
 double BinomCDF(double x, std::int32_t n, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (p < 0 || p > 1 || n <= 0) return NaN;
-    return LowerTail(detail::WholeFloor(x), n, p);
+    return Tail(detail::WholeFloor(x), n, p, false);
 }
 
 double BinomCCDF(double x, std::int32_t n, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (p < 0 || p > 1 || n <= 0) return NaN;
-    return UpperTail(detail::WholeFloor(x), n, p);
+    return Tail(detail::WholeFloor(x), n, p, true);
 }
 
 // n = 0 is accepted and answers 0. prob = 1 answers n, the first point

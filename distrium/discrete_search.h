@@ -131,21 +131,23 @@ double SmallestReaching(const Value& value, const Reached& reached, double guess
 
 // SmallestReaching for a law's tail, P(X <= k) >= prob or, when Upper,
 // P(X > k) <= prob, from one tail at the guess and the masses next to it:
-// mass(k) is the mass at a whole k, upRatio(k) the ratio of the mass at
-// k + 1 to that at k. Each step costs a multiplication instead of a tail,
+// tail(k, mass) is the tail at a whole k, leaving the mass at k in *mass
+// unless mass is null (most tails form it on the way), and upRatio(k) the
+// ratio of the mass at k + 1 to that at k. Each step costs a multiplication instead of a tail,
 // and the guesses land within a few units. The walked values differ from
 // the tail function's own by a few ulps of the largest of them; where one
 // comes within a wide margin of prob (2^-30 of that size, wider than the
 // tails' own error anywhere), where a mass nears underflow, or where the walk
 // goes far or past 2^52, the search goes on from there on the tail itself,
 // so the answer is the one SmallestReaching gives.
-template <class Tail, class Mass, class UpRatio>
-double SmallestReachingByMasses(const Tail& tail, const Mass& mass, const UpRatio& upRatio,
-                                double prob, bool Upper, double guess, double lo, double hi) {
+template <class Tail, class UpRatio>
+double SmallestReachingByMasses(const Tail& tail, const UpRatio& upRatio, double prob, bool Upper,
+                                double guess, double lo, double hi) {
     const auto reached = [=](ext v) { return Upper ? v <= prob : v >= prob; };
     const auto search = [&](double from) {
-        return SmallestReaching(
-            tail, [=](double v) { return Upper ? v <= prob : v >= prob; }, from, lo, hi);
+        return SmallestReaching([&](double j) { return tail(j, nullptr); },
+                                [=](double v) { return Upper ? v <= prob : v >= prob; }, from, lo,
+                                hi);
     };
     constexpr double WalkEnd = 0x1p52;
     constexpr int MaxSteps = 64;
@@ -154,10 +156,10 @@ double SmallestReachingByMasses(const Tail& tail, const Mass& mass, const UpRati
     constexpr ext MinWalkedMass = 1e-300L;
     double k = std::isfinite(guess) ? std::clamp(guess, lo, hi) : lo;
     if (!(std::fabs(k) < WalkEnd)) return search(k);
-    const double start = tail(k);
+    ext m = 0;
+    const double start = tail(k, &m);
     if (std::isnan(start)) return numkern::NaN;
     ext value = start;
-    ext m = mass(k);
     ext walked = 0;
     // The sign a mass above k carries into the value at k.
     const ext sign = Upper ? -1 : 1;

@@ -35,15 +35,16 @@ double UpperTail(double k, ext lnq) {
 // The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
 // when Upper, for 0 < prob < 1 and 0 < p < 1: the closed form
 // t = ln(tail) / ln(1 - p) - 1 rounded up. Taken in double it is off by a
-// few ulps, as the tails are, so unless t lies within 1e-9 of a whole
-// number its ceiling is the answer; there the tails themselves settle it.
+// few ulps, and the tails' own rounding moves it by less, so unless t lies
+// within 1e-13 of itself of a whole number its ceiling is the answer; there
+// the tails themselves settle it.
 double Quantile(double probIn, double p, bool UpperIn) {
     // The same k from the smaller tail: 1 - prob is exact there, and the
     // tail itself accurate where the other rounds to 1.
     const bool Upper = probIn > 0.5 ? !UpperIn : UpperIn;
     const double prob = probIn > 0.5 ? 1 - probIn : probIn;
     const double t = (Upper ? std::log(prob) : std::log1p(-prob)) / std::log1p(-p) - 1;
-    if (std::fabs(t - std::nearbyint(t)) > 1e-9 * std::fmax(1, std::fabs(t)))
+    if (std::fabs(t - std::nearbyint(t)) > 1e-13 * std::fmax(1, std::fabs(t)))
         return t <= 0 ? 0 : std::ceil(t);
     const ext lnq = LnFailure(p);
     const double guess = std::ceil(t);

@@ -52,17 +52,19 @@ public:
                std::sqrt(static_cast<double>(good.root * bad.root / all.root));
     }
 
-    // P(X <= k) and P(X > k) at a whole k: the tail away from the mean is
-    // summed, the other is its complement.
-    double Lower(double k) const {
-        if (k < lo_) return 0;
-        if (k >= hi_) return 1;
-        return Stored(k < mean_ ? std::min<ext>(SumDown(k), 1) : 1 - SumUp(k));
-    }
-    double Upper(double k) const {
-        if (k < lo_) return 1;
-        if (k >= hi_) return 0;
-        return Stored(k < mean_ ? 1 - SumDown(k) : std::min<ext>(SumUp(k), 1));
+    // P(X <= k), or P(X > k) when Upper, at a whole k: the tail away from
+    // the mean is summed, the other is its complement. The mass at k, which
+    // the sums start from, is left in *mass when asked for.
+    double Tail(double k, bool Upper, ext* mass = nullptr) const {
+        if (mass) *mass = k == hi_ ? Mass(k) : 0;
+        if (k < lo_) return Upper ? 1 : 0;
+        if (k >= hi_) return Upper ? 0 : 1;
+        if (k < mean_) {
+            const ext below = SumDown(k, mass);
+            return Stored(Upper ? 1 - below : std::min<ext>(below, 1));
+        }
+        const ext above = SumUp(k, mass);
+        return Stored(Upper ? std::min<ext>(above, 1) : 1 - above);
     }
 
     // The smallest whole k with P(X <= k) >= p, or with P(X > k) <= p when
@@ -80,13 +82,9 @@ public:
                          (std::sqrt(N_ * K_ * (M_ - K_) * (M_ - N_)) * (M_ - 2));
         const double guess = detail::CornishFisherGuess(p, Upper, Stored(mean_), Stored(sd),
                                                         std::isfinite(skew) ? Stored(skew) : 0);
-        const auto mass = [this](double k) { return Mass(k); };
-        const auto upRatio = [this](double k) { return Ratio(k); };
-        if (Upper)
-            return detail::SmallestReachingByMasses([this](double k) { return this->Upper(k); },
-                                                    mass, upRatio, p, true, guess, Lo(), Hi());
-        return detail::SmallestReachingByMasses([this](double k) { return Lower(k); }, mass,
-                                                upRatio, p, false, guess, Lo(), Hi());
+        return detail::SmallestReachingByMasses(
+            [this, Upper](double k, ext* mass) { return Tail(k, Upper, mass); },
+            [this](double k) { return Ratio(k); }, p, Upper, guess, Lo(), Hi());
     }
 
 private:
@@ -95,8 +93,9 @@ private:
 
     // The masses at k, k - 1, ... down to the support's start, until they no
     // longer change the sum (below the mean they fall off going down).
-    ext SumDown(ext k) const {
+    ext SumDown(ext k, ext* mass) const {
         ext term = Mass(k);
+        if (mass) *mass = term;
         ext sum = 0;
         for (ext j = k; term > sum * 0x1p-66L; --j) {
             sum += term;
@@ -108,8 +107,9 @@ private:
     }
 
     // The masses at k + 1, k + 2, ... up to the support's end.
-    ext SumUp(ext k) const {
+    ext SumUp(ext k, ext* mass) const {
         ext term = Mass(k + 1);
+        if (mass) *mass = term / Ratio(k);
         ext sum = 0;
         for (ext j = k + 1; term > sum * 0x1p-66L; ++j) {
             sum += term;
@@ -148,13 +148,13 @@ double HypGeometricPDF(double x, std::int32_t M, std::int32_t K, std::int32_t N)
 double HypGeometricCDF(double x, std::int32_t M, std::int32_t K, std::int32_t N) {
     if (AnyNaN(x)) return NaN;
     if (BadPopulation(M, K, N)) return NaN;
-    return HypGeometricLaw(M, K, N).Lower(detail::WholeFloor(x));
+    return HypGeometricLaw(M, K, N).Tail(detail::WholeFloor(x), false);
 }
 
 double HypGeometricCCDF(double x, std::int32_t M, std::int32_t K, std::int32_t N) {
     if (AnyNaN(x)) return NaN;
     if (BadPopulation(M, K, N)) return NaN;
-    return HypGeometricLaw(M, K, N).Upper(detail::WholeFloor(x));
+    return HypGeometricLaw(M, K, N).Tail(detail::WholeFloor(x), true);
 }
 
 // p = 0 answers 0, p = 1 the top of the support, min(N, K).

@@ -33,17 +33,19 @@ ext MassAt(double k, std::int32_t R, double p) {
     return R / (R + ext(k)) * detail::LoaderBinomialMass(R, R + ext(k), p, 1 - ext(p));
 }
 
-// P(X <= k) and P(X > k) at a whole k, 0 and 1 below the support.
-double LowerTail(double k, std::int32_t R, double p) {
-    if (k < 0 || p == 0) return 0;
-    if (p == 1 || numkern::IsInf(k)) return 1;
-    return detail::IncBeta(p, Stored(1 - ext(p)), R, Stored(k + 1.0L), false);
-}
-
-double UpperTail(double k, std::int32_t R, double p) {
-    if (k < 0 || p == 0) return 1;
-    if (p == 1 || numkern::IsInf(k)) return 0;
-    return detail::IncBeta(p, Stored(1 - ext(p)), R, Stored(k + 1.0L), true);
+// P(X <= k), or P(X > k) when Upper, at a whole k: 0 or 1 below the
+// support. The mass at k is left in *mass when asked for; the incomplete
+// beta's prefix p^R q^(k+1) / B(R, k + 1) is that mass times (R + k) q.
+double Tail(double k, std::int32_t R, double p, bool Upper, ext* mass = nullptr) {
+    if (mass) *mass = 0;
+    if (k < 0 || p == 0) return Upper ? 1 : 0;
+    if (p == 1 || numkern::IsInf(k)) return Upper ? 0 : 1;
+    const double q = Stored(1 - ext(p));
+    if (!mass) return detail::IncBeta(p, q, R, Stored(k + 1.0L), Upper);
+    ext prefix = 0;
+    const ext tail = detail::IncBetaKernel(R, Stored(k + 1.0L)).Tail(p, q, Upper, &prefix);
+    *mass = prefix / ((R + ext(k)) * (1 - ext(p)));
+    return Stored(tail);
 }
 
 // The smallest whole k with P(X <= k) >= prob, or with P(X > k) <= prob
@@ -58,13 +60,9 @@ double Quantile(double probIn, std::int32_t R, double p, bool UpperIn) {
     const ext rootRq = std::sqrt(R * q);
     const double guess = detail::CornishFisherGuess(
         prob, Upper, Stored(R * q / p), Stored(rootRq / p), Stored((2 - ext(p)) / rootRq));
-    const auto mass = [=](double k) { return MassAt(k, R, p); };
-    const auto upRatio = [=](double k) { return (R + ext(k)) / (k + 1) * q; };
-    if (Upper)
-        return detail::SmallestReachingByMasses([=](double k) { return UpperTail(k, R, p); }, mass,
-                                                upRatio, prob, true, guess, 0, Inf);
-    return detail::SmallestReachingByMasses([=](double k) { return LowerTail(k, R, p); }, mass,
-                                            upRatio, prob, false, guess, 0, Inf);
+    return detail::SmallestReachingByMasses(
+        [=](double k, ext* mass) { return Tail(k, R, p, Upper, mass); },
+        [=](double k) { return (R + ext(k)) / (k + 1) * q; }, prob, Upper, guess, 0, Inf);
 }
 
 bool BadLaw(std::int32_t R, double p) { return p > 1 || p < 0 || R < 1; }
@@ -85,13 +83,13 @@ double NegBinomPDF(double x, std::int32_t R, double p) {
 double NegBinomCDF(double x, std::int32_t R, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (BadLaw(R, p)) return NaN;
-    return LowerTail(detail::WholeFloor(x), R, p);
+    return Tail(detail::WholeFloor(x), R, p, false);
 }
 
 double NegBinomCCDF(double x, std::int32_t R, double p) {
     if (AnyNaN(x, p)) return NaN;
     if (BadLaw(R, p)) return NaN;
-    return UpperTail(detail::WholeFloor(x), R, p);
+    return Tail(detail::WholeFloor(x), R, p, true);
 }
 
 // prob = 1 answers +Inf. With p = 0 a success never comes, so the quantile

@@ -51,13 +51,12 @@ double Quantile(double pIn, double lambda, bool UpperIn) {
     if (numkern::IsInf(lambda)) return Inf;
     const double sd = std::sqrt(lambda);
     const double guess = detail::CornishFisherGuess(p, Upper, lambda, sd, 1 / sd);
-    const auto mass = [lambda](double k) { return MassAt(k, lambda); };
-    const auto upRatio = [lambda](double k) { return lambda / (ext(k) + 1); };
-    if (Upper)
-        return detail::SmallestReachingByMasses([lambda](double k) { return UpperTail(k, lambda); },
-                                                mass, upRatio, p, true, guess, 0, Inf);
-    return detail::SmallestReachingByMasses([lambda](double k) { return LowerTail(k, lambda); },
-                                            mass, upRatio, p, false, guess, 0, Inf);
+    return detail::SmallestReachingByMasses(
+        [=](double k, ext* mass) {
+            if (mass) *mass = MassAt(k, lambda);
+            return Upper ? UpperTail(k, lambda) : LowerTail(k, lambda);
+        },
+        [lambda](double k) { return lambda / (ext(k) + 1); }, p, Upper, guess, 0, Inf);
 }
 
 }  // namespace
