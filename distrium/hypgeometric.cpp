@@ -35,7 +35,10 @@ public:
           N_(N),
           lo_(std::max<ext>(0, ext(N) + K - M)),
           hi_(std::min(N, K)),
-          mean_(M > 0 ? ext(N) * K / M : 0) {}
+          mean_(M > 0 ? ext(N) * K / M : 0),
+          p_(M > 0 ? ext(N) / M : 0),
+          q_(M > 0 ? (ext(M) - N) / M : 1),
+          all_(AllDrawn(M, N, p_, q_)) {}
 
     double Lo() const { return Stored(lo_); }
     double Hi() const { return hi_; }
@@ -43,13 +46,10 @@ public:
     // The mass at a whole k of the support.
     ext Mass(ext k) const {
         if (M_ == 0) return 1;
-        const ext p = N_ / M_;
-        const ext q = (M_ - N_) / M_;
-        const detail::SaddleMass good = detail::LoaderBinomialParts(k, K_, p, q);
-        const detail::SaddleMass bad = detail::LoaderBinomialParts(N_ - k, M_ - K_, p, q);
-        const detail::SaddleMass all = detail::LoaderBinomialParts(N_, M_, p, q);
-        return detail::ExpOfExtended(good.lnPart + bad.lnPart - all.lnPart) *
-               std::sqrt(static_cast<double>(good.root * bad.root / all.root));
+        const detail::SaddleMass good = detail::LoaderBinomialParts(k, K_, p_, q_);
+        const detail::SaddleMass bad = detail::LoaderBinomialParts(N_ - k, M_ - K_, p_, q_);
+        return detail::ExpOfExtended(good.lnPart + bad.lnPart - all_.lnPart) *
+               std::sqrt(static_cast<double>(good.root * bad.root / all_.root));
     }
 
     // P(X <= k), or P(X > k) when Upper, at a whole k: the tail away from
@@ -94,29 +94,63 @@ private:
     // The masses at k, k - 1, ... down to the support's start, until they no
     // longer change the sum (below the mean they fall off going down).
     ext SumDown(ext k, ext* mass) const {
-        ext term = Mass(k);
-        if (mass) *mass = term;
-        ext sum = 0;
-        for (ext j = k; term > sum * 0x1p-66L; --j) {
-            sum += term;
-            if (j <= lo_) break;
-            // m(j - 1) / m(j), the inverse of Ratio(j - 1), with one division.
-            term *= j * (M_ - K_ - N_ + j) / ((K_ - j + 1) * (N_ - j + 1));
-        }
-        return sum;
+        const ext first = Mass(k);
+        if (mass) *mass = first;
+        // m(j - 1) / m(j), the inverse of Ratio(j - 1).
+        return SumFrom(
+            first, k, -1, [this](ext j) { return j * (M_ - K_ - N_ + j); },
+            [this](ext j) { return (K_ - j + 1) * (N_ - j + 1); });
     }
 
     // The masses at k + 1, k + 2, ... up to the support's end.
     ext SumUp(ext k, ext* mass) const {
-        ext term = Mass(k + 1);
-        if (mass) *mass = term / Ratio(k);
-        ext sum = 0;
-        for (ext j = k + 1; term > sum * 0x1p-66L; ++j) {
-            sum += term;
-            if (j >= hi_) break;
-            term *= Ratio(j);
+        const ext first = Mass(k + 1);
+        if (mass) *mass = first / Ratio(k);
+        return SumFrom(
+            first, k + 1, 1, [this](ext j) { return (K_ - j) * (N_ - j); },
+            [this](ext j) { return (j + 1) * (M_ - K_ - N_ + j + 1); });
+    }
+
+    // first + the masses after it at j = from + step, from + 2 step, ...
+    // within the support, each the one before times up(j) / down(j) at the
+    // j it follows, until they no longer change the sum. The sum and the
+    // current mass are carried over one common denominator, which saves the
+    // division a mass would cost; it is brought back before it overflows.
+    template <class Up, class Down>
+    ext SumFrom(ext first, ext from, int step, const Up& up, const Down& down) const {
+        ext sum = first;
+        ext term = first;
+        ext common = 1;
+        const ext end = step < 0 ? lo_ : ext(hi_);
+        for (ext j = from; j != end; j += step) {
+            const ext ratioDown = down(j);
+            term *= up(j);
+            common *= ratioDown;
+            sum = sum * ratioDown + term;
+            if (!(term > sum * 0x1p-66L)) break;
+            if (common > 0x1p8000L) {
+                sum *= 0x1p-8000L;
+                term *= 0x1p-8000L;
+                common *= 0x1p-8000L;
+            }
         }
-        return sum;
+        return sum / common;
+    }
+
+    // The mass of drawing N of M at the drawing fraction, the denominator of
+    // every mass of the law; a range evaluates many points of one law, so
+    // the last law's is kept, per thread.
+    static detail::SaddleMass AllDrawn(std::int32_t M, std::int32_t N, ext p, ext q) {
+        thread_local std::int32_t lastM = -1;
+        thread_local std::int32_t lastN = -1;
+        thread_local detail::SaddleMass last{};
+        if (M == 0) return {0, 1};
+        if (M != lastM || N != lastN) {
+            last = detail::LoaderBinomialParts(N, M, p, q);
+            lastM = M;
+            lastN = N;
+        }
+        return last;
     }
 
     ext M_;
@@ -125,6 +159,9 @@ private:
     ext lo_;
     double hi_;
     ext mean_;
+    ext p_;
+    ext q_;
+    detail::SaddleMass all_;
 };
 
 bool BadPopulation(std::int32_t M, std::int32_t K, std::int32_t N) {

@@ -24,10 +24,12 @@ inline long double StirlingError(long double n) {
         for (long double i = 2; i <= n; ++i) factorial *= i;
         return std::log(factorial) - (n + 0.5L) * std::log(n) + n - lnSqrt2Pi;
     }
-    const long double nn = n * n;
+    // One division: the rest multiplies by the square of its reciprocal.
+    const long double r = 1 / n;
+    const long double rr = r * r;
     return (1.0L / 12 -
-            (1.0L / 360 - (1.0L / 1260 - (1.0L / 1680 - 1.0L / 1188 / nn) / nn) / nn) / nn) /
-           n;
+            rr * (1.0L / 360 - rr * (1.0L / 1260 - rr * (1.0L / 1680 - rr * (1.0L / 1188))))) *
+           r;
 }
 
 // x ln(x / m) + m - x for x, m > 0. Near x = m the two parts cancel, so
