@@ -40,11 +40,10 @@ double Tail(double k, std::int32_t n, double p, bool Upper, ext* mass = nullptr)
     if (k < 0) return Upper ? 1 : 0;
     if (k >= n || p == 0) return Upper ? 0 : 1;
     if (p == 1) return Upper ? 1 : 0;
-    if (!mass) return detail::IncBeta(p, Stored(1 - ext(p)), Stored(k + 1.0L), n - k, !Upper);
     ext prefix = 0;
     const ext tail =
         detail::IncBetaKernel(Stored(k + 1.0L), n - k).Tail(p, Stored(1 - ext(p)), !Upper, &prefix);
-    *mass = prefix / ((n - k) * ext(p));
+    if (mass) *mass = prefix / ((n - k) * ext(p));
     return Stored(tail);
 }
 

@@ -41,10 +41,9 @@ double Tail(double k, std::int32_t R, double p, bool Upper, ext* mass = nullptr)
     if (k < 0 || p == 0) return Upper ? 1 : 0;
     if (p == 1 || numkern::IsInf(k)) return Upper ? 0 : 1;
     const double q = Stored(1 - ext(p));
-    if (!mass) return detail::IncBeta(p, q, R, Stored(k + 1.0L), Upper);
     ext prefix = 0;
     const ext tail = detail::IncBetaKernel(R, Stored(k + 1.0L)).Tail(p, q, Upper, &prefix);
-    *mass = prefix / ((R + ext(k)) * (1 - ext(p)));
+    if (mass) *mass = prefix / ((R + ext(k)) * (1 - ext(p)));
     return Stored(tail);
 }
 
