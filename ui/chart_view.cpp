@@ -25,6 +25,7 @@
 #include "ui/chart_annotation.h"
 #include "ui/chart_axes.h"
 #include "ui/core/annotation.h"
+#include "ui/huge_pages.h"
 #include "ui/locale_text.h"
 
 namespace quantiva {
@@ -87,7 +88,7 @@ void StyleSeries(QLineSeries* Series, const QColor& Colour, bool MarkerDown) {
 
 }  // namespace
 
-void TPointBounds::Include(const QList<QPointF>& Points) {
+void TPointBounds::Include(std::span<const QPointF> Points) {
     for (const QPointF& P : Points) {
         XMin = std::min(XMin, P.x());
         XMax = std::max(XMax, P.x());
@@ -199,18 +200,35 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
 
 void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
     FPoints.at(Series) = std::move(Points);
+    FTaken[Series].clear();
+    FCounted[Series] = FPoints[Series].size();
     FBounds[Series] = {};
     FBounds[Series].Include(FPoints[Series]);
+    FSummary[Series].clear();
+    ExtendSummary(FPoints[Series], FSummary[Series]);
     if (std::all_of(FPoints.cbegin(), FPoints.cend(), [](const auto& P) { return P.isEmpty(); }))
         SetSubject(std::nullopt);
     Redisplay();
 }
 
-void TChartView::AddPoints(std::array<QList<QPointF>, SeriesCount> Added, bool Display) {
-    for (std::size_t I = 0; I < Added.size(); ++I) {
-        if (Added[I].isEmpty()) continue;
-        FBounds[I].Include(Added[I]);
-        MergeByX(FPoints[I], std::move(Added[I]));
+void TChartView::ReservePoints(std::size_t Series, qsizetype Count) {
+    QList<QPointF>& Kept = FPoints.at(Series);
+    Kept.reserve(Kept.size() + Count);
+    AdviseHugePages(Kept.constData(), static_cast<std::size_t>(Kept.capacity()) * sizeof(QPointF));
+}
+
+void TChartView::ShowAdded(bool Display) {
+    for (std::size_t I = 0; I < FPoints.size(); ++I) {
+        QList<QPointF>& Kept = FPoints[I];
+        if (Kept.size() == FCounted[I] && FTaken[I].isEmpty()) continue;
+        FBounds[I].Include(std::span(Kept).subspan(FCounted[I]));
+        if (!FTaken[I].isEmpty()) {
+            FBounds[I].Include(FTaken[I]);
+            MergeByX(Kept, std::exchange(FTaken[I], {}));
+            FSummary[I].clear();  // points moved: summed up anew
+        }
+        ExtendSummary(Kept, FSummary[I]);
+        FCounted[I] = Kept.size();
         FUndisplayed = true;
     }
     if (Display && FUndisplayed) Redisplay();
@@ -291,15 +309,37 @@ void TChartView::ShowPoints() {
     FShownColumns = std::max(1, static_cast<int>(chart()->plotArea().width()));
     const qreal XMin = FAxisBottom->min();
     const qreal XMax = FAxisBottom->max();
-    FSeries1->replace(Decimated(FPoints[0], XMin, XMax, FShownColumns));
-    FSeries2->replace(Decimated(FPoints[1], XMin, XMax, FShownColumns));
-    FSeries3->replace(Decimated(FPoints[2], XMin, XMax, FShownColumns));
+    // Points taken since the last ShowAdded wait for it.
+    const auto Reduced = [&](std::size_t I) {
+        return Decimated(std::span(FPoints[I]).first(FCounted[I]), XMin, XMax, FShownColumns,
+                         FSummary[I]);
+    };
+    FSeries1->replace(Reduced(0));
+    FSeries2->replace(Reduced(1));
+    FSeries3->replace(Reduced(2));
     FOverlay->PointsShown();
 }
 
-QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns) {
+void ExtendSummary(std::span<const QPointF> Points, TPointSummary& Summary) {
+    const auto Count = static_cast<qsizetype>(Points.size());
+    for (qsizetype First = static_cast<qsizetype>(Summary.size()) * SummaryBlock;
+         First + SummaryBlock <= Count; First += SummaryBlock) {
+        TBlockExtremes Block{First, First};
+        for (qsizetype I = First + 1; I < First + SummaryBlock; ++I) {
+            if (Points[I].y() < Points[Block.Low].y()) Block.Low = I;
+            if (Points[I].y() > Points[Block.High].y()) Block.High = I;
+        }
+        Summary.push_back(Block);
+    }
+}
+
+QList<QPointF> Decimated(std::span<const QPointF> Points, qreal XMin, qreal XMax, int Columns,
+                         const TPointSummary& Summary) {
     const qsizetype Keep = 4 * static_cast<qsizetype>(std::max(1, Columns));
-    if (Points.size() <= Keep || !(XMax > XMin)) return Points;
+    const auto Count = static_cast<qsizetype>(Points.size());
+    if (Count <= Keep || !(XMax > XMin)) return QList<QPointF>(Points.begin(), Points.end());
+    // Blocks past the points (a summary of more than a prefix) are not read.
+    const auto Summed = std::min(static_cast<qsizetype>(Summary.size()), Count / SummaryBlock);
     const qreal Scale = Columns / (XMax - XMin);
     // Column of a point; x outside the axis (not the case here, the axis
     // spans the data) is clamped to the end columns.
@@ -309,18 +349,28 @@ QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, i
     QList<QPointF> Result;
     Result.reserve(Keep + 4);
     qsizetype First = 0;
-    while (First < Points.size()) {
+    while (First < Count) {
         const qsizetype Column = ColumnOf(Points[First]);
         // Ascending x: a column's points are contiguous, its end found by
         // bisection rather than by placing every point.
         const auto End =
-            std::partition_point(Points.cbegin() + First + 1, Points.cend(),
+            std::partition_point(Points.begin() + First + 1, Points.end(),
                                  [&](const QPointF& P) { return ColumnOf(P) == Column; });
-        const qsizetype Last = (End - Points.cbegin()) - 1;
+        const qsizetype Last = (End - Points.begin()) - 1;
+        // Whole blocks by their extremes, in order: the first of equals
+        // stays, as a scan point by point keeps it.
         qsizetype Low = First, High = First;
-        for (qsizetype I = First + 1; I <= Last; ++I) {
-            if (Points[I].y() < Points[Low].y()) Low = I;
-            if (Points[I].y() > Points[High].y()) High = I;
+        for (qsizetype I = First + 1; I <= Last;) {
+            qsizetype L = I, H = I, Next = I + 1;
+            const qsizetype Block = I / SummaryBlock;
+            if (I % SummaryBlock == 0 && Block < Summed && I + SummaryBlock - 1 <= Last) {
+                L = Summary[static_cast<std::size_t>(Block)].Low;
+                H = Summary[static_cast<std::size_t>(Block)].High;
+                Next = I + SummaryBlock;
+            }
+            if (Points[L].y() < Points[Low].y()) Low = L;
+            if (Points[H].y() > Points[High].y()) High = H;
+            I = Next;
         }
         std::array<qsizetype, 4> Kept{First, std::min(Low, High), std::max(Low, High), Last};
         for (std::size_t K = 0; K < Kept.size(); ++K)
