@@ -97,20 +97,16 @@ void TPointBounds::Include(std::span<const QPointF> Points) {
     }
 }
 
-void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added) {
+void MergeByX(TPointList& Shown, QList<QPointF> Added) {
     SortByX(Added);
     if (Added.isEmpty()) return;
-    if (Shown.isEmpty()) {
-        Shown = std::move(Added);
-        return;
-    }
     // Nothing new left of the last shown point: new points of equal x go
     // after the shown ones anyway.
-    if (!(Added.front().x() < Shown.back().x())) {
-        Shown.append(std::move(Added));
+    if (Shown.empty() || !(Added.front().x() < Shown.back().x())) {
+        Shown.insert(Shown.end(), Added.cbegin(), Added.cend());
         return;
     }
-    QList<QPointF> Merged;
+    TPointList Merged;
     Merged.reserve(Shown.size() + Added.size());
     // std::merge takes from the first range on ties: shown points stay
     // before new ones of equal x.
@@ -198,37 +194,34 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     FOverlay = new TChartOverlay(*this);
 }
 
-void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
-    FPoints.at(Series) = std::move(Points);
-    FTaken[Series].clear();
-    FCounted[Series] = FPoints[Series].size();
+void TChartView::ClearPoints(std::size_t Series) {
+    FPoints.at(Series) = {};
+    FTaken[Series] = {};
+    FCounted[Series] = 0;
     FBounds[Series] = {};
-    FBounds[Series].Include(FPoints[Series]);
-    FSummary[Series].clear();
-    ExtendSummary(FPoints[Series], FSummary[Series]);
-    if (std::all_of(FPoints.cbegin(), FPoints.cend(), [](const auto& P) { return P.isEmpty(); }))
+    FSummary[Series] = {};
+    if (std::all_of(FPoints.cbegin(), FPoints.cend(), [](const auto& P) { return P.empty(); }))
         SetSubject(std::nullopt);
     Redisplay();
 }
 
 void TChartView::ReservePoints(std::size_t Series, qsizetype Count) {
-    QList<QPointF>& Kept = FPoints.at(Series);
-    Kept.reserve(Kept.size() + Count);
-    AdviseHugePages(Kept.constData(), static_cast<std::size_t>(Kept.capacity()) * sizeof(QPointF));
+    TPointList& Kept = FPoints.at(Series);
+    Kept.reserve(Kept.size() + static_cast<std::size_t>(Count));
 }
 
 void TChartView::ShowAdded(bool Display) {
     for (std::size_t I = 0; I < FPoints.size(); ++I) {
-        QList<QPointF>& Kept = FPoints[I];
-        if (Kept.size() == FCounted[I] && FTaken[I].isEmpty()) continue;
-        FBounds[I].Include(std::span(Kept).subspan(FCounted[I]));
+        TPointList& Kept = FPoints[I];
+        if (std::ssize(Kept) == FCounted[I] && FTaken[I].isEmpty()) continue;
+        FBounds[I].Include(std::span(Kept).subspan(static_cast<std::size_t>(FCounted[I])));
         if (!FTaken[I].isEmpty()) {
             FBounds[I].Include(FTaken[I]);
             MergeByX(Kept, std::exchange(FTaken[I], {}));
             FSummary[I].clear();  // points moved: summed up anew
         }
         ExtendSummary(Kept, FSummary[I]);
-        FCounted[I] = Kept.size();
+        FCounted[I] = std::ssize(Kept);
         FUndisplayed = true;
     }
     if (Display && FUndisplayed) Redisplay();
@@ -289,8 +282,8 @@ void TChartView::FitAxes() {
 }
 
 void TChartView::ShowSeriesKinds() {
-    const bool Inverse = !FPoints[2].isEmpty();
-    const bool Direct = !FPoints[0].isEmpty() || !FPoints[1].isEmpty() || !Inverse;
+    const bool Inverse = !FPoints[2].empty();
+    const bool Direct = !FPoints[0].empty() || !FPoints[1].empty() || !Inverse;
     FAxisLeft->setVisible(Direct);
     FAxisRight->setVisible(Direct);
     FAxisInverse->setVisible(Inverse);
@@ -311,8 +304,8 @@ void TChartView::ShowPoints() {
     const qreal XMax = FAxisBottom->max();
     // Points taken since the last ShowAdded wait for it.
     const auto Reduced = [&](std::size_t I) {
-        return Decimated(std::span(FPoints[I]).first(FCounted[I]), XMin, XMax, FShownColumns,
-                         FSummary[I]);
+        return Decimated(std::span(FPoints[I]).first(static_cast<std::size_t>(FCounted[I])), XMin,
+                         XMax, FShownColumns, FSummary[I]);
     };
     FSeries1->replace(Reduced(0));
     FSeries2->replace(Reduced(1));

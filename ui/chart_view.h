@@ -21,12 +21,16 @@
 #include "model/prob_distribution.h"
 #include "ui/chart_overlay.h"
 #include "ui/core/annotation.h"
+#include "ui/huge_pages.h"
 
 namespace quantiva {
 
 // The smallest and largest x and y of a series' points, kept up to date as
 // points come so that fitting the axes need not look at all of them;
 // empty while XMin > XMax.
+// A series' kept points: a long range's are millions.
+using TPointList = std::vector<QPointF, THugePageAllocator<QPointF>>;
+
 struct TPointBounds {
     qreal XMin = std::numeric_limits<qreal>::infinity();
     qreal XMax = -std::numeric_limits<qreal>::infinity();
@@ -65,21 +69,21 @@ public:
     QValueAxis* AxisRight() const { return FAxisRight; }
     QValueAxis* AxisInverse() const { return FAxisInverse; }
 
-    // The points of series 0 or 1, ascending in x. The line series draw a
+    // The points of a series, ascending in x. The line series draw a
     // reduction of them to what the plot's pixel columns can show.
-    const QList<QPointF>& Points(std::size_t Series) const { return FPoints.at(Series); }
-    // With no points left in any series, the annotation has nothing to
-    // describe and goes too.
-    void SetPoints(std::size_t Series, QList<QPointF> Points);
+    const TPointList& Points(std::size_t Series) const { return FPoints.at(Series); }
+    // Removes a series' points. With no points left in any series, the
+    // annotation has nothing to describe and goes too.
+    void ClearPoints(std::size_t Series);
     // A point placed by x as if inserted one by one: a point not left of
     // the last one kept (a range in ascending x) is kept at once, any other
     // waits for ShowAdded to merge it in. Either is drawn after ShowAdded.
     void TakePoint(std::size_t Series, const QPointF& Point) {
-        QList<QPointF>& Kept = FPoints[Series];
+        TPointList& Kept = FPoints[Series];
         // Those taken at the end meanwhile lie right of every waiting
         // point, so the merge puts each where insertion would.
-        if (Kept.isEmpty() || !(Point.x() < Kept.back().x()))
-            Kept.append(Point);
+        if (Kept.empty() || !(Point.x() < Kept.back().x()))
+            Kept.push_back(Point);
         else
             FTaken[Series].append(Point);
     }
@@ -155,7 +159,7 @@ private:
     bool FAnnotationShown = true;
     std::optional<uicore::TCalcSubject> FSubject;
     QStringList FAnnotationRows;
-    std::array<QList<QPointF>, SeriesCount> FPoints;
+    std::array<TPointList, SeriesCount> FPoints;
     std::array<QList<QPointF>, SeriesCount> FTaken;  // left of the last kept point, to be merged
     std::array<qsizetype, SeriesCount> FCounted{};   // leading kept points that are drawn
     std::array<TPointBounds, SeriesCount> FBounds;   // of the counted points
@@ -172,7 +176,7 @@ private:
 // each point after those of equal x already there, in the order added. A
 // range continuing to the right of Shown is appended in place, so a long
 // range shown in chunks costs no more than shown at once.
-void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added);
+void MergeByX(TPointList& Shown, QList<QPointF> Added);
 
 // The points (ascending in x) that draw the same picture at Columns pixel
 // columns between XMin and XMax: per column the first, the lowest, the

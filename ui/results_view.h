@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/huge_pages.h"
 #include "ui/results_columns.h"
 
 namespace quantiva {
@@ -64,9 +65,9 @@ private:
     int RowHeight() const;
     int CharWidth() const;
 
-    std::string FText;
-    std::vector<std::size_t> FLineStart;  // offset of each line in FText
-    std::size_t FShownCount = 0;          // lines shown so far
+    std::basic_string<char, std::char_traits<char>, THugePageAllocator<char>> FText;
+    std::vector<std::size_t, THugePageAllocator<std::size_t>> FLineStart;  // offset of each line
+    std::size_t FShownCount = 0;                                           // lines shown so far
     TResultsColumns FColumns;
     std::size_t FAnchor = 0;  // selection: whole lines
     std::size_t FCursor = 0;

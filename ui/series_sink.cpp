@@ -26,8 +26,8 @@ void TChartSeriesSink::AddPoint(std::int32_t Series, double X, double Y) {
 
 // Series 0 stands for both the PDF and the x(p) curve.
 void TChartSeriesSink::ClearPoints(std::int32_t Series) {
-    FChart->SetPoints(Shown(Series), {});
-    if (Series == 0) FChart->SetPoints(FInverse ? 0 : 2, {});
+    FChart->ClearPoints(Shown(Series));
+    if (Series == 0) FChart->ClearPoints(FInverse ? 0 : 2);
 }
 
 void TChartSeriesSink::ExpectPoints(std::int64_t Points) {
