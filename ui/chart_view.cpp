@@ -187,9 +187,11 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     StyleSeries(FSeries3, FSeries3->color(), false);
     FitAxes();
     // A new plot width needs a new reduction; while the axes are being
-    // fitted, the reduction that follows them will do.
+    // fitted, or points wait to be displayed, the reduction that follows
+    // will do.
     connect(Chart1, &QChart::plotAreaChanged, this, [this](const QRectF& Area) {
-        if (!FFitting && static_cast<int>(Area.width()) != FShownColumns) ShowPoints();
+        if (!FFitting && !FUndisplayed && static_cast<int>(Area.width()) != FShownColumns)
+            ShowPoints();
     });
     FOverlay = new TChartOverlay(*this);
 }
@@ -235,6 +237,9 @@ void TChartView::showEvent(QShowEvent* Event) {
 void TChartView::resizeEvent(QResizeEvent* Event) {
     QChartView::resizeEvent(Event);
     LayOutAnnotation();
+    // Points waiting (a range ended while the chart was out of view) are
+    // fitted once, when the chart is shown.
+    if (FUndisplayed) return;
     FFitting = true;
     FitAxes();
     FFitting = false;
