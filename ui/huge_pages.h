@@ -5,7 +5,8 @@
 // few dozen page faults instead of tens of thousands (each fault cost more
 // than the row's own text in a virtual machine). A block that lay
 // anywhere left its first up to 2 MB to small pages, which was all of a
-// 100,000-point range.
+// 100,000-point range. A new block is faulted in on a helper thread while
+// the range fills it.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +20,9 @@ inline constexpr std::size_t HugeBlockBytes = std::size_t{1} << 20;
 void* AllocateBlock(std::size_t Bytes);
 // Bytes as given to AllocateBlock.
 void FreeBlock(void* Block, std::size_t Bytes) noexcept;
+// The blocks allocated so far are readied no further: the range that set
+// them aside has ended, and what it did not write need not be resident.
+void StopReadying();
 
 template <class T>
 struct THugePageAllocator {

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "ui/huge_pages.h"
 #include "ui/locale_text.h"
 #include "ui/qt_dialogs.h"
 
@@ -342,6 +343,8 @@ void TfrmQuantiva::EndRun() {
     ProgressBar->hide();
     ButtonCancel->hide();
     FPacer.reset();
+    // A cancelled range leaves the rest of its storage unwritten.
+    StopReadying();
     FCalculating = false;
     SetCommandsEnabled(true);
     FlushOutputs();

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <cstdint>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "model/prob_distribution.h"
 #include "ui/chart_view.h"
+#include "ui/huge_pages.h"
 #include "ui/locale_text.h"
 #include "ui/results_sink.h"
 #include "ui/results_view.h"
@@ -84,16 +87,23 @@ TEST(MergeByX, ChunksEqualPointByPointInsertion) {
         {"second range inside the first", {0, 2, 4, 6, 1, 3, 5, 7}, {4, 8}},
         {"all equal", {2, 2, 2, 2, 2}, {1, 2, 5}},
     };
+    model::TProbDistribution Model;
     for (const Case& C : Cases) {
         QList<QPointF> Points;
         for (std::size_t I = 0; I < C.X.size(); ++I) Points.append(QPointF(C.X[I], double(I)));
         quantiva::TPointList Chunked;
+        // The chart takes the same points one at a time, drawing at each cut.
+        quantiva::TChartView Chart(Model, '.');
+        quantiva::TChartSeriesSink Sink(&Chart);
         int From = 0;
         for (const int To : C.Cuts) {
             quantiva::MergeByX(Chunked, Points.mid(From, To - From));
+            for (int I = From; I < To; ++I) Sink.AddPoint(1, Points[I].x(), Points[I].y());
+            Sink.Flush();
             From = To;
         }
         EXPECT_EQ(Listed(Chunked), InsertOneByOne({}, Points)) << C.Name;
+        EXPECT_EQ(Listed(Chart.Points(1)), InsertOneByOne({}, Points)) << C.Name;
     }
 }
 
@@ -126,13 +136,31 @@ TEST(Decimated, KeepsFirstLowestHighestAndLastOfEachColumn) {
 }
 
 // Columns of hundreds of points with ties in y, read through the block
-// summary, against a scan of every point of each column.
+// summary (of all points, or of the points before the last block), against
+// a scan of every point of each column; the points reduced may be a prefix
+// of those summed up.
 TEST(Decimated, SummaryGivesWhatAScanOfEveryPointGives) {
     std::mt19937 Random(20240615);
     std::uniform_int_distribution<int> Y(0, 9);
-    QList<QPointF> Points;
-    for (int I = 0; I < 5000; ++I) Points.append(QPointF(I * 0.001, Y(Random)));
-    for (const int Columns : {1, 7, 13, 300}) {
+    QList<QPointF> All;
+    for (int I = 0; I < 5000; ++I) All.append(QPointF(I * 0.001, Y(Random)));
+    quantiva::TPointSummary Whole, Partial;
+    quantiva::ExtendSummary(All, Whole);
+    quantiva::ExtendSummary(std::span(All).first(4000), Partial);
+    quantiva::ExtendSummary(All, Partial);  // extended with what came since
+    ASSERT_EQ(Partial.size(), Whole.size());
+    ASSERT_EQ(Whole.size(), 5000u / quantiva::SummaryBlock);
+    struct Case {
+        int Columns;
+        qsizetype Count;  // points reduced
+        const quantiva::TPointSummary& Summary;
+    };
+    const Case Cases[] = {{1, 5000, Whole},   {7, 5000, Partial}, {13, 5000, Whole},
+                          {300, 5000, Whole}, {7, 4001, Whole},   {13, 2500, Partial},
+                          {1, 4990, Partial}};
+    for (const Case& C : Cases) {
+        const QList<QPointF> Points = All.first(C.Count);
+        const int Columns = C.Columns;
         const qreal Scale = Columns / 5.0;  // columns per unit of x, as the reduction has it
         const auto Column = [&](qsizetype I) {
             return static_cast<int>(std::min<qreal>(Points[I].x() * Scale, Columns));
@@ -152,8 +180,9 @@ TEST(Decimated, SummaryGivesWhatAScanOfEveryPointGives) {
             }
             First = Last + 1;
         }
-        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns), Expected)
-            << Columns << " columns";
+        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns, C.Summary), Expected)
+            << Columns << " columns, " << C.Count << " points";
+        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns), Expected) << Columns;
     }
 }
 
@@ -187,6 +216,22 @@ TEST(ChartSeriesSink, DrawsPointsOnlyAfterFlushAndClearsTaken) {
     EXPECT_EQ(S0.size(), 2u);
     EXPECT_THROW(Sink.AddPoint(2, 0, 0), std::out_of_range);
     EXPECT_THROW(Sink.ClearPoints(-1), std::out_of_range);
+}
+
+// Buffers that grow past the huge-block size keep what they held, and the
+// large blocks start on a huge-page boundary.
+TEST(HugePageAllocator, GrowingBuffersKeepTheirContents) {
+    for (const std::int64_t Count : {10, 100000, 200000, 3000000}) {
+        std::vector<std::int64_t, quantiva::THugePageAllocator<std::int64_t>> Values;
+        for (std::int64_t I = 0; I < Count; ++I) Values.push_back(I * 7);
+        bool Kept = true;
+        for (std::int64_t I = 0; I < Count; ++I) Kept = Kept && Values[std::size_t(I)] == I * 7;
+        EXPECT_TRUE(Kept) << Count;
+        if (Values.capacity() * sizeof(std::int64_t) >= quantiva::HugeBlockBytes) {
+            EXPECT_EQ(reinterpret_cast<std::uintptr_t>(Values.data()) % (2 << 20), 0u) << Count;
+        }
+    }
+    quantiva::StopReadying();
 }
 
 TEST(ResultsView, KeepsLinesAsAppended) {
