@@ -31,7 +31,9 @@ void TChartSeriesSink::ClearPoints(std::int32_t Series) {
 }
 
 void TChartSeriesSink::ExpectPoints(std::int64_t Points) {
-    for (const std::int32_t Series : {0, 1}) FChart->ReservePoints(Shown(Series), Points);
+    // The inverse has one series: storage set aside is readied too.
+    FChart->ReservePoints(Shown(0), Points);
+    if (!FInverse) FChart->ReservePoints(Shown(1), Points);
 }
 
 void TChartSeriesSink::Flush(bool Display) {
