@@ -234,6 +234,19 @@ TEST(HugePageAllocator, GrowingBuffersKeepTheirContents) {
     quantiva::StopReadying();
 }
 
+// Offsets around and past 4 GB, and a line longer than 4 GB, come back
+// whole from their low 32 bits.
+TEST(LineStarts, WholeOffsetsBeyondFourGigabytes) {
+    constexpr std::size_t G4 = std::size_t{1} << 32;
+    const std::vector<std::size_t> Offsets = {
+        0, 17, G4 - 1, G4, G4 + 5, 2 * G4 - 2, 2 * G4 + 1, 5 * G4 + 3, 5 * G4 + 3, 6 * G4};
+    quantiva::TLineStarts Starts;
+    for (const std::size_t Offset : Offsets) Starts.push_back(Offset);
+    ASSERT_EQ(Starts.size(), Offsets.size());
+    for (std::size_t I = 0; I < Offsets.size(); ++I) EXPECT_EQ(Starts.at(I), Offsets[I]) << I;
+    EXPECT_THROW((void)Starts.at(Offsets.size()), std::out_of_range);
+}
+
 TEST(ResultsView, KeepsLinesAsAppended) {
     quantiva::TResultsView View;
     const std::string Lines[] = {"Beta distribution", "", "x\t\tPDF(x)", "caf\xC3\xA9\t1"};
