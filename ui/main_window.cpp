@@ -331,7 +331,6 @@ void TfrmQuantiva::BeginRun() {
     FProgressShown = false;
     FCancelRequested = false;
     LabelStatus->clear();
-    SetCommandsEnabled(false);
     if (FPaceTiming) FPacer.emplace(*FPaceTiming, uicore::TPaceClock::now());
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
@@ -368,6 +367,10 @@ bool TfrmQuantiva::Continue(std::int64_t Done, std::int64_t Total) {
 void TfrmQuantiva::ShowProgress(std::int64_t Done, std::int64_t Total) {
     if (!FProgressShown) {
         FProgressShown = true;
+        // Events are handled from this turn on: nothing may start another
+        // command. A range that ends sooner never shows its controls
+        // disabled, nor repaints them all for it.
+        SetCommandsEnabled(false);
         ProgressBar->setRange(0, static_cast<int>(Total));
         ProgressBar->show();
         ButtonCancel->show();
