@@ -216,13 +216,28 @@ void TChartView::ShowAdded(bool Display) {
     for (std::size_t I = 0; I < FPoints.size(); ++I) {
         TPointList& Kept = FPoints[I];
         if (std::ssize(Kept) == FCounted[I] && FTaken[I].isEmpty()) continue;
-        FBounds[I].Include(std::span(Kept).subspan(static_cast<std::size_t>(FCounted[I])));
         if (!FTaken[I].isEmpty()) {
-            FBounds[I].Include(FTaken[I]);
             MergeByX(Kept, std::exchange(FTaken[I], {}));
-            FSummary[I].clear();  // points moved: summed up anew
+            // Points moved: summed up anew.
+            FSummary[I].clear();
+            FBounds[I] = {};
+            FCounted[I] = 0;
         }
+        // The new points are read once, for the summary; the bounds in y
+        // follow from the new blocks' extremes and the few points after
+        // them, in x from the ends.
+        const std::size_t Summed = FSummary[I].size();
         ExtendSummary(Kept, FSummary[I]);
+        TPointBounds& Bounds = FBounds[I];
+        for (std::size_t B = Summed; B < FSummary[I].size(); ++B) {
+            Bounds.YMin = std::min(Bounds.YMin, Kept[std::size_t(FSummary[I][B].Low)].y());
+            Bounds.YMax = std::max(Bounds.YMax, Kept[std::size_t(FSummary[I][B].High)].y());
+        }
+        const auto Tail = std::max<std::size_t>(std::size_t(FCounted[I]),
+                                                FSummary[I].size() * std::size_t(SummaryBlock));
+        Bounds.Include(std::span(Kept).subspan(std::min(Tail, Kept.size())));
+        Bounds.XMin = Kept.front().x();  // ascending in x
+        Bounds.XMax = Kept.back().x();
         FCounted[I] = std::ssize(Kept);
         FUndisplayed = true;
     }

@@ -39,6 +39,13 @@ QList<QPointF> Merged(const QList<QPointF>& Shown, QList<QPointF> Added) {
     return Listed(Kept);
 }
 
+// Count values from First on, Step apart.
+std::vector<double> Steps(double First, double Step, int Count) {
+    std::vector<double> Values;
+    for (int I = 0; I < Count; ++I) Values.push_back(First + Step * I);
+    return Values;
+}
+
 QList<QPointF> RandomPoints(std::mt19937& Random, int Count, int DistinctX) {
     std::uniform_int_distribution<int> X(0, DistinctX - 1);
     QList<QPointF> Points;
@@ -72,7 +79,9 @@ TEST(MergeByX, DescendingRangeEndsAscending) {
 
 // A long range reaches the chart in chunks, ascending or descending, with
 // ties where a step is lost to rounding; the result must not depend on
-// where the chunks were cut.
+// where the chunks were cut, nor the axes, which span every point (y is
+// the point's index, scrambled in the long cases so that the largest lies
+// inside a block).
 TEST(MergeByX, ChunksEqualPointByPointInsertion) {
     struct Case {
         const char* Name;
@@ -86,11 +95,14 @@ TEST(MergeByX, ChunksEqualPointByPointInsertion) {
         {"descending with ties", {5, 4, 4, 4, 3, 3, 1}, {3, 6, 7}},
         {"second range inside the first", {0, 2, 4, 6, 1, 3, 5, 7}, {4, 8}},
         {"all equal", {2, 2, 2, 2, 2}, {1, 2, 5}},
+        {"long, ascending", Steps(0, 1, 200), {70, 130, 200}},
+        {"long, descending", Steps(150, -1, 200), {64, 128, 190, 200}},
     };
     model::TProbDistribution Model;
     for (const Case& C : Cases) {
         QList<QPointF> Points;
-        for (std::size_t I = 0; I < C.X.size(); ++I) Points.append(QPointF(C.X[I], double(I)));
+        for (std::size_t I = 0; I < C.X.size(); ++I)
+            Points.append(QPointF(C.X[I], double(C.X.size() > 10 ? I * 37 % 101 : I)));
         quantiva::TPointList Chunked;
         // The chart takes the same points one at a time, drawing at each cut.
         quantiva::TChartView Chart(Model, '.');
@@ -98,12 +110,19 @@ TEST(MergeByX, ChunksEqualPointByPointInsertion) {
         int From = 0;
         for (const int To : C.Cuts) {
             quantiva::MergeByX(Chunked, Points.mid(From, To - From));
-            for (int I = From; I < To; ++I) Sink.AddPoint(1, Points[I].x(), Points[I].y());
+            for (int I = From; I < To; ++I) Sink.AddPoint(0, Points[I].x(), Points[I].y());
             Sink.Flush();
             From = To;
         }
         EXPECT_EQ(Listed(Chunked), InsertOneByOne({}, Points)) << C.Name;
-        EXPECT_EQ(Listed(Chart.Points(1)), InsertOneByOne({}, Points)) << C.Name;
+        EXPECT_EQ(Listed(Chart.Points(0)), InsertOneByOne({}, Points)) << C.Name;
+        const auto [Low, High] = std::minmax_element(C.X.cbegin(), C.X.cend());
+        EXPECT_LE(Chart.AxisBottom()->min(), *Low) << C.Name;
+        EXPECT_GE(Chart.AxisBottom()->max(), *High) << C.Name;
+        const auto ByY = [](const QPointF& A, const QPointF& B) { return A.y() < B.y(); };
+        EXPECT_GE(Chart.AxisLeft()->max(),
+                  std::max_element(Points.cbegin(), Points.cend(), ByY)->y())
+            << C.Name;
     }
 }
 
