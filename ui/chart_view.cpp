@@ -210,6 +210,7 @@ void TChartView::ClearPoints(std::size_t Series) {
 void TChartView::ReservePoints(std::size_t Series, qsizetype Count) {
     TPointList& Kept = FPoints.at(Series);
     Kept.reserve(Kept.size() + static_cast<std::size_t>(Count));
+    FSummary.at(Series).reserve(Kept.capacity() / SummaryBlock);
 }
 
 void TChartView::ShowAdded(bool Display) {
