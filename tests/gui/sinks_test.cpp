@@ -12,6 +12,7 @@
 #include "ui/chart_view.h"
 #include "ui/huge_pages.h"
 #include "ui/locale_text.h"
+#include "ui/results_columns.h"
 #include "ui/results_sink.h"
 #include "ui/results_view.h"
 #include "ui/series_sink.h"
@@ -264,6 +265,40 @@ TEST(LineStarts, WholeOffsetsBeyondFourGigabytes) {
     ASSERT_EQ(Starts.size(), Offsets.size());
     for (std::size_t I = 0; I < Offsets.size(); ++I) EXPECT_EQ(Starts.at(I), Offsets[I]) << I;
     EXPECT_THROW((void)Starts.at(Offsets.size()), std::out_of_range);
+}
+
+// Lines of ASCII, two- and three-byte characters and runs of tabs, cut
+// at every length around the eight-byte words the columns are read in:
+// the layout of each line alone against the cells counted character by
+// character.
+TEST(ResultsColumns, MeasureCellsAsCharactersCountOne) {
+    const std::string Pieces[] = {"a", "\t", "\xC3\xA9", "\xE2\x82\xAC", "\t\t", "7"};
+    std::mt19937 Random(20240620);
+    std::uniform_int_distribution<std::size_t> Piece(0, std::size(Pieces) - 1);
+    for (int Trial = 0; Trial < 400; ++Trial) {
+        std::string Line;
+        while (Line.size() < std::size_t(Trial % 37)) Line += Pieces[Piece(Random)];
+        // The cells and the tabs after each, one character at a time.
+        std::vector<std::int64_t> Widths{0}, Tabs{0};
+        for (std::size_t I = 0; I < Line.size(); ++I) {
+            if (Line[I] == '\t') {
+                ++Tabs.back();
+            } else {
+                if (Tabs.back() > 0) Widths.push_back(0), Tabs.push_back(0);
+                Widths.back() += (static_cast<unsigned char>(Line[I]) & 0xC0) != 0x80;
+            }
+        }
+        if (Tabs.back() > 0) Widths.push_back(0), Tabs.push_back(0);
+        quantiva::TResultsColumns Columns;
+        Columns.Include(Line);
+        std::int64_t Start = 0;
+        for (std::size_t Cell = 0; Cell + 1 < Widths.size(); ++Cell) {
+            Start = (Start + Widths[Cell]) / 8 * 8 + Tabs[Cell] * 8;
+            ASSERT_EQ(Columns.Start(Cell + 1), Start) << Trial;
+        }
+        // Trailing tabs lead nowhere: the line is as wide as its last text.
+        ASSERT_EQ(Columns.Width(), Widths.back() > 0 ? Start + Widths.back() : 0) << Trial;
+    }
 }
 
 TEST(ResultsView, KeepsLinesAsAppended) {
