@@ -213,6 +213,12 @@ void TChartView::ReservePoints(std::size_t Series, qsizetype Count) {
     FSummary.at(Series).reserve(Kept.capacity() / SummaryBlock);
 }
 
+void TChartView::ReleaseUnused() const {
+    for (const TPointList& Kept : FPoints)
+        quantiva::ReleaseUnused(Kept.data(), Kept.size() * sizeof(QPointF),
+                                Kept.capacity() * sizeof(QPointF));
+}
+
 void TChartView::ShowAdded(bool Display) {
     for (std::size_t I = 0; I < FPoints.size(); ++I) {
         TPointList& Kept = FPoints[I];

@@ -90,6 +90,8 @@ public:
     // Room for Count more points in a series: a long range is then never
     // copied to grow.
     void ReservePoints(std::size_t Series, qsizetype Count);
+    // The room reserved and not filled holds no memory.
+    void ReleaseUnused() const;
     // The points taken since the last call join the drawn ones; the chart
     // fits the axes and redraws once. With Display false the axes and the
     // line series wait until the chart is next shown or displays: reducing

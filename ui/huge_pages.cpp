@@ -138,11 +138,21 @@ void FreeBlock(void* Block, std::size_t Bytes) noexcept {
 
 void StopReadying() { Readier().Stop(); }
 
+void ReleaseUnused(const void* Block, std::size_t Used, std::size_t Capacity) {
+    if (!Huge(Capacity)) return;
+    constexpr std::uintptr_t Page = 4096;
+    const auto Start = reinterpret_cast<std::uintptr_t>(Block);
+    const std::uintptr_t Begin = (Start + Used + Page - 1) & ~(Page - 1);
+    const std::uintptr_t End = Start + WholePages(Capacity);  // the block's mapping ends there
+    if (End > Begin) madvise(reinterpret_cast<void*>(Begin), End - Begin, MADV_DONTNEED);
+}
+
 #else
 
 void* AllocateBlock(std::size_t Bytes) { return ::operator new(Bytes); }
 void FreeBlock(void* Block, std::size_t) noexcept { ::operator delete(Block); }
 void StopReadying() {}
+void ReleaseUnused(const void*, std::size_t, std::size_t) {}
 
 #endif
 

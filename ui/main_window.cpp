@@ -344,6 +344,8 @@ void TfrmQuantiva::EndRun() {
     FPacer.reset();
     // A cancelled range leaves the rest of its storage unwritten.
     StopReadying();
+    MemoResults->ReleaseUnused();
+    Chart1->ReleaseUnused();
     FCalculating = false;
     SetCommandsEnabled(true);
     FlushOutputs();

@@ -47,6 +47,11 @@ void TResultsView::Reserve(std::size_t Lines, std::size_t Bytes) {
     FLineStart.reserve(FLineStart.size() + Lines);
 }
 
+void TResultsView::ReleaseUnused() {
+    quantiva::ReleaseUnused(FText.data(), FText.size() + 1, FText.capacity() + 1);  // and its end
+    FLineStart.ReleaseUnused();
+}
+
 void TResultsView::Clear() {
     FText.clear();
     FText.shrink_to_fit();

@@ -41,6 +41,10 @@ public:
     std::size_t size() const { return FLow.size(); }
     bool empty() const { return FLow.empty(); }
     void reserve(std::size_t Lines) { FLow.reserve(Lines); }
+    void ReleaseUnused() const {
+        quantiva::ReleaseUnused(FLow.data(), FLow.size() * sizeof(std::uint32_t),
+                                FLow.capacity() * sizeof(std::uint32_t));
+    }
 
 private:
     std::vector<std::uint32_t, THugePageAllocator<std::uint32_t>> FLow;
@@ -61,6 +65,8 @@ public:
     // never copied to grow (growing copied the text and its indexes over
     // and over, and touched their memory twice).
     void Reserve(std::size_t Lines, std::size_t Bytes);
+    // The room reserved and not filled holds no memory.
+    void ReleaseUnused();
     void Clear();
 
     std::size_t LineCount() const { return FLineStart.size(); }
