@@ -27,18 +27,19 @@ bool LessX(const QPointF& A, const QPointF& B) { return A.x() < B.x(); }
 
 }  // namespace
 
-qsizetype NearestByX(const QList<QPointF>& Points, qreal X) {
-    if (Points.isEmpty()) return -1;
-    const auto After = std::lower_bound(Points.cbegin(), Points.cend(), QPointF(X, 0), LessX);
-    const qsizetype I = After - Points.cbegin();
+qsizetype NearestByX(std::span<const QPointF> Points, qreal X) {
+    if (Points.empty()) return -1;
+    const auto After = std::lower_bound(Points.begin(), Points.end(), QPointF(X, 0), LessX);
+    const qsizetype I = After - Points.begin();
     if (I == 0) return 0;
-    if (I == Points.size()) return I - 1;
-    return X - Points[I - 1].x() <= Points[I].x() - X ? I - 1 : I;
+    if (I == std::ssize(Points)) return I - 1;
+    const auto At = static_cast<std::size_t>(I);
+    return X - Points[At - 1].x() <= Points[At].x() - X ? I - 1 : I;
 }
 
-qsizetype LastAtOrBefore(const QList<QPointF>& Points, qreal X) {
-    const auto After = std::upper_bound(Points.cbegin(), Points.cend(), QPointF(X, 0), LessX);
-    return (After - Points.cbegin()) - 1;
+qsizetype LastAtOrBefore(std::span<const QPointF> Points, qreal X) {
+    const auto After = std::upper_bound(Points.begin(), Points.end(), QPointF(X, 0), LessX);
+    return (After - Points.begin()) - 1;
 }
 
 TChartOverlay::TChartOverlay(TChartView& View)
@@ -150,7 +151,7 @@ void TChartOverlay::PointsShown() {
 
 TReadout TChartOverlay::ReadoutAt(qreal X) const {
     TReadout Result;
-    const QList<QPointF>& Cdf = FView.Points(1);
+    const TPointList& Cdf = FView.Points(1);
     if (FDiscrete) {
         const qsizetype Stick = NearestByX(FSticks, X);
         if (Stick >= 0) {
@@ -159,13 +160,13 @@ TReadout TChartOverlay::ReadoutAt(qreal X) const {
         }
         // The staircase's value: the last sample at or left of the stick.
         const qsizetype Step = LastAtOrBefore(Cdf, X);
-        if (Step >= 0) Result.Cdf = QPointF(X, Cdf[Step].y());
+        if (Step >= 0) Result.Cdf = QPointF(X, Cdf[static_cast<std::size_t>(Step)].y());
         return Result;
     }
     const qsizetype Pdf = NearestByX(FView.Points(0), X);
-    if (Pdf >= 0) Result.Pdf = FView.Points(0)[Pdf];
+    if (Pdf >= 0) Result.Pdf = FView.Points(0)[static_cast<std::size_t>(Pdf)];
     const qsizetype Near = NearestByX(Cdf, X);
-    if (Near >= 0) Result.Cdf = Cdf[Near];
+    if (Near >= 0) Result.Cdf = Cdf[static_cast<std::size_t>(Near)];
     return Result;
 }
 

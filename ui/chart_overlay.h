@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <optional>
+#include <span>
 
 namespace quantiva {
 
@@ -33,9 +34,9 @@ struct TReadout {
 
 // The index of the point nearest to X in Points (ascending x); -1 when
 // there are none.
-qsizetype NearestByX(const QList<QPointF>& Points, qreal X);
+qsizetype NearestByX(std::span<const QPointF> Points, qreal X);
 // The index of the last point at or left of X; -1 when there is none.
-qsizetype LastAtOrBefore(const QList<QPointF>& Points, qreal X);
+qsizetype LastAtOrBefore(std::span<const QPointF> Points, qreal X);
 
 class TChartOverlay : public QObject {
     Q_OBJECT

@@ -26,7 +26,7 @@ void TChartView::ClearRegion() {
 
 void TChartView::SetRegion(const std::vector<QList<QPointF>>& Outlines) {
     ClearRegion();
-    const bool Empty = FPoints[0].isEmpty() && FPoints[1].isEmpty();
+    const bool Empty = FPoints[0].empty() && FPoints[1].empty();
     TPointBounds Bounds;
     for (const QList<QPointF>& Outline : Outlines) {
         if (Outline.isEmpty()) continue;

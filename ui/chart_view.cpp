@@ -25,6 +25,7 @@
 #include "ui/chart_annotation.h"
 #include "ui/chart_axes.h"
 #include "ui/core/annotation.h"
+#include "ui/huge_pages.h"
 #include "ui/locale_text.h"
 
 namespace quantiva {
@@ -87,7 +88,7 @@ void StyleSeries(QLineSeries* Series, const QColor& Colour, bool MarkerDown) {
 
 }  // namespace
 
-void TPointBounds::Include(const QList<QPointF>& Points) {
+void TPointBounds::Include(std::span<const QPointF> Points) {
     for (const QPointF& P : Points) {
         XMin = std::min(XMin, P.x());
         XMax = std::max(XMax, P.x());
@@ -96,20 +97,16 @@ void TPointBounds::Include(const QList<QPointF>& Points) {
     }
 }
 
-void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added) {
+void MergeByX(TPointList& Shown, QList<QPointF> Added) {
     SortByX(Added);
     if (Added.isEmpty()) return;
-    if (Shown.isEmpty()) {
-        Shown = std::move(Added);
-        return;
-    }
     // Nothing new left of the last shown point: new points of equal x go
     // after the shown ones anyway.
-    if (!(Added.front().x() < Shown.back().x())) {
-        Shown.append(std::move(Added));
+    if (Shown.empty() || !(Added.front().x() < Shown.back().x())) {
+        Shown.insert(Shown.end(), Added.cbegin(), Added.cend());
         return;
     }
-    QList<QPointF> Merged;
+    TPointList Merged;
     Merged.reserve(Shown.size() + Added.size());
     // std::merge takes from the first range on ties: shown points stay
     // before new ones of equal x.
@@ -190,27 +187,65 @@ TChartView::TChartView(const model::TProbDistribution& Distribution, char Decima
     StyleSeries(FSeries3, FSeries3->color(), false);
     FitAxes();
     // A new plot width needs a new reduction; while the axes are being
-    // fitted, the reduction that follows them will do.
+    // fitted, or points wait to be displayed, the reduction that follows
+    // will do.
     connect(Chart1, &QChart::plotAreaChanged, this, [this](const QRectF& Area) {
-        if (!FFitting && static_cast<int>(Area.width()) != FShownColumns) ShowPoints();
+        if (!FFitting && !FUndisplayed && static_cast<int>(Area.width()) != FShownColumns)
+            ShowPoints();
     });
     FOverlay = new TChartOverlay(*this);
 }
 
-void TChartView::SetPoints(std::size_t Series, QList<QPointF> Points) {
-    FPoints.at(Series) = std::move(Points);
+void TChartView::ClearPoints(std::size_t Series) {
+    FPoints.at(Series) = {};
+    FTaken[Series] = {};
+    FCounted[Series] = 0;
     FBounds[Series] = {};
-    FBounds[Series].Include(FPoints[Series]);
-    if (std::all_of(FPoints.cbegin(), FPoints.cend(), [](const auto& P) { return P.isEmpty(); }))
+    FSummary[Series] = {};
+    if (std::all_of(FPoints.cbegin(), FPoints.cend(), [](const auto& P) { return P.empty(); }))
         SetSubject(std::nullopt);
     Redisplay();
 }
 
-void TChartView::AddPoints(std::array<QList<QPointF>, SeriesCount> Added, bool Display) {
-    for (std::size_t I = 0; I < Added.size(); ++I) {
-        if (Added[I].isEmpty()) continue;
-        FBounds[I].Include(Added[I]);
-        MergeByX(FPoints[I], std::move(Added[I]));
+void TChartView::ReservePoints(std::size_t Series, qsizetype Count) {
+    TPointList& Kept = FPoints.at(Series);
+    Kept.reserve(Kept.size() + static_cast<std::size_t>(Count));
+    FSummary.at(Series).reserve(Kept.capacity() / SummaryBlock);
+}
+
+void TChartView::ReleaseUnused() const {
+    for (const TPointList& Kept : FPoints)
+        quantiva::ReleaseUnused(Kept.data(), Kept.size() * sizeof(QPointF),
+                                Kept.capacity() * sizeof(QPointF));
+}
+
+void TChartView::ShowAdded(bool Display) {
+    for (std::size_t I = 0; I < FPoints.size(); ++I) {
+        TPointList& Kept = FPoints[I];
+        if (std::ssize(Kept) == FCounted[I] && FTaken[I].isEmpty()) continue;
+        if (!FTaken[I].isEmpty()) {
+            MergeByX(Kept, std::exchange(FTaken[I], {}));
+            // Points moved: summed up anew.
+            FSummary[I].clear();
+            FBounds[I] = {};
+            FCounted[I] = 0;
+        }
+        // The new points are read once, for the summary; the bounds in y
+        // follow from the new blocks' extremes and the few points after
+        // them, in x from the ends.
+        const std::size_t Summed = FSummary[I].size();
+        ExtendSummary(Kept, FSummary[I]);
+        TPointBounds& Bounds = FBounds[I];
+        for (std::size_t B = Summed; B < FSummary[I].size(); ++B) {
+            Bounds.YMin = std::min(Bounds.YMin, Kept[std::size_t(FSummary[I][B].Low)].y());
+            Bounds.YMax = std::max(Bounds.YMax, Kept[std::size_t(FSummary[I][B].High)].y());
+        }
+        const auto Tail = std::max<std::size_t>(std::size_t(FCounted[I]),
+                                                FSummary[I].size() * std::size_t(SummaryBlock));
+        Bounds.Include(std::span(Kept).subspan(std::min(Tail, Kept.size())));
+        Bounds.XMin = Kept.front().x();  // ascending in x
+        Bounds.XMax = Kept.back().x();
+        FCounted[I] = std::ssize(Kept);
         FUndisplayed = true;
     }
     if (Display && FUndisplayed) Redisplay();
@@ -224,6 +259,9 @@ void TChartView::showEvent(QShowEvent* Event) {
 void TChartView::resizeEvent(QResizeEvent* Event) {
     QChartView::resizeEvent(Event);
     LayOutAnnotation();
+    // Points waiting (a range ended while the chart was out of view) are
+    // fitted once, when the chart is shown.
+    if (FUndisplayed) return;
     FFitting = true;
     FitAxes();
     FFitting = false;
@@ -271,8 +309,8 @@ void TChartView::FitAxes() {
 }
 
 void TChartView::ShowSeriesKinds() {
-    const bool Inverse = !FPoints[2].isEmpty();
-    const bool Direct = !FPoints[0].isEmpty() || !FPoints[1].isEmpty() || !Inverse;
+    const bool Inverse = !FPoints[2].empty();
+    const bool Direct = !FPoints[0].empty() || !FPoints[1].empty() || !Inverse;
     FAxisLeft->setVisible(Direct);
     FAxisRight->setVisible(Direct);
     FAxisInverse->setVisible(Inverse);
@@ -291,15 +329,37 @@ void TChartView::ShowPoints() {
     FShownColumns = std::max(1, static_cast<int>(chart()->plotArea().width()));
     const qreal XMin = FAxisBottom->min();
     const qreal XMax = FAxisBottom->max();
-    FSeries1->replace(Decimated(FPoints[0], XMin, XMax, FShownColumns));
-    FSeries2->replace(Decimated(FPoints[1], XMin, XMax, FShownColumns));
-    FSeries3->replace(Decimated(FPoints[2], XMin, XMax, FShownColumns));
+    // Points taken since the last ShowAdded wait for it.
+    const auto Reduced = [&](std::size_t I) {
+        return Decimated(std::span(FPoints[I]).first(static_cast<std::size_t>(FCounted[I])), XMin,
+                         XMax, FShownColumns, FSummary[I]);
+    };
+    FSeries1->replace(Reduced(0));
+    FSeries2->replace(Reduced(1));
+    FSeries3->replace(Reduced(2));
     FOverlay->PointsShown();
 }
 
-QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns) {
+void ExtendSummary(std::span<const QPointF> Points, TPointSummary& Summary) {
+    const auto Count = static_cast<qsizetype>(Points.size());
+    for (qsizetype First = static_cast<qsizetype>(Summary.size()) * SummaryBlock;
+         First + SummaryBlock <= Count; First += SummaryBlock) {
+        TBlockExtremes Block{First, First};
+        for (qsizetype I = First + 1; I < First + SummaryBlock; ++I) {
+            if (Points[I].y() < Points[Block.Low].y()) Block.Low = I;
+            if (Points[I].y() > Points[Block.High].y()) Block.High = I;
+        }
+        Summary.push_back(Block);
+    }
+}
+
+QList<QPointF> Decimated(std::span<const QPointF> Points, qreal XMin, qreal XMax, int Columns,
+                         const TPointSummary& Summary) {
     const qsizetype Keep = 4 * static_cast<qsizetype>(std::max(1, Columns));
-    if (Points.size() <= Keep || !(XMax > XMin)) return Points;
+    const auto Count = static_cast<qsizetype>(Points.size());
+    if (Count <= Keep || !(XMax > XMin)) return QList<QPointF>(Points.begin(), Points.end());
+    // Blocks past the points (a summary of more than a prefix) are not read.
+    const auto Summed = std::min(static_cast<qsizetype>(Summary.size()), Count / SummaryBlock);
     const qreal Scale = Columns / (XMax - XMin);
     // Column of a point; x outside the axis (not the case here, the axis
     // spans the data) is clamped to the end columns.
@@ -309,18 +369,28 @@ QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, i
     QList<QPointF> Result;
     Result.reserve(Keep + 4);
     qsizetype First = 0;
-    while (First < Points.size()) {
+    while (First < Count) {
         const qsizetype Column = ColumnOf(Points[First]);
         // Ascending x: a column's points are contiguous, its end found by
         // bisection rather than by placing every point.
         const auto End =
-            std::partition_point(Points.cbegin() + First + 1, Points.cend(),
+            std::partition_point(Points.begin() + First + 1, Points.end(),
                                  [&](const QPointF& P) { return ColumnOf(P) == Column; });
-        const qsizetype Last = (End - Points.cbegin()) - 1;
+        const qsizetype Last = (End - Points.begin()) - 1;
+        // Whole blocks by their extremes, in order: the first of equals
+        // stays, as a scan point by point keeps it.
         qsizetype Low = First, High = First;
-        for (qsizetype I = First + 1; I <= Last; ++I) {
-            if (Points[I].y() < Points[Low].y()) Low = I;
-            if (Points[I].y() > Points[High].y()) High = I;
+        for (qsizetype I = First + 1; I <= Last;) {
+            qsizetype L = I, H = I, Next = I + 1;
+            const qsizetype Block = I / SummaryBlock;
+            if (I % SummaryBlock == 0 && Block < Summed && I + SummaryBlock - 1 <= Last) {
+                L = Summary[static_cast<std::size_t>(Block)].Low;
+                H = Summary[static_cast<std::size_t>(Block)].High;
+                Next = I + SummaryBlock;
+            }
+            if (Points[L].y() < Points[Low].y()) Low = L;
+            if (Points[H].y() > Points[High].y()) High = H;
+            I = Next;
         }
         std::array<qsizetype, 4> Kept{First, std::min(Low, High), std::max(Low, High), Last};
         for (std::size_t K = 0; K < Kept.size(); ++K)

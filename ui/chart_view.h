@@ -15,25 +15,43 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "model/prob_distribution.h"
 #include "ui/chart_overlay.h"
 #include "ui/core/annotation.h"
+#include "ui/huge_pages.h"
 
 namespace quantiva {
 
 // The smallest and largest x and y of a series' points, kept up to date as
 // points come so that fitting the axes need not look at all of them;
 // empty while XMin > XMax.
+// A series' kept points: a long range's are millions.
+using TPointList = std::vector<QPointF, THugePageAllocator<QPointF>>;
+
 struct TPointBounds {
     qreal XMin = std::numeric_limits<qreal>::infinity();
     qreal XMax = -std::numeric_limits<qreal>::infinity();
     qreal YMin = std::numeric_limits<qreal>::infinity();
     qreal YMax = -std::numeric_limits<qreal>::infinity();
 
-    void Include(const QList<QPointF>& Points);
+    void Include(std::span<const QPointF> Points);
 };
+
+// The lowest and the highest point (first of equals) of each whole block
+// of SummaryBlock points, so that a reduction reads a block's two points
+// instead of its every one.
+inline constexpr qsizetype SummaryBlock = 64;
+struct TBlockExtremes {
+    qsizetype Low = 0;
+    qsizetype High = 0;
+};
+using TPointSummary = std::vector<TBlockExtremes>;
+
+// Sums up the whole blocks of Points that Summary does not cover yet.
+void ExtendSummary(std::span<const QPointF> Points, TPointSummary& Summary);
 
 class TChartView : public QChartView {
     Q_OBJECT
@@ -51,18 +69,35 @@ public:
     QValueAxis* AxisRight() const { return FAxisRight; }
     QValueAxis* AxisInverse() const { return FAxisInverse; }
 
-    // The points of series 0 or 1, ascending in x. The line series draw a
+    // The points of a series, ascending in x. The line series draw a
     // reduction of them to what the plot's pixel columns can show.
-    const QList<QPointF>& Points(std::size_t Series) const { return FPoints.at(Series); }
-    // With no points left in any series, the annotation has nothing to
-    // describe and goes too.
-    void SetPoints(std::size_t Series, QList<QPointF> Points);
-    // Adds points to both series, each placed by x as if inserted one by
-    // one, then fits the axes and redraws once. With Display false the
-    // axes and the line series wait until the chart is next shown or
-    // displays: reducing millions of points for a chart out of view would
-    // only delay the window.
-    void AddPoints(std::array<QList<QPointF>, SeriesCount> Added, bool Display = true);
+    const TPointList& Points(std::size_t Series) const { return FPoints.at(Series); }
+    // Removes a series' points. With no points left in any series, the
+    // annotation has nothing to describe and goes too.
+    void ClearPoints(std::size_t Series);
+    // A point placed by x as if inserted one by one: a point not left of
+    // the last one kept (a range in ascending x) is kept at once, any other
+    // waits for ShowAdded to merge it in. Either is drawn after ShowAdded.
+    void TakePoint(std::size_t Series, const QPointF& Point) {
+        TPointList& Kept = FPoints[Series];
+        // Those taken at the end meanwhile lie right of every waiting
+        // point, so the merge puts each where insertion would.
+        if (Kept.empty() || !(Point.x() < Kept.back().x()))
+            Kept.push_back(Point);
+        else
+            FTaken[Series].append(Point);
+    }
+    // Room for Count more points in a series: a long range is then never
+    // copied to grow.
+    void ReservePoints(std::size_t Series, qsizetype Count);
+    // The room reserved and not filled holds no memory.
+    void ReleaseUnused() const;
+    // The points taken since the last call join the drawn ones; the chart
+    // fits the axes and redraws once. With Display false the axes and the
+    // line series wait until the chart is next shown or displays: reducing
+    // millions of points for a chart out of view would only delay the
+    // window.
+    void ShowAdded(bool Display = true);
 
     // The calculation that the annotation describes; none before the first.
     const std::optional<uicore::TCalcSubject>& Subject() const { return FSubject; }
@@ -126,8 +161,11 @@ private:
     bool FAnnotationShown = true;
     std::optional<uicore::TCalcSubject> FSubject;
     QStringList FAnnotationRows;
-    std::array<QList<QPointF>, SeriesCount> FPoints;
-    std::array<TPointBounds, SeriesCount> FBounds;
+    std::array<TPointList, SeriesCount> FPoints;
+    std::array<QList<QPointF>, SeriesCount> FTaken;  // left of the last kept point, to be merged
+    std::array<qsizetype, SeriesCount> FCounted{};   // leading kept points that are drawn
+    std::array<TPointBounds, SeriesCount> FBounds;   // of the counted points
+    std::array<TPointSummary, SeriesCount> FSummary;
     int FShownColumns = -1;  // plot width the series were reduced for
     bool FFitting = false;
     bool FUndisplayed = false;  // points added but not yet drawn
@@ -140,13 +178,16 @@ private:
 // each point after those of equal x already there, in the order added. A
 // range continuing to the right of Shown is appended in place, so a long
 // range shown in chunks costs no more than shown at once.
-void MergeByX(QList<QPointF>& Shown, QList<QPointF> Added);
+void MergeByX(TPointList& Shown, QList<QPointF> Added);
 
 // The points (ascending in x) that draw the same picture at Columns pixel
 // columns between XMin and XMax: per column the first, the lowest, the
 // highest and the last point, in x order. Up to 4 x Columns points are kept
-// unchanged.
-QList<QPointF> Decimated(const QList<QPointF>& Points, qreal XMin, qreal XMax, int Columns);
+// unchanged. Whole blocks that Summary covers are read through their
+// extremes, so the reduction of a long range reads little more than the
+// points at the columns' edges.
+QList<QPointF> Decimated(std::span<const QPointF> Points, qreal XMin, qreal XMax, int Columns,
+                         const TPointSummary& Summary = {});
 
 // Point markers as images: Qt Charts' line series draw no triangles of
 // their own. Ratio is the screen's device pixel ratio: the image has that

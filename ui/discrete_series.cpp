@@ -18,7 +18,7 @@ bool IsDiscreteLaw(model::TDistType Type) {
     }
 }
 
-QList<QPointF> StickTops(const QList<QPointF>& Points) {
+QList<QPointF> StickTops(std::span<const QPointF> Points) {
     QList<QPointF> Tops;
     for (const QPointF& P : Points)
         if (P.x() == std::floor(P.x())) Tops.append(P);
@@ -36,12 +36,12 @@ QList<QPointF> StickLine(const QList<QPointF>& Tops, qreal Base) {
     return Line;
 }
 
-QList<QPointF> Staircase(const QList<QPointF>& Points) {
+QList<QPointF> Staircase(std::span<const QPointF> Points) {
     QList<QPointF> Steps;
-    if (Points.isEmpty()) return Steps;
-    Steps.reserve(2 * Points.size());
+    if (Points.empty()) return Steps;
+    Steps.reserve(2 * std::ssize(Points));
     Steps.append(Points.front());
-    for (qsizetype I = 1; I < Points.size(); ++I) {
+    for (std::size_t I = 1; I < Points.size(); ++I) {
         const QPointF& Before = Points[I - 1];
         const QPointF& After = Points[I];
         if (After.y() == Before.y()) continue;

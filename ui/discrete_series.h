@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <span>
 
 #include "model/prob_distribution.h"
 
@@ -16,7 +17,7 @@ bool IsDiscreteLaw(model::TDistType Type);
 
 // The points at whole-number x: the tops of the sticks. Elsewhere the
 // model rounds x, so those points repeat a neighbouring mass.
-QList<QPointF> StickTops(const QList<QPointF>& Points);
+QList<QPointF> StickTops(std::span<const QPointF> Points);
 
 // The sticks as one line: up from Base to each top and down again, so
 // that a line series draws them and the shared base runs along the axis.
@@ -26,6 +27,6 @@ QList<QPointF> StickLine(const QList<QPointF>& Tops, qreal Base);
 // jump, then vertical. Between two samples the jump lies at the largest
 // whole number not above the later one (the CDF is constant from there to
 // it); where no whole number lies between them, at the later sample.
-QList<QPointF> Staircase(const QList<QPointF>& Points);
+QList<QPointF> Staircase(std::span<const QPointF> Points);
 
 }  // namespace quantiva

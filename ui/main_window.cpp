@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "ui/huge_pages.h"
 #include "ui/locale_text.h"
 #include "ui/qt_dialogs.h"
 
@@ -330,7 +331,6 @@ void TfrmQuantiva::BeginRun() {
     FProgressShown = false;
     FCancelRequested = false;
     LabelStatus->clear();
-    SetCommandsEnabled(false);
     if (FPaceTiming) FPacer.emplace(*FPaceTiming, uicore::TPaceClock::now());
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
@@ -342,6 +342,10 @@ void TfrmQuantiva::EndRun() {
     ProgressBar->hide();
     ButtonCancel->hide();
     FPacer.reset();
+    // A cancelled range leaves the rest of its storage unwritten.
+    StopReadying();
+    MemoResults->ReleaseUnused();
+    Chart1->ReleaseUnused();
     FCalculating = false;
     SetCommandsEnabled(true);
     FlushOutputs();
@@ -365,6 +369,10 @@ bool TfrmQuantiva::Continue(std::int64_t Done, std::int64_t Total) {
 void TfrmQuantiva::ShowProgress(std::int64_t Done, std::int64_t Total) {
     if (!FProgressShown) {
         FProgressShown = true;
+        // Events are handled from this turn on: nothing may start another
+        // command. A range that ends sooner never shows its controls
+        // disabled, nor repaints them all for it.
+        SetCommandsEnabled(false);
         ProgressBar->setRange(0, static_cast<int>(Total));
         ProgressBar->show();
         ButtonCancel->show();

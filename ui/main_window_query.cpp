@@ -58,7 +58,7 @@ void TfrmQuantiva::ButtonSummaryClick() {
 
 void TfrmQuantiva::ShowRegion(const uicore::TProbabilityQuery& Query,
                               const uicore::TQueryAnswer& Answer) {
-    const bool Plotted = !Chart1->Points(0).isEmpty();
+    const bool Plotted = !Chart1->Points(0).empty();
     const double ViewMin = Plotted ? Chart1->AxisBottom()->min() : FDistribution->LB();
     const double ViewMax = Plotted ? Chart1->AxisBottom()->max() : FDistribution->UB();
     std::vector<QList<QPointF>> Outlines;

@@ -13,8 +13,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "ui/huge_pages.h"
-
 namespace quantiva {
 
 namespace {
@@ -47,8 +45,11 @@ void TResultsView::LinesAdded() {
 void TResultsView::Reserve(std::size_t Lines, std::size_t Bytes) {
     FText.reserve(FText.size() + Bytes);
     FLineStart.reserve(FLineStart.size() + Lines);
-    AdviseHugePages(FText.data(), FText.capacity());
-    AdviseHugePages(FLineStart.data(), FLineStart.capacity() * sizeof(std::size_t));
+}
+
+void TResultsView::ReleaseUnused() {
+    quantiva::ReleaseUnused(FText.data(), FText.size() + 1, FText.capacity() + 1);  // and its end
+    FLineStart.ReleaseUnused();
 }
 
 void TResultsView::Clear() {

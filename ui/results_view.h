@@ -8,14 +8,48 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/huge_pages.h"
 #include "ui/results_columns.h"
 
 namespace quantiva {
+
+// The start offsets of the lines in a text, ascending: the low 32 bits of
+// each, and the lines at which the high part steps up (a text beyond 4 GB),
+// half the memory of whole offsets for the millions of lines of a range.
+class TLineStarts {
+public:
+    void push_back(std::size_t Offset) {
+        while ((Offset >> 32) > FSteps.size()) FSteps.push_back(FLow.size());
+        FLow.push_back(static_cast<std::uint32_t>(Offset));
+    }
+    std::size_t operator[](std::size_t Line) const {
+        const auto High = std::upper_bound(FSteps.cbegin(), FSteps.cend(), Line) - FSteps.cbegin();
+        return static_cast<std::size_t>(High) << 32 | FLow[Line];
+    }
+    // Raises std::out_of_range past the last line.
+    std::size_t at(std::size_t Line) const {
+        if (Line >= FLow.size()) throw std::out_of_range("No line " + std::to_string(Line));
+        return (*this)[Line];
+    }
+    std::size_t size() const { return FLow.size(); }
+    bool empty() const { return FLow.empty(); }
+    void reserve(std::size_t Lines) { FLow.reserve(Lines); }
+    void ReleaseUnused() const {
+        quantiva::ReleaseUnused(FLow.data(), FLow.size() * sizeof(std::uint32_t),
+                                FLow.capacity() * sizeof(std::uint32_t));
+    }
+
+private:
+    std::vector<std::uint32_t, THugePageAllocator<std::uint32_t>> FLow;
+    std::vector<std::size_t> FSteps;  // [k]: the first line at or past (k + 1) << 32
+};
 
 class TResultsView : public QAbstractScrollArea {
     Q_OBJECT
@@ -31,6 +65,8 @@ public:
     // never copied to grow (growing copied the text and its indexes over
     // and over, and touched their memory twice).
     void Reserve(std::size_t Lines, std::size_t Bytes);
+    // The room reserved and not filled holds no memory.
+    void ReleaseUnused();
     void Clear();
 
     std::size_t LineCount() const { return FLineStart.size(); }
@@ -64,9 +100,9 @@ private:
     int RowHeight() const;
     int CharWidth() const;
 
-    std::string FText;
-    std::vector<std::size_t> FLineStart;  // offset of each line in FText
-    std::size_t FShownCount = 0;          // lines shown so far
+    std::basic_string<char, std::char_traits<char>, THugePageAllocator<char>> FText;
+    TLineStarts FLineStart;       // of each line in FText
+    std::size_t FShownCount = 0;  // lines shown so far
     TResultsColumns FColumns;
     std::size_t FAnchor = 0;  // selection: whole lines
     std::size_t FCursor = 0;

@@ -1,5 +1,5 @@
-// The core's points gathered per series until the window flushes them into
-// the chart.
+// The core's points handed to the chart as they come; the window's flushes
+// draw them.
 #include "ui/series_sink.h"
 
 #include <stdexcept>
@@ -9,10 +9,10 @@
 namespace quantiva {
 
 // The core's two series: 0 (PDF or x(p)) and 1 (CDF).
-std::size_t TChartSeriesSink::Checked(std::int32_t Series) const {
+std::size_t TChartSeriesSink::Shown(std::int32_t Series) const {
     if (Series < 0 || Series > 1)
         throw std::out_of_range("Series index out of bounds (" + std::to_string(Series) + ")");
-    return static_cast<std::size_t>(Series);
+    return Series == 0 && FInverse ? 2 : static_cast<std::size_t>(Series);
 }
 
 void TChartSeriesSink::BeginRange(uicore::TCalcSubject Subject) {
@@ -21,24 +21,24 @@ void TChartSeriesSink::BeginRange(uicore::TCalcSubject Subject) {
 }
 
 void TChartSeriesSink::AddPoint(std::int32_t Series, double X, double Y) {
-    const std::size_t I = Checked(Series);
-    FPending[I == 0 && FInverse ? 2 : I].append(QPointF(X, Y));
+    FChart->TakePoint(Shown(Series), QPointF(X, Y));
 }
 
 // Series 0 stands for both the PDF and the x(p) curve.
 void TChartSeriesSink::ClearPoints(std::int32_t Series) {
-    const std::size_t I = Checked(Series);
-    const auto ClearShown = [this](std::size_t Shown) {
-        FPending[Shown].clear();
-        FChart->SetPoints(Shown, {});
-    };
-    ClearShown(I);
-    if (I == 0) ClearShown(2);
+    FChart->ClearPoints(Shown(Series));
+    if (Series == 0) FChart->ClearPoints(FInverse ? 0 : 2);
+}
+
+void TChartSeriesSink::ExpectPoints(std::int64_t Points) {
+    // The inverse has one series: storage set aside is readied too.
+    FChart->ReservePoints(Shown(0), Points);
+    if (!FInverse) FChart->ReservePoints(Shown(1), Points);
 }
 
 void TChartSeriesSink::Flush(bool Display) {
     if (FPendingSubject) FChart->SetSubject(std::exchange(FPendingSubject, std::nullopt));
-    FChart->AddPoints(std::exchange(FPending, {}), Display);
+    FChart->ShowAdded(Display);
 }
 
 }  // namespace quantiva

@@ -181,7 +181,7 @@ TEST_F(LongRangeTest, ShortRangeShowsNoProgress) {
 TEST_F(LongRangeTest, TooLargeRangeAsksAndDecliningChangesNothing) {
     QTest::mouseClick(Window->SpeedButtonCalc, Qt::LeftButton);
     const QStringList Before = Lines();
-    const QList<QPointF> Pdf = Window->Chart1->Points(0), Cdf = Window->Chart1->Points(1);
+    const quantiva::TPointList Pdf = Window->Chart1->Points(0), Cdf = Window->Chart1->Points(1);
     ASSERT_EQ(Before.size(), 57);
 
     Window->FrameDist1->EditNumPoints->setText(QStringLiteral("2000000000"));
@@ -249,8 +249,8 @@ TEST_F(LongRangeTest, CancelledRangeIsDrawnWithTheChartInFront) {
     });
     EXPECT_GT(DrawnDuringRange, 0);
     ASSERT_GT(Done, 0);
-    const QList<QPointF>& All = Window->Chart1->Points(0);
-    ASSERT_EQ(All.size(), Done);
+    const quantiva::TPointList& All = Window->Chart1->Points(0);
+    ASSERT_EQ(std::ssize(All), Done);
     const QList<QPointF> Drawn = Window->Chart1->Series1()->points();
     ASSERT_FALSE(Drawn.isEmpty());
     EXPECT_EQ(Drawn.front(), All.front());

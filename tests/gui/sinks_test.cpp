@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <cstdint>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "model/prob_distribution.h"
 #include "ui/chart_view.h"
+#include "ui/huge_pages.h"
 #include "ui/locale_text.h"
+#include "ui/results_columns.h"
 #include "ui/results_sink.h"
 #include "ui/results_view.h"
 #include "ui/series_sink.h"
@@ -26,9 +30,21 @@ QList<QPointF> InsertOneByOne(QList<QPointF> Shown, const QList<QPointF>& Added)
     return Shown;
 }
 
-QList<QPointF> Merged(QList<QPointF> Shown, QList<QPointF> Added) {
-    quantiva::MergeByX(Shown, std::move(Added));
-    return Shown;
+QList<QPointF> Listed(const quantiva::TPointList& Points) {
+    return QList<QPointF>(Points.cbegin(), Points.cend());
+}
+
+QList<QPointF> Merged(const QList<QPointF>& Shown, QList<QPointF> Added) {
+    quantiva::TPointList Kept(Shown.cbegin(), Shown.cend());
+    quantiva::MergeByX(Kept, std::move(Added));
+    return Listed(Kept);
+}
+
+// Count values from First on, Step apart.
+std::vector<double> Steps(double First, double Step, int Count) {
+    std::vector<double> Values;
+    for (int I = 0; I < Count; ++I) Values.push_back(First + Step * I);
+    return Values;
 }
 
 QList<QPointF> RandomPoints(std::mt19937& Random, int Count, int DistinctX) {
@@ -64,7 +80,9 @@ TEST(MergeByX, DescendingRangeEndsAscending) {
 
 // A long range reaches the chart in chunks, ascending or descending, with
 // ties where a step is lost to rounding; the result must not depend on
-// where the chunks were cut.
+// where the chunks were cut, nor the axes, which span every point (y is
+// the point's index, scrambled in the long cases so that the largest lies
+// inside a block).
 TEST(MergeByX, ChunksEqualPointByPointInsertion) {
     struct Case {
         const char* Name;
@@ -78,17 +96,34 @@ TEST(MergeByX, ChunksEqualPointByPointInsertion) {
         {"descending with ties", {5, 4, 4, 4, 3, 3, 1}, {3, 6, 7}},
         {"second range inside the first", {0, 2, 4, 6, 1, 3, 5, 7}, {4, 8}},
         {"all equal", {2, 2, 2, 2, 2}, {1, 2, 5}},
+        {"long, ascending", Steps(0, 1, 200), {70, 130, 200}},
+        {"long, descending", Steps(150, -1, 200), {64, 128, 190, 200}},
     };
+    model::TProbDistribution Model;
     for (const Case& C : Cases) {
         QList<QPointF> Points;
-        for (std::size_t I = 0; I < C.X.size(); ++I) Points.append(QPointF(C.X[I], double(I)));
-        QList<QPointF> Chunked;
+        for (std::size_t I = 0; I < C.X.size(); ++I)
+            Points.append(QPointF(C.X[I], double(C.X.size() > 10 ? I * 37 % 101 : I)));
+        quantiva::TPointList Chunked;
+        // The chart takes the same points one at a time, drawing at each cut.
+        quantiva::TChartView Chart(Model, '.');
+        quantiva::TChartSeriesSink Sink(&Chart);
         int From = 0;
         for (const int To : C.Cuts) {
             quantiva::MergeByX(Chunked, Points.mid(From, To - From));
+            for (int I = From; I < To; ++I) Sink.AddPoint(0, Points[I].x(), Points[I].y());
+            Sink.Flush();
             From = To;
         }
-        EXPECT_EQ(Chunked, InsertOneByOne({}, Points)) << C.Name;
+        EXPECT_EQ(Listed(Chunked), InsertOneByOne({}, Points)) << C.Name;
+        EXPECT_EQ(Listed(Chart.Points(0)), InsertOneByOne({}, Points)) << C.Name;
+        const auto [Low, High] = std::minmax_element(C.X.cbegin(), C.X.cend());
+        EXPECT_LE(Chart.AxisBottom()->min(), *Low) << C.Name;
+        EXPECT_GE(Chart.AxisBottom()->max(), *High) << C.Name;
+        const auto ByY = [](const QPointF& A, const QPointF& B) { return A.y() < B.y(); };
+        EXPECT_GE(Chart.AxisLeft()->max(),
+                  std::max_element(Points.cbegin(), Points.cend(), ByY)->y())
+            << C.Name;
     }
 }
 
@@ -121,13 +156,31 @@ TEST(Decimated, KeepsFirstLowestHighestAndLastOfEachColumn) {
 }
 
 // Columns of hundreds of points with ties in y, read through the block
-// summary, against a scan of every point of each column.
+// summary (of all points, or of the points before the last block), against
+// a scan of every point of each column; the points reduced may be a prefix
+// of those summed up.
 TEST(Decimated, SummaryGivesWhatAScanOfEveryPointGives) {
     std::mt19937 Random(20240615);
     std::uniform_int_distribution<int> Y(0, 9);
-    QList<QPointF> Points;
-    for (int I = 0; I < 5000; ++I) Points.append(QPointF(I * 0.001, Y(Random)));
-    for (const int Columns : {1, 7, 13, 300}) {
+    QList<QPointF> All;
+    for (int I = 0; I < 5000; ++I) All.append(QPointF(I * 0.001, Y(Random)));
+    quantiva::TPointSummary Whole, Partial;
+    quantiva::ExtendSummary(All, Whole);
+    quantiva::ExtendSummary(std::span(All).first(4000), Partial);
+    quantiva::ExtendSummary(All, Partial);  // extended with what came since
+    ASSERT_EQ(Partial.size(), Whole.size());
+    ASSERT_EQ(Whole.size(), 5000u / quantiva::SummaryBlock);
+    struct Case {
+        int Columns;
+        qsizetype Count;  // points reduced
+        const quantiva::TPointSummary& Summary;
+    };
+    const Case Cases[] = {{1, 5000, Whole},   {7, 5000, Partial}, {13, 5000, Whole},
+                          {300, 5000, Whole}, {7, 4001, Whole},   {13, 2500, Partial},
+                          {1, 4990, Partial}};
+    for (const Case& C : Cases) {
+        const QList<QPointF> Points = All.first(C.Count);
+        const int Columns = C.Columns;
         const qreal Scale = Columns / 5.0;  // columns per unit of x, as the reduction has it
         const auto Column = [&](qsizetype I) {
             return static_cast<int>(std::min<qreal>(Points[I].x() * Scale, Columns));
@@ -147,8 +200,9 @@ TEST(Decimated, SummaryGivesWhatAScanOfEveryPointGives) {
             }
             First = Last + 1;
         }
-        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns), Expected)
-            << Columns << " columns";
+        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns, C.Summary), Expected)
+            << Columns << " columns, " << C.Count << " points";
+        EXPECT_EQ(quantiva::Decimated(Points, 0.0, 5.0, Columns), Expected) << Columns;
     }
 }
 
@@ -164,24 +218,93 @@ TEST(ChartSeriesSink, DrawsPointsOnlyAfterFlushAndClearsTaken) {
     model::TProbDistribution Model;
     quantiva::TChartView Chart(Model, '.');
     quantiva::TChartSeriesSink Sink(&Chart);
-    const QList<QPointF>& S0 = Chart.Points(0);
-    const QList<QPointF>& S1 = Chart.Points(1);
+    const quantiva::TPointList& S0 = Chart.Points(0);
+    const quantiva::TPointList& S1 = Chart.Points(1);
     Sink.AddPoint(0, 2, 1);
     Sink.AddPoint(1, 1, 1);
     Sink.AddPoint(0, 1, 2);  // left of the last: waits for the merge
     EXPECT_EQ(Chart.Series1()->count(), 0);
     Sink.Flush();
-    EXPECT_EQ(S0, (QList<QPointF>{{1, 2}, {2, 1}}));
-    EXPECT_EQ(S1, (QList<QPointF>{{1, 1}}));
+    EXPECT_EQ(Listed(S0), (QList<QPointF>{{1, 2}, {2, 1}}));
+    EXPECT_EQ(Listed(S1), (QList<QPointF>{{1, 1}}));
     EXPECT_EQ(Chart.Series1()->count(), 2);
     Sink.AddPoint(1, 5, 5);
     Sink.AddPoint(1, 0, 5);
     Sink.ClearPoints(1);  // drops the points taken too
     Sink.Flush();
-    EXPECT_EQ(S1.count(), 0);
-    EXPECT_EQ(S0.count(), 2);
+    EXPECT_EQ(S1.size(), 0u);
+    EXPECT_EQ(S0.size(), 2u);
     EXPECT_THROW(Sink.AddPoint(2, 0, 0), std::out_of_range);
     EXPECT_THROW(Sink.ClearPoints(-1), std::out_of_range);
+}
+
+// Buffers that grow past the huge-block size keep what they held, also
+// when the room past their end is given back, and the large blocks start
+// on a huge-page boundary.
+TEST(HugePageAllocator, GrowingBuffersKeepTheirContents) {
+    for (const std::int64_t Count : {10, 100000, 200000, 3000000}) {
+        std::vector<std::int64_t, quantiva::THugePageAllocator<std::int64_t>> Values;
+        for (std::int64_t I = 0; I < Count; ++I) Values.push_back(I * 7);
+        // Room given back reads as zeros, and what was written stays.
+        quantiva::ReleaseUnused(Values.data(), Values.size() * sizeof(std::int64_t),
+                                Values.capacity() * sizeof(std::int64_t));
+        while (Values.size() < Values.capacity()) Values.push_back(Values.size() * 7);
+        bool Kept = true;
+        for (std::size_t I = 0; I < Values.size(); ++I)
+            Kept = Kept && Values[I] == std::int64_t(I) * 7;
+        EXPECT_TRUE(Kept) << Count;
+        if (Values.capacity() * sizeof(std::int64_t) >= quantiva::HugeBlockBytes) {
+            EXPECT_EQ(reinterpret_cast<std::uintptr_t>(Values.data()) % (2 << 20), 0u) << Count;
+        }
+    }
+    quantiva::StopReadying();
+}
+
+// Offsets around and past 4 GB, and a line longer than 4 GB, come back
+// whole from their low 32 bits.
+TEST(LineStarts, WholeOffsetsBeyondFourGigabytes) {
+    constexpr std::size_t G4 = std::size_t{1} << 32;
+    const std::vector<std::size_t> Offsets = {
+        0, 17, G4 - 1, G4, G4 + 5, 2 * G4 - 2, 2 * G4 + 1, 5 * G4 + 3, 5 * G4 + 3, 6 * G4};
+    quantiva::TLineStarts Starts;
+    for (const std::size_t Offset : Offsets) Starts.push_back(Offset);
+    ASSERT_EQ(Starts.size(), Offsets.size());
+    for (std::size_t I = 0; I < Offsets.size(); ++I) EXPECT_EQ(Starts.at(I), Offsets[I]) << I;
+    EXPECT_THROW((void)Starts.at(Offsets.size()), std::out_of_range);
+}
+
+// Lines of ASCII, two- and three-byte characters and runs of tabs, cut
+// at every length around the eight-byte words the columns are read in:
+// the layout of each line alone against the cells counted character by
+// character.
+TEST(ResultsColumns, MeasureCellsAsCharactersCountOne) {
+    const std::string Pieces[] = {"a", "\t", "\xC3\xA9", "\xE2\x82\xAC", "\t\t", "7"};
+    std::mt19937 Random(20240620);
+    std::uniform_int_distribution<std::size_t> Piece(0, std::size(Pieces) - 1);
+    for (int Trial = 0; Trial < 400; ++Trial) {
+        std::string Line;
+        while (Line.size() < std::size_t(Trial % 37)) Line += Pieces[Piece(Random)];
+        // The cells and the tabs after each, one character at a time.
+        std::vector<std::int64_t> Widths{0}, Tabs{0};
+        for (std::size_t I = 0; I < Line.size(); ++I) {
+            if (Line[I] == '\t') {
+                ++Tabs.back();
+            } else {
+                if (Tabs.back() > 0) Widths.push_back(0), Tabs.push_back(0);
+                Widths.back() += (static_cast<unsigned char>(Line[I]) & 0xC0) != 0x80;
+            }
+        }
+        if (Tabs.back() > 0) Widths.push_back(0), Tabs.push_back(0);
+        quantiva::TResultsColumns Columns;
+        Columns.Include(Line);
+        std::int64_t Start = 0;
+        for (std::size_t Cell = 0; Cell + 1 < Widths.size(); ++Cell) {
+            Start = (Start + Widths[Cell]) / 8 * 8 + Tabs[Cell] * 8;
+            ASSERT_EQ(Columns.Start(Cell + 1), Start) << Trial;
+        }
+        // Trailing tabs lead nowhere: the line is as wide as its last text.
+        ASSERT_EQ(Columns.Width(), Widths.back() > 0 ? Start + Widths.back() : 0) << Trial;
+    }
 }
 
 TEST(ResultsView, KeepsLinesAsAppended) {

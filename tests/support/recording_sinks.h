@@ -53,7 +53,7 @@ struct TByteCounter : uicore::TResultsSink, uicore::TSeriesSink {
     double Bytes = 0;
     std::int64_t Lines = 0;
     void AppendLine(std::string_view Line) override {
-        Bytes += static_cast<double>(Line.size()) + 1 + 20;
+        Bytes += static_cast<double>(Line.size()) + 1 + 4;  // newline, index
         ++Lines;
     }
     void ClearLines() override {}

@@ -34,9 +34,8 @@ void TProgressPacer::ClockRead(TPaceClock::time_point Now) {
     FLastRead = Now;
 }
 
-void TProgressPacer::AfterRow(TPaceTurn& Turn, std::int64_t Done, std::int64_t Total) {
+void TProgressPacer::ClockTurn(TPaceTurn& Turn, std::int64_t Done, std::int64_t Total) {
     using TDuration = TPaceClock::duration;
-    if (!ClockDue()) return;
     const TPaceClock::time_point Now = Turn.Now();
     ClockRead(Now);
     if (!Pump.Due(Now)) return;

@@ -92,7 +92,10 @@ public:
     // due, then the event loop. The event loop's time (mostly the repaint)
     // counts toward the largest change made for it, the drawing before the
     // output, so that the turns that answer Cancel stay frequent.
-    void AfterRow(TPaceTurn& Turn, std::int64_t Done, std::int64_t Total);
+    // Inline: most rows only count down to the next reading.
+    void AfterRow(TPaceTurn& Turn, std::int64_t Done, std::int64_t Total) {
+        if (ClockDue()) ClockTurn(Turn, Done, Total);
+    }
 
     // After a row: whether this is a row to read the clock at.
     bool ClockDue() { return --FRowsLeft <= 0; }
@@ -108,6 +111,9 @@ public:
     TPacedTask Draw;    // the chart drawn anew, while it is in view
 
 private:
+    // AfterRow on a row whose clock reading is due.
+    void ClockTurn(TPaceTurn& Turn, std::int64_t Done, std::int64_t Total);
+
     TPaceClock::duration FReadInterval;
     std::int64_t FMaxStride;
     TPaceClock::time_point FLastRead;

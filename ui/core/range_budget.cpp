@@ -10,16 +10,15 @@ namespace uicore {
 
 namespace {
 
-// Index bytes per results line: its start offset (8), display columns (4)
-// and first wrapped row (8).
-constexpr double LineIndexBytes = 20;
+// Index bytes per results line: the low half of its start offset.
+constexpr double LineIndexBytes = 4;
 constexpr double PointBytes = 16;  // a QPointF
 // A fixed-text cell with d decimals: "0." or "-0." and d digits on
 // average, larger values in the short scientific form.
 constexpr double CellExtraChars = 3;
-// The text, the indexes and the point lists are set aside before the range;
-// the huge pages that back them are filled to their ends, and a little
-// more keeps the estimate above every measurement.
+// The text, the indexes and the point lists are set aside before the range
+// and faulted in whole, in huge pages; a little more keeps the estimate
+// above every measurement.
 constexpr double GrowthFactor = 1.15;
 
 std::int32_t Cells(TCalcMode Mode) { return Mode == TCalcMode::PdfCdf ? 3 : 2; }

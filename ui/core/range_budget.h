@@ -2,13 +2,13 @@
 // words about long ranges: the question asked before a range that would
 // hold more than ConfirmAboveBytes, and the line that reports a cancelled
 // one. The estimate follows the results pane and the chart as built: each
-// row is its text plus a newline and 20 bytes of index (start offset,
-// display columns, first wrapped row), each chart point 16 bytes per
-// series; the storage is set aside before the range and backed by huge
-// pages, which round it up a little (times 1.15). Measured as the
-// window's peak resident set, Normal, 2,000,000 against 250,000 points,
-// bytes per point (estimate): PDF+CDF 84.3 (89.7) at 4 decimals and 120.2
-// (131.1) at 16; inverse 60.3 (61.0) and 84.1 (88.6).
+// row is its text plus a newline and 4 bytes of index (the low half of its
+// start offset), each chart point 16 bytes per series; the storage is set
+// aside before the range, in whole huge pages, and faulted in as a whole
+// (times 1.15). Measured as the window's peak resident set, Normal,
+// 2,000,000 against 250,000 points, bytes per point (estimate): PDF+CDF
+// 63.6 (71.3) at 4 decimals and 100.7 (112.7) at 16; inverse 38.2 (42.6)
+// and 63.3 (70.2).
 #pragma once
 
 #include <cstdint>
@@ -26,8 +26,8 @@ public:
     virtual bool Confirm(const std::string& Text) = 0;
 };
 
-// A gigabyte: a quarter of an ordinary desktop's memory, and about 11.2
-// million points of PDF+CDF at four decimals, with some 290 MB of text.
+// A gigabyte: a quarter of an ordinary desktop's memory, and about 14
+// million points of PDF+CDF at four decimals, with some 360 MB of text.
 inline constexpr double ConfirmAboveBytes = 1e9;
 
 // The text of one row of the given mode and decimals, tabs and newline
