@@ -2,8 +2,8 @@
 // C(n, k) p^k (1-p)^(n-k) at k = x truncated toward zero, in Loader's
 // saddle-point form; the two tails at a whole k are the regularised
 // incomplete beta functions P(X <= k) = 1 - I_p(k + 1, n - k) and
-// P(X > k) = I_p(k + 1, n - k), and the quantiles search from a
-// Cornish-Fisher guess on those tails.
+// P(X > k) = I_p(k + 1, n - k), and a quantile takes one tail at a
+// Cornish-Fisher guess and walks the masses next to it.
 #include <cmath>
 #include <cstdint>
 

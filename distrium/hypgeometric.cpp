@@ -5,9 +5,9 @@
 // b(k; K) b(N-k; M-K) / b(N; M). A tail sums the masses from the point
 // outward by the ratio of neighbouring masses, on the side away from the
 // mean, where they fall off at least geometrically beyond a few standard
-// deviations; the other tail is its complement. The quantiles search from a
-// Cornish-Fisher guess on those tails, so that their cost depends on the
-// spread of the law (at most sqrt(N) / 2), not on M.
+// deviations; the other tail is its complement. A quantile takes one tail at
+// a Cornish-Fisher guess and walks the masses next to it, so that its cost
+// depends on the spread of the law (at most sqrt(N) / 2), not on M.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

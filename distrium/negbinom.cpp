@@ -4,8 +4,9 @@
 // Loader's saddle-point form (a coefficient through log-gamma values would
 // carry their rounding, 1e-16 of their size, into every mass). The two tails at
 // a whole k are the regularised incomplete beta functions
-// P(X <= k) = I_p(R, k + 1) and P(X > k) = 1 - I_p(R, k + 1), and the
-// quantiles search from a Cornish-Fisher guess on those tails.
+// P(X <= k) = I_p(R, k + 1) and P(X > k) = 1 - I_p(R, k + 1), and a
+// quantile takes one tail at a Cornish-Fisher guess and walks the masses
+// next to it.
 #include <cmath>
 #include <cstdint>
 

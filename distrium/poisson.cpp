@@ -2,8 +2,8 @@
 // in Loader's saddle-point form (e^-(deviance) / sqrt(2 pi k) with
 // Stirling's error of k!), the two tails at a whole k are the regularised
 // incomplete gamma functions P(X <= k) = Q(k + 1, lambda) and
-// P(X > k) = P(k + 1, lambda), and the quantiles search from a
-// Cornish-Fisher guess on those tails.
+// P(X > k) = P(k + 1, lambda), and a quantile takes one tail at a
+// Cornish-Fisher guess and walks the masses next to it.
 #include <cmath>
 #include <cstdint>
 
