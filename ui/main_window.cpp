@@ -10,6 +10,8 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QResizeEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -403,6 +405,30 @@ void TfrmQuantiva::closeEvent(QCloseEvent* Event) {
     FCancelRequested = true;
     FCloseRequested = true;
     Event->ignore();
+}
+
+void TfrmQuantiva::paintEvent(QPaintEvent* Event) {
+    QMainWindow::paintEvent(Event);
+    if (std::exchange(FPainted, true)) return;
+    QTimer::singleShot(0, this, [this] { PrepareChartPage(); });
+}
+
+void TfrmQuantiva::PrepareChartPage() {
+    QWidget* Shown = PageControl1->currentWidget();
+    if (Shown == TabSheetChart) return;
+    TabSheetChart->ensurePolished();
+    TabSheetChart->setGeometry(Shown->geometry());
+    TabSheetChart->layout()->activate();
+    // A widget out of view is told of its size only when shown; the chart
+    // lays out its scene then. Told now, it is already laid out by then.
+    QList<QWidget*> Page = TabSheetChart->findChildren<QWidget*>();
+    Page.prepend(TabSheetChart);
+    for (QWidget* Widget : Page) {
+        if (!Widget->testAttribute(Qt::WA_PendingResizeEvent)) continue;
+        QResizeEvent Resize(Widget->size(), QSize());
+        QCoreApplication::sendEvent(Widget, &Resize);
+        Widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
 }
 
 void TfrmQuantiva::aClearExecute() {

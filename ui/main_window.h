@@ -97,6 +97,9 @@ public:
 protected:
     // Closing during a range cancels it; the window closes once it ends.
     void closeEvent(QCloseEvent* Event) override;
+    // After the window's first paint, the chart page is made ready once
+    // the event loop is idle.
+    void paintEvent(QPaintEvent* Event) override;
 
 private:
     void FormCreate();
@@ -109,6 +112,9 @@ private:
     // F9, Enter in the edits, the Tab order.
     void ConnectKeyboard();
     QCheckBox* BoundCheckBox(QAction* Action, QWidget* Parent);
+    // The chart page out of view polished and laid out at the pages' size,
+    // so that bringing it to the front after a range only has to draw.
+    void PrepareChartPage();
 
     void aCalculateExecute();
     void aClearExecute();
@@ -171,8 +177,9 @@ private:
     bool FProgressShown = false;
     bool FCancelRequested = false;
     bool FCloseRequested = false;
-    QString FRegionLine;   // the annotation's line for the shaded region
-    QString FSummaryLine;  // and for the summary
+    bool FPainted = false;  // the window's first paint has begun
+    QString FRegionLine;    // the annotation's line for the shaded region
+    QString FSummaryLine;   // and for the summary
 };
 
 }  // namespace quantiva

@@ -18,10 +18,6 @@ void TResultsColumns::Include(std::string_view Line) {
     std::size_t Cell = 0;
     std::int64_t Width = 0;
     std::size_t I = 0;
-    const auto Column = [this](std::size_t Index) -> TColumn& {
-        if (FColumns.size() <= Index) FColumns.resize(Index + 1);
-        return FColumns[Index];
-    };
     const auto Clamped = [](std::int64_t V) {
         return static_cast<std::int32_t>(std::min<std::int64_t>(V, INT32_MAX));
     };
@@ -33,18 +29,33 @@ void TResultsColumns::Include(std::string_view Line) {
         }
         std::int32_t Tabs = 0;
         for (; I < Line.size() && Line[I] == '\t'; ++I) ++Tabs;
-        TColumn& C = Column(Cell);
-        C.Width = std::max(C.Width, Clamped(Width));
-        C.Tabs = std::max(C.Tabs, Tabs);
-        ++Cell;
+        IncludeCell(Cell++, Clamped(Width), Tabs);
         Width = 0;
     }
-    if (Cell == 0) {
-        FPlainWidth = std::max(FPlainWidth, Clamped(Width));
+    IncludeLast(Cell, Clamped(Width));
+}
+
+void TResultsColumns::IncludeCells(std::span<const std::int32_t> Widths, std::int32_t Tabs) {
+    if (Widths.empty()) return IncludeLast(0, 0);
+    for (std::size_t Cell = 0; Cell + 1 < Widths.size(); ++Cell)
+        IncludeCell(Cell, Widths[Cell], Tabs);
+    IncludeLast(Widths.size() - 1, Widths.back());
+}
+
+void TResultsColumns::IncludeCell(std::size_t Index, std::int32_t Width, std::int32_t Tabs) {
+    if (FColumns.size() <= Index) FColumns.resize(Index + 1);
+    TColumn& C = FColumns[Index];
+    C.Width = std::max(C.Width, Width);
+    C.Tabs = std::max(C.Tabs, Tabs);
+}
+
+void TResultsColumns::IncludeLast(std::size_t Index, std::int32_t Width) {
+    if (Index == 0) {
+        FPlainWidth = std::max(FPlainWidth, Width);
         return;
     }
-    TColumn& Last = Column(Cell);
-    Last.LastWidth = std::max(Last.LastWidth, Clamped(Width));
+    if (FColumns.size() <= Index) FColumns.resize(Index + 1);
+    FColumns[Index].LastWidth = std::max(FColumns[Index].LastWidth, Width);
 }
 
 std::int64_t TResultsColumns::Start(std::size_t Index) const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,9 @@ public:
 
     // Widens the columns for one more line.
     void Include(std::string_view Line);
+    // The same for a line whose cells' display widths are known, with a
+    // run of Tabs tabs after each cell but the last.
+    void IncludeCells(std::span<const std::int32_t> Widths, std::int32_t Tabs);
     void Clear() { *this = {}; }
 
     // The display column at which cell Index starts.
@@ -26,6 +30,10 @@ public:
     std::int64_t Width() const;
 
 private:
+    // Cell Index, Width wide, followed by a run of Tabs tabs.
+    void IncludeCell(std::size_t Index, std::int32_t Width, std::int32_t Tabs);
+    // Cell Index, Width wide, ending a line.
+    void IncludeLast(std::size_t Index, std::int32_t Width);
     struct TColumn {
         std::int32_t Width = 0;      // widest cell that a tab follows
         std::int32_t Tabs = 0;       // longest run of tabs after it

@@ -13,6 +13,9 @@ public:
     explicit TMemoResultsSink(TResultsView* Memo) : FMemo(Memo) {}
 
     void AppendLine(std::string_view Line) override { FMemo->AppendLine(Line); }
+    void AppendCells(std::string_view Line, std::span<const std::int32_t> Widths) override {
+        FMemo->AppendCells(Line, Widths, uicore::RowTabs);
+    }
     void ClearLines() override { FMemo->Clear(); }
     void ExpectLines(std::int64_t Lines, double Bytes) override {
         FMemo->Reserve(static_cast<std::size_t>(Lines), static_cast<std::size_t>(Bytes));

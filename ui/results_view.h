@@ -10,6 +10,7 @@
 #include <QAbstractScrollArea>
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -59,6 +60,10 @@ public:
 
     // Stores a line; the pane shows it after LinesAdded.
     void AppendLine(std::string_view Line);
+    // The same for a line of cells of known display widths, a run of Tabs
+    // tabs after each but the last.
+    void AppendCells(std::string_view Line, std::span<const std::int32_t> Widths,
+                     std::int32_t Tabs);
     // Shows the lines stored since the last call, scrolled to the end.
     void LinesAdded();
     // Room for Lines more lines of Bytes in all: a long range is then

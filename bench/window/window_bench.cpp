@@ -1,13 +1,15 @@
 // The window benchmark: the real main window, offscreen, through a Normal
 // range of 100,000 and 1,000,000 points (PDF+CDF), from the Calculate click
-// to the results written and the chart painted; quantiva-cli on the same
-// range in the same run for comparison, writing to /dev/null, best of
-// several runs each, interleaved, against the limits (1.5x up to 100,000
-// points, 1.2x from 1,000,000). Each run is a child process of its own, so
-// wall time and peak memory (maximum resident set) are that run's alone;
-// the window's process time, Qt's start-up included, is shown beside.
-// Then the long-range machinery: what the progress pacing costs on the
-// million-point range (runs with and without it, interleaved in one
+// to the results written and the chart painted by the window itself (seen
+// as a paint event of the chart's viewport); quantiva-cli on the same range
+// in the same run for comparison, writing to /dev/null, best of several
+// runs each, interleaved, against the limits (1.5x up to 100,000 points,
+// 1.2x from 1,000,000). The verdict rests on the window's own paint; the
+// chart is then grabbed, painting it once more, to check that every point
+// was drawn, and the time through that check is shown beside. Each run is a child process of its
+// own, so wall time and peak memory (maximum resident set) are that run's alone; the window's
+// process time, Qt's start-up included, is shown beside. Then the long-range machinery: what the
+// progress pacing costs on the million-point range (runs with and without it, interleaved in one
 // window), how long the window takes from a Cancel click to being ready
 // again, and the memory a range holds per point against the estimate that
 // decides when the window asks before calculating.
@@ -20,6 +22,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -123,7 +126,9 @@ struct TChildWindow {
     TChildWindow(int& argc, char** argv, const QString& Points) : App((Startup(), argc), argv) {
         QApplication::setApplicationName(QStringLiteral("Quantiva"));
         Window.show();
-        QApplication::processEvents();
+        // Until nothing is left to do, as a person finds the window before
+        // the first click: what it readies while idle is not timed.
+        QApplication::processEvents(QEventLoop::AllEvents, 1000);
         Window.FrameDist1->ListBoxDist->setCurrentRow(
             static_cast<int>(model::TDistType::distNORMAL));
         Window.FrameDist1->EditLB->setText(QString::fromLatin1(LowerBound));
@@ -148,29 +153,50 @@ struct TChildWindow {
     quantiva::TfrmQuantiva Window;
 };
 
-// Drives the window as a person would and checks the result; writes the
-// seconds from the click to the chart painted on standard output, by the
-// clock and in CPU time (user and system, of the whole process).
 double ProcessCpuSeconds() {
     timespec T{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &T);
     return static_cast<double>(T.tv_sec) + static_cast<double>(T.tv_nsec) * 1e-9;
 }
 
+// Whether a widget has been painted since the filter was installed on it.
+class TPaintSeen : public QObject {
+public:
+    bool Seen = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* Event) override {
+        Seen = Seen || Event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Drives the window as a person would and checks the result; writes on
+// standard output the seconds from the click to the chart painted by the
+// window (through the grab, when the window did not paint it), then to the
+// chart checked, and the CPU time (user and system, of the whole process)
+// to the chart painted.
 int RunWindow(int argc, char** argv, const QString& Points) {
     TChildWindow Child(argc, argv, Points);
     quantiva::TfrmQuantiva& Window = Child.Window;
     const double Cpu = ProcessCpuSeconds();
     const auto Start = TClock::now();
     Child.Calculate();
+    TPaintSeen Paint;
+    Window.Chart1->viewport()->installEventFilter(&Paint);
     Window.PageControl1->setCurrentWidget(Window.TabSheetChart);
     QApplication::processEvents();
+    double Painted = Seconds(TClock::now() - Start), PaintedCpu = ProcessCpuSeconds() - Cpu;
     const QImage Chart = Window.Chart1->grab().toImage();  // every point drawn
-    const double Painted = Seconds(TClock::now() - Start);
+    const double Checked = Seconds(TClock::now() - Start);
+    if (!Paint.Seen) {
+        Painted = Checked;
+        PaintedCpu = ProcessCpuSeconds() - Cpu;
+    }
     const int Expected = Points.toInt();
     const int Lines = static_cast<int>(Window.MemoResults->LineCount());
     const int Series = static_cast<int>(Window.Chart1->Points(0).size());
-    std::printf("%.6f %.6f\n", Painted, ProcessCpuSeconds() - Cpu);
+    std::printf("%.6f %.6f %.6f\n", Painted, Checked, PaintedCpu);
     return Lines == Expected + 7 && Series == Expected && !Chart.isNull() ? 0 : 1;
 }
 
@@ -269,17 +295,20 @@ bool CompareWithCli(const std::vector<std::string>& Sizes) {
     const std::string Self = "/proc/self/exe";
     std::printf(
         "Normal range -5..5, best of several runs each; window: from the Calculate click to the\n"
-        "chart painted (process: the whole window process, Qt's start-up included); CPU: user and\n"
-        "system time of the same, which a loaded machine does not stretch\n");
-    std::printf("%-8s %4s %9s %9s %9s %8s %8s %6s %6s %7s %6s %7s %7s\n", "points", "runs",
-                "window s", "process s", "window MB", "cli s", "cli MB", "ratio", "limit", "result",
-                "cpu w", "cpu cli", "cpu");
+        "chart painted by the window itself, which the ratio and result are about; checked: to\n"
+        "the chart grabbed again and checked for every point (process: the whole window process,\n"
+        "Qt's start-up included); CPU: user and system time to the chart painted, which a loaded\n"
+        "machine does not stretch\n");
+    std::printf("%-8s %4s %9s %9s %9s %9s %8s %8s %6s %6s %7s %6s %7s %7s\n", "points", "runs",
+                "window s", "checked s", "process s", "window MB", "cli s", "cli MB", "ratio",
+                "limit", "result", "cpu w", "cpu cli", "cpu");
     bool Ok = true;
     for (const std::string& N : Sizes) {
         const long Count = std::atol(N.c_str());
         const int Runs = Count >= 1000000 ? 3 : 7;
         const double Limit = Count >= 1000000 ? 1.2 : 1.5;
-        double WindowBest = 1e300, ProcessBest = 1e300, CliBest = 1e300, WindowMB = 0, CliMB = 0;
+        double WindowBest = 1e300, CheckedBest = 1e300, ProcessBest = 1e300, CliBest = 1e300;
+        double WindowMB = 0, CliMB = 0;
         double WindowCpu = 1e300, CliCpu = 1e300;
         bool RunsOk = true;
         for (int R = 0; R < Runs; ++R) {
@@ -290,9 +319,10 @@ bool CompareWithCli(const std::vector<std::string>& Sizes) {
             if (!Window.Ok)
                 std::printf("  a window run failed or wrote the wrong number of rows\n");
             if (!Cli.Ok) std::printf("  a quantiva-cli run failed\n");
-            double Wall = 1e300, Cpu = 1e300;
-            std::sscanf(Window.Out.c_str(), "%lf %lf", &Wall, &Cpu);
+            double Wall = 1e300, Checked = 1e300, Cpu = 1e300;
+            std::sscanf(Window.Out.c_str(), "%lf %lf %lf", &Wall, &Checked, &Cpu);
             WindowBest = std::min(WindowBest, Wall);
+            CheckedBest = std::min(CheckedBest, Checked);
             WindowCpu = std::min(WindowCpu, Cpu);
             CliCpu = std::min(CliCpu, Cli.CpuSeconds);
             ProcessBest = std::min(ProcessBest, Window.Seconds);
@@ -302,10 +332,10 @@ bool CompareWithCli(const std::vector<std::string>& Sizes) {
         }
         const double Ratio = WindowBest / CliBest;
         const bool Passed = RunsOk && Ratio <= Limit;
-        std::printf("%-8s %4d %9.3f %9.3f %9.1f %8.3f %8.1f %6.2f %6.1f %7s %6.3f %7.3f %7s\n",
-                    N.c_str(), Runs, WindowBest, ProcessBest, WindowMB, CliBest, CliMB, Ratio,
-                    Limit, Verdict(Passed), WindowCpu, CliCpu,
-                    Verdict(WindowCpu / CliCpu <= Limit));
+        std::printf(
+            "%-8s %4d %9.3f %9.3f %9.3f %9.1f %8.3f %8.1f %6.2f %6.1f %7s %6.3f %7.3f %7s\n",
+            N.c_str(), Runs, WindowBest, CheckedBest, ProcessBest, WindowMB, CliBest, CliMB, Ratio,
+            Limit, Verdict(Passed), WindowCpu, CliCpu, Verdict(WindowCpu / CliCpu <= Limit));
         Ok = Ok && Passed;
     }
     return Ok;

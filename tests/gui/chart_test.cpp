@@ -272,5 +272,27 @@ TEST_F(WindowTest, ExtremeRangesDrawOnFiniteAxes) {
     }
 }
 
+// The chart page made ready out of view while the window is idle shows
+// the same picture, after a range, as one that came to the front at once.
+TEST_F(WindowTest, ChartPagePreparedWhileIdleShowsTheSame) {
+    QImage Shown[2];
+    for (const bool Idle : {true, false}) {
+        quantiva::TfrmQuantiva Other(&Dialog, &Errors, &Confirm);
+        quantiva::TfrmQuantiva& W = Idle ? *Window : Other;
+        if (!Idle) {
+            W.show();
+            W.PageControl1->setCurrentWidget(W.TabSheetChart);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&W));
+            W.PageControl1->setCurrentWidget(W.TabSheetResults);
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 1000);
+        if (Idle) EXPECT_FALSE(W.Chart1->testAttribute(Qt::WA_PendingResizeEvent));
+        QTest::mouseClick(W.SpeedButtonCalc, Qt::LeftButton);
+        Shown[Idle] = PaintedChart(W);
+    }
+    EXPECT_FALSE(Shown[0].isNull());
+    EXPECT_EQ(Shown[0], Shown[1]);
+}
+
 }  // namespace
 }  // namespace guitest

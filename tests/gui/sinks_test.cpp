@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <span>
 #include <vector>
@@ -304,6 +306,33 @@ TEST(ResultsColumns, MeasureCellsAsCharactersCountOne) {
         }
         // Trailing tabs lead nowhere: the line is as wide as its last text.
         ASSERT_EQ(Columns.Width(), Widths.back() > 0 ? Start + Widths.back() : 0) << Trial;
+    }
+}
+
+// Rows whose cell widths come from their writer are laid out exactly as
+// the same lines measured one character at a time.
+TEST(ResultsView, RowsOfKnownWidthsAlignAsMeasuredLines) {
+    const double Inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        std::int32_t Decimals;
+        std::vector<uicore::TCalcRow> Rows;
+    };
+    const Case Cases[] = {
+        {4, {{-5.0, {0.0, 0.0}, 2}, {0.0, {0.3989, 0.5}, 2}, {12.5, {}, 0}}},
+        {6, {{-12.0, {0.25, 0.5}, 2}, {3.0, {Inf, 0.0}, 1}}},  // cells ending on a tab stop
+        {16, {{-1e20, {std::nan(""), 1.0}, 2}, {1e300, {1e-300, -Inf}, 2}}},
+    };
+    const std::string Head[] = {"Caf\xC3\xA9 distribution", "x\t\tPDF(x)\t\tCDF(x)", "-----"};
+    for (const Case& C : Cases) {
+        quantiva::TResultsView Known, Measured;
+        quantiva::TMemoResultsSink Sink(&Known);
+        for (const std::string& Line : Head) Sink.AppendLine(Line);
+        uicore::TResultsText Text(Sink, C.Decimals, ',');
+        for (const uicore::TCalcRow& Row : C.Rows) Text.Row(Row);
+        for (std::size_t I = 0; I < Known.LineCount(); ++I) Measured.AppendLine(Known.Line(I));
+        EXPECT_EQ(Known.ShownColumns(), Measured.ShownColumns()) << C.Decimals;
+        for (std::size_t I = 0; I < Known.LineCount(); ++I)
+            EXPECT_EQ(Known.ShownLine(I), Measured.ShownLine(I)) << C.Decimals << " line " << I;
     }
 }
 

@@ -2,6 +2,7 @@
 // formatted into a stack buffer, so a long range allocates nothing per row.
 #include "ui/core/row_formats.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -32,15 +33,20 @@ void TResultsText::Header(const model::TProbDistribution& Distribution, const TR
 }
 
 void TResultsText::Row(const TCalcRow& Row) {
-    char Line[(MaxRowValues + 1) * (FixedTextMax + 2)];
+    char Line[(MaxRowValues + 1) * (FixedTextMax + RowTabs)];
+    // The number text is ASCII: a cell is as wide as it is long.
+    std::array<std::int32_t, MaxRowValues + 1> Widths{};
     std::size_t Len = FixedTextTo(Line, Row.Arg, FDecimals, FDecimalSeparator);
+    Widths[0] = static_cast<std::int32_t>(Len);
     for (std::int32_t K = 0; K < Row.Count; ++K) {
-        Line[Len++] = '\t';
-        Line[Len++] = '\t';
-        Len += FixedTextTo(Line + Len, Row.Values[static_cast<std::size_t>(K)], FDecimals,
-                           FDecimalSeparator);
+        for (std::int32_t T = 0; T < RowTabs; ++T) Line[Len++] = '\t';
+        const std::size_t Cell = FixedTextTo(Line + Len, Row.Values[static_cast<std::size_t>(K)],
+                                             FDecimals, FDecimalSeparator);
+        Widths[static_cast<std::size_t>(K) + 1] = static_cast<std::int32_t>(Cell);
+        Len += Cell;
     }
-    FLines.AppendLine(std::string_view(Line, Len));
+    FLines.AppendCells(std::string_view(Line, Len),
+                       std::span(Widths).first(static_cast<std::size_t>(Row.Count) + 1));
 }
 
 void TResultsText::Close() { FLines.AppendLine(ResultsRule); }

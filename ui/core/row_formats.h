@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,12 @@ class TResultsSink {
 public:
     virtual ~TResultsSink() = default;
     virtual void AppendLine(std::string_view Line) = 0;
+    // A line of cells with a run of RowTabs tabs after each cell but the
+    // last, and the display width of each cell, which its writer knows, so
+    // that a sink aligning columns need not measure the line again.
+    virtual void AppendCells(std::string_view Line, std::span<const std::int32_t> /*Widths*/) {
+        AppendLine(Line);
+    }
     virtual void ClearLines() = 0;
     // Told before a range: about Lines more lines of Bytes in all will
     // follow, so that storage can be set aside once.
@@ -39,6 +46,9 @@ public:
 std::string ParameterText(const model::TProbParameter& Parameter, std::int32_t Decimals,
                           char DecimalSeparator = '.');
 
+// The tabs between the cells of a row of the results text.
+inline constexpr std::int32_t RowTabs = 2;
+
 // A block of the results text; numbers in the fixed text with the model's
 // decimals.
 class TResultsText : public TRowSink {
@@ -49,7 +59,7 @@ public:
     // The caption, one line per parameter but x, the kind's title and
     // column names, the rule.
     void Header(const model::TProbDistribution& Distribution, const TRowKind& Kind);
-    // The argument and the values, two tabs apart.
+    // The argument and the values, RowTabs tabs apart.
     void Row(const TCalcRow& Row) override;
     // The closing rule.
     void Close();
