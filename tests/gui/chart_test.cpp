@@ -286,7 +286,9 @@ TEST_F(WindowTest, ChartPagePreparedWhileIdleShowsTheSame) {
             W.PageControl1->setCurrentWidget(W.TabSheetResults);
         }
         QApplication::processEvents(QEventLoop::AllEvents, 1000);
-        if (Idle) EXPECT_FALSE(W.Chart1->testAttribute(Qt::WA_PendingResizeEvent));
+        if (Idle) {
+            EXPECT_FALSE(W.Chart1->testAttribute(Qt::WA_PendingResizeEvent));
+        }
         QTest::mouseClick(W.SpeedButtonCalc, Qt::LeftButton);
         Shown[Idle] = PaintedChart(W);
     }
