@@ -145,9 +145,7 @@ double SmallestReachingByMasses(const Tail& tail, const UpRatio& upRatio, double
                                 double guess, double lo, double hi) {
     const auto reached = [=](ext v) { return Upper ? v <= prob : v >= prob; };
     const auto search = [&](double from) {
-        return SmallestReaching([&](double j) { return tail(j, nullptr); },
-                                [=](double v) { return Upper ? v <= prob : v >= prob; }, from, lo,
-                                hi);
+        return SmallestReaching([&](double j) { return tail(j, nullptr); }, reached, from, lo, hi);
     };
     constexpr double WalkEnd = 0x1p52;
     constexpr int MaxSteps = 64;

@@ -88,8 +88,11 @@ public:
     }
 
 private:
-    // m(j + 1) / m(j).
-    ext Ratio(ext j) const { return (K_ - j) * (N_ - j) / ((j + 1) * (M_ - K_ - N_ + j + 1)); }
+    // m(j + 1) / m(j) = Rising(j) / Falling(j): the two factors apart, so
+    // that the sums can run over a common denominator.
+    ext Rising(ext j) const { return (K_ - j) * (N_ - j); }
+    ext Falling(ext j) const { return (j + 1) * (M_ - K_ - N_ + j + 1); }
+    ext Ratio(ext j) const { return Rising(j) / Falling(j); }
 
     // The masses at k, k - 1, ... down to the support's start, until they no
     // longer change the sum (below the mean they fall off going down).
@@ -98,8 +101,8 @@ private:
         if (mass) *mass = first;
         // m(j - 1) / m(j), the inverse of Ratio(j - 1).
         return SumFrom(
-            first, k, -1, [this](ext j) { return j * (M_ - K_ - N_ + j); },
-            [this](ext j) { return (K_ - j + 1) * (N_ - j + 1); });
+            first, k, -1, [this](ext j) { return Falling(j - 1); },
+            [this](ext j) { return Rising(j - 1); });
     }
 
     // The masses at k + 1, k + 2, ... up to the support's end.
@@ -107,8 +110,8 @@ private:
         const ext first = Mass(k + 1);
         if (mass) *mass = first / Ratio(k);
         return SumFrom(
-            first, k + 1, 1, [this](ext j) { return (K_ - j) * (N_ - j); },
-            [this](ext j) { return (j + 1) * (M_ - K_ - N_ + j + 1); });
+            first, k + 1, 1, [this](ext j) { return Rising(j); },
+            [this](ext j) { return Falling(j); });
     }
 
     // first + the masses after it at j = from + step, from + 2 step, ...
