@@ -30,15 +30,16 @@ ext MassAt(double k, double lambda) {
     return detail::ExpOfExtended(lnMass) * std::sqrt(numkern::InvTwoPi / k);
 }
 
-// P(X <= k) and P(X > k) at a whole k >= 0; at k = 0 straight from e^-lambda.
-double LowerTail(double k, double lambda) {
-    if (k == 0) return Stored(std::exp(-ext(lambda)));
-    return GammaQ(Stored(k + 1.0L), lambda);
-}
-
-double UpperTail(double k, double lambda) {
-    if (k == 0) return Stored(-std::expm1(-ext(lambda)));
-    return GammaP(Stored(k + 1.0L), lambda);
+// P(X <= k), or P(X > k) when Upper, at a whole k: 0 or 1 below the support
+// and at the infinite ends; at k = 0 straight from e^-lambda. The mass at k
+// is left in *mass when asked for.
+double Tail(double k, double lambda, bool Upper, ext* mass = nullptr) {
+    if (mass) *mass = k >= 0 && !numkern::IsInf(k) ? MassAt(k, lambda) : 0;
+    if (k < 0) return Upper ? 1 : 0;
+    if (numkern::IsInf(k)) return Upper ? 0 : 1;
+    if (numkern::IsInf(lambda)) return Upper ? 1 : 0;
+    if (k == 0) return Stored(Upper ? -std::expm1(-ext(lambda)) : std::exp(-ext(lambda)));
+    return Upper ? GammaP(Stored(k + 1.0L), lambda) : GammaQ(Stored(k + 1.0L), lambda);
 }
 
 // The smallest whole k with P(X <= k) >= p, or with P(X > k) <= p when
@@ -52,10 +53,7 @@ double Quantile(double pIn, double lambda, bool UpperIn) {
     const double sd = std::sqrt(lambda);
     const double guess = detail::CornishFisherGuess(p, Upper, lambda, sd, 1 / sd);
     return detail::SmallestReachingByMasses(
-        [=](double k, ext* mass) {
-            if (mass) *mass = MassAt(k, lambda);
-            return Upper ? UpperTail(k, lambda) : LowerTail(k, lambda);
-        },
+        [=](double k, ext* mass) { return Tail(k, lambda, Upper, mass); },
         [lambda](double k) { return lambda / (ext(k) + 1); }, p, Upper, guess, 0, Inf);
 }
 
@@ -72,21 +70,13 @@ double PoissonPDF(std::int32_t x, double lambda) {
 double PoissonCDF(double x, double lambda) {
     if (AnyNaN(x, lambda)) return NaN;
     if (lambda <= 0) return NaN;
-    const double k = detail::WholeFloor(x);
-    if (k < 0) return 0;
-    if (numkern::IsInf(k)) return 1;
-    if (numkern::IsInf(lambda)) return 0;
-    return LowerTail(k, lambda);
+    return Tail(detail::WholeFloor(x), lambda, false);
 }
 
 double PoissonCCDF(double x, double lambda) {
     if (AnyNaN(x, lambda)) return NaN;
     if (lambda <= 0) return NaN;
-    const double k = detail::WholeFloor(x);
-    if (k < 0) return 1;
-    if (numkern::IsInf(k)) return 0;
-    if (numkern::IsInf(lambda)) return 1;
-    return UpperTail(k, lambda);
+    return Tail(detail::WholeFloor(x), lambda, true);
 }
 
 // p = 1 is outside the domain (there is no k with P(X <= k) = 1).
