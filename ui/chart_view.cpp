@@ -230,19 +230,21 @@ void TChartView::ShowAdded(bool Display) {
             FBounds[I] = {};
             FCounted[I] = 0;
         }
-        // The new points are read once, for the summary; the bounds in y
-        // follow from the new blocks' extremes and the few points after
-        // them, in x from the ends.
-        const std::size_t Summed = FSummary[I].size();
+        // The new points' bounds in y: whole new blocks through their
+        // extremes (summed up as the points came), the few points before
+        // and after them one by one; in x from the ends.
         ExtendSummary(Kept, FSummary[I]);
         TPointBounds& Bounds = FBounds[I];
-        for (std::size_t B = Summed; B < FSummary[I].size(); ++B) {
+        const auto Counted = static_cast<std::size_t>(FCounted[I]);
+        const std::size_t Block = SummaryBlock;
+        const std::size_t First = std::min(Kept.size(), (Counted + Block - 1) / Block * Block);
+        const std::size_t Last = std::max(First, FSummary[I].size() * Block);
+        Bounds.Include(std::span(Kept).subspan(Counted, First - Counted));
+        for (std::size_t B = First / Block; B < Last / Block; ++B) {
             Bounds.YMin = std::min(Bounds.YMin, Kept[std::size_t(FSummary[I][B].Low)].y());
             Bounds.YMax = std::max(Bounds.YMax, Kept[std::size_t(FSummary[I][B].High)].y());
         }
-        const auto Tail = std::max<std::size_t>(std::size_t(FCounted[I]),
-                                                FSummary[I].size() * std::size_t(SummaryBlock));
-        Bounds.Include(std::span(Kept).subspan(std::min(Tail, Kept.size())));
+        Bounds.Include(std::span(Kept).subspan(Last));
         Bounds.XMin = Kept.front().x();  // ascending in x
         Bounds.XMax = Kept.back().x();
         FCounted[I] = std::ssize(Kept);

@@ -140,9 +140,11 @@ void StopReadying() { Readier().Stop(); }
 
 void ReleaseUnused(const void* Block, std::size_t Used, std::size_t Capacity) {
     if (!Huge(Capacity)) return;
-    constexpr std::uintptr_t Page = 4096;
+    // Whole huge pages only: giving back part of one splits it, and in a
+    // virtual machine reading the rest of it afterwards cost over a
+    // millisecond per megabyte, more than the memory was worth.
     const auto Start = reinterpret_cast<std::uintptr_t>(Block);
-    const std::uintptr_t Begin = (Start + Used + Page - 1) & ~(Page - 1);
+    const std::uintptr_t Begin = Start + WholePages(Used);
     const std::uintptr_t End = Start + WholePages(Capacity);  // the block's mapping ends there
     if (End > Begin) madvise(reinterpret_cast<void*>(Begin), End - Begin, MADV_DONTNEED);
 }

@@ -23,7 +23,7 @@ void FreeBlock(void* Block, std::size_t Bytes) noexcept;
 // The blocks allocated so far are readied no further: the range that set
 // them aside has ended, and what it did not write need not be resident.
 void StopReadying();
-// Gives back the memory of the whole pages of a block past its first Used
+// Gives back the memory of the whole huge pages of a block past its first Used
 // bytes (a cancelled range's storage, readied but never written); they
 // read as zeros if used later.
 void ReleaseUnused(const void* Block, std::size_t Used, std::size_t Capacity);
