@@ -20,6 +20,7 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <tuple>
 #include <utility>
 
 #include "ui/chart_annotation.h"
@@ -204,7 +205,12 @@ void TChartView::ClearPoints(std::size_t Series) {
     FSummary[Series] = {};
     if (std::all_of(FPoints.cbegin(), FPoints.cend(), [](const auto& P) { return P.empty(); }))
         SetSubject(std::nullopt);
-    Redisplay();
+    // A chart out of view is fitted when shown: laying its axes out now
+    // cost a millisecond or two at every calculation.
+    if (isVisible())
+        Redisplay();
+    else
+        FUndisplayed = true;
 }
 
 void TChartView::ReservePoints(std::size_t Series, qsizetype Count) {
@@ -241,8 +247,8 @@ void TChartView::ShowAdded(bool Display) {
         const std::size_t Last = std::max(First, FSummary[I].size() * Block);
         Bounds.Include(std::span(Kept).subspan(Counted, First - Counted));
         for (std::size_t B = First / Block; B < Last / Block; ++B) {
-            Bounds.YMin = std::min(Bounds.YMin, Kept[std::size_t(FSummary[I][B].Low)].y());
-            Bounds.YMax = std::max(Bounds.YMax, Kept[std::size_t(FSummary[I][B].High)].y());
+            Bounds.YMin = std::min(Bounds.YMin, FSummary[I][B].LowY);
+            Bounds.YMax = std::max(Bounds.YMax, FSummary[I][B].HighY);
         }
         Bounds.Include(std::span(Kept).subspan(Last));
         Bounds.XMin = Kept.front().x();  // ascending in x
@@ -346,10 +352,11 @@ void ExtendSummary(std::span<const QPointF> Points, TPointSummary& Summary) {
     const auto Count = static_cast<qsizetype>(Points.size());
     for (qsizetype First = static_cast<qsizetype>(Summary.size()) * SummaryBlock;
          First + SummaryBlock <= Count; First += SummaryBlock) {
-        TBlockExtremes Block{First, First};
+        TBlockExtremes Block{First, First, Points[First].y(), Points[First].y()};
         for (qsizetype I = First + 1; I < First + SummaryBlock; ++I) {
-            if (Points[I].y() < Points[Block.Low].y()) Block.Low = I;
-            if (Points[I].y() > Points[Block.High].y()) Block.High = I;
+            const qreal Y = Points[I].y();
+            if (Y < Block.LowY) Block = {I, Block.High, Y, Block.HighY};
+            if (Y > Block.HighY) Block = {Block.Low, I, Block.LowY, Y};
         }
         Summary.push_back(Block);
     }
@@ -373,26 +380,35 @@ QList<QPointF> Decimated(std::span<const QPointF> Points, qreal XMin, qreal XMax
     qsizetype First = 0;
     while (First < Count) {
         const qsizetype Column = ColumnOf(Points[First]);
-        // Ascending x: a column's points are contiguous, its end found by
-        // bisection rather than by placing every point.
-        const auto End =
-            std::partition_point(Points.begin() + First + 1, Points.end(),
-                                 [&](const QPointF& P) { return ColumnOf(P) == Column; });
+        // Ascending x: a column's points are contiguous. Its end is found
+        // by galloping from its start, then bisection: the probes stay
+        // near the points read next.
+        const auto InColumn = [&](const QPointF& P) { return ColumnOf(P) == Column; };
+        qsizetype Inside = First, Step = 1;
+        while (Inside + Step < Count && InColumn(Points[Inside + Step])) {
+            Inside += Step;
+            Step *= 2;
+        }
+        const auto End = std::partition_point(
+            Points.begin() + Inside + 1, Points.begin() + std::min(Count, Inside + Step), InColumn);
         const qsizetype Last = (End - Points.begin()) - 1;
         // Whole blocks by their extremes, in order: the first of equals
         // stays, as a scan point by point keeps it.
         qsizetype Low = First, High = First;
+        qreal LowY = Points[First].y(), HighY = LowY;
         for (qsizetype I = First + 1; I <= Last;) {
-            qsizetype L = I, H = I, Next = I + 1;
             const qsizetype Block = I / SummaryBlock;
             if (I % SummaryBlock == 0 && Block < Summed && I + SummaryBlock - 1 <= Last) {
-                L = Summary[static_cast<std::size_t>(Block)].Low;
-                H = Summary[static_cast<std::size_t>(Block)].High;
-                Next = I + SummaryBlock;
+                const TBlockExtremes& B = Summary[static_cast<std::size_t>(Block)];
+                if (B.LowY < LowY) std::tie(Low, LowY) = std::pair(B.Low, B.LowY);
+                if (B.HighY > HighY) std::tie(High, HighY) = std::pair(B.High, B.HighY);
+                I += SummaryBlock;
+                continue;
             }
-            if (Points[L].y() < Points[Low].y()) Low = L;
-            if (Points[H].y() > Points[High].y()) High = H;
-            I = Next;
+            const qreal Y = Points[I].y();
+            if (Y < LowY) std::tie(Low, LowY) = std::pair(I, Y);
+            if (Y > HighY) std::tie(High, HighY) = std::pair(I, Y);
+            ++I;
         }
         std::array<qsizetype, 4> Kept{First, std::min(Low, High), std::max(Low, High), Last};
         for (std::size_t K = 0; K < Kept.size(); ++K)

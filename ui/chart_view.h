@@ -41,12 +41,14 @@ struct TPointBounds {
 };
 
 // The lowest and the highest point (first of equals) of each whole block
-// of SummaryBlock points, so that a reduction reads a block's two points
-// instead of its every one.
+// of SummaryBlock points, and their y, so that a reduction reads a block's
+// summary instead of its every point.
 inline constexpr qsizetype SummaryBlock = 64;
 struct TBlockExtremes {
     qsizetype Low = 0;
     qsizetype High = 0;
+    qreal LowY = 0;
+    qreal HighY = 0;
 };
 using TPointSummary = std::vector<TBlockExtremes>;
 

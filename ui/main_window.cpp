@@ -332,7 +332,8 @@ void TfrmQuantiva::BeginRun() {
     FCalculating = true;
     FProgressShown = false;
     FCancelRequested = false;
-    LabelStatus->clear();
+    // Clearing even an empty label lays out and repaints the whole panel.
+    if (!LabelStatus->text().isEmpty()) LabelStatus->clear();
     if (FPaceTiming) FPacer.emplace(*FPaceTiming, uicore::TPaceClock::now());
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }

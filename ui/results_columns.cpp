@@ -35,13 +35,6 @@ void TResultsColumns::Include(std::string_view Line) {
     IncludeLast(Cell, Clamped(Width));
 }
 
-void TResultsColumns::IncludeCells(std::span<const std::int32_t> Widths, std::int32_t Tabs) {
-    if (Widths.empty()) return IncludeLast(0, 0);
-    for (std::size_t Cell = 0; Cell + 1 < Widths.size(); ++Cell)
-        IncludeCell(Cell, Widths[Cell], Tabs);
-    IncludeLast(Widths.size() - 1, Widths.back());
-}
-
 void TResultsColumns::IncludeCell(std::size_t Index, std::int32_t Width, std::int32_t Tabs) {
     if (FColumns.size() <= Index) FColumns.resize(Index + 1);
     TColumn& C = FColumns[Index];

@@ -4,6 +4,7 @@
 // Lines without a tab (captions, parameters, rules) are shown as they are.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -21,7 +22,18 @@ public:
     void Include(std::string_view Line);
     // The same for a line whose cells' display widths are known, with a
     // run of Tabs tabs after each cell but the last.
-    void IncludeCells(std::span<const std::int32_t> Widths, std::int32_t Tabs);
+    // Inline: a range calls it for every row.
+    void IncludeCells(std::span<const std::int32_t> Widths, std::int32_t Tabs) {
+        if (Widths.size() < 2) return IncludeLast(0, Widths.empty() ? 0 : Widths[0]);
+        if (FColumns.size() < Widths.size()) FColumns.resize(Widths.size());
+        for (std::size_t Cell = 0; Cell + 1 < Widths.size(); ++Cell) {
+            TColumn& C = FColumns[Cell];
+            C.Width = std::max(C.Width, Widths[Cell]);
+            C.Tabs = std::max(C.Tabs, Tabs);
+        }
+        TColumn& Last = FColumns[Widths.size() - 1];
+        Last.LastWidth = std::max(Last.LastWidth, Widths.back());
+    }
     void Clear() { *this = {}; }
 
     // The display column at which cell Index starts.

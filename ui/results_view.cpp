@@ -35,14 +35,6 @@ void TResultsView::AppendLine(std::string_view Line) {
     FText.push_back('\n');
 }
 
-void TResultsView::AppendCells(std::string_view Line, std::span<const std::int32_t> Widths,
-                               std::int32_t Tabs) {
-    FLineStart.push_back(FText.size());
-    FColumns.IncludeCells(Widths, Tabs);
-    FText.append(Line);
-    FText.push_back('\n');
-}
-
 void TResultsView::LinesAdded() {
     FShownCount = FLineStart.size();
     UpdateScrollBars();

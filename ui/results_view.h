@@ -63,7 +63,12 @@ public:
     // The same for a line of cells of known display widths, a run of Tabs
     // tabs after each but the last.
     void AppendCells(std::string_view Line, std::span<const std::int32_t> Widths,
-                     std::int32_t Tabs);
+                     std::int32_t Tabs) {
+        FLineStart.push_back(FText.size());
+        FColumns.IncludeCells(Widths, Tabs);
+        FText.append(Line);
+        FText.push_back('\n');
+    }
     // Shows the lines stored since the last call, scrolled to the end.
     void LinesAdded();
     // Room for Lines more lines of Bytes in all: a long range is then

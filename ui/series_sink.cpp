@@ -24,6 +24,12 @@ void TChartSeriesSink::AddPoint(std::int32_t Series, double X, double Y) {
     FChart->TakePoint(Shown(Series), QPointF(X, Y));
 }
 
+void TChartSeriesSink::AddPoints(double X, std::span<const double> Ys) {
+    if (Ys.size() > 2) Shown(static_cast<std::int32_t>(Ys.size()) - 1);  // raises
+    if (!Ys.empty()) FChart->TakePoint(FInverse ? 2 : 0, QPointF(X, Ys[0]));
+    if (Ys.size() > 1) FChart->TakePoint(1, QPointF(X, Ys[1]));
+}
+
 // Series 0 stands for both the PDF and the x(p) curve.
 void TChartSeriesSink::ClearPoints(std::int32_t Series) {
     FChart->ClearPoints(Shown(Series));

@@ -22,6 +22,7 @@ public:
     void BeginRange(uicore::TCalcSubject Subject);
     // Series outside 0..1 raise std::out_of_range.
     void AddPoint(std::int32_t Series, double X, double Y) override;
+    void AddPoints(double X, std::span<const double> Ys) override;
     void ClearPoints(std::int32_t Series) override;
     void ExpectPoints(std::int64_t Points) override;
     // The points added since the last flush join the series; the chart

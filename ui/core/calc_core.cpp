@@ -16,17 +16,17 @@ namespace uicore {
 namespace {
 
 // Each row to the results text, then to the chart.
-class TTextAndPoints : public TRowSink {
+class TTextAndPoints final : public TRowSink {
 public:
-    TTextAndPoints(TRowSink& Text, TRowSink& Points) : FText(Text), FPoints(Points) {}
+    TTextAndPoints(TResultsText& Text, TChartPoints& Points) : FText(Text), FPoints(Points) {}
     void Row(const TCalcRow& Row) override {
         FText.Row(Row);
         FPoints.Row(Row);
     }
 
 private:
-    TRowSink& FText;
-    TRowSink& FPoints;
+    TResultsText& FText;
+    TChartPoints& FPoints;
 };
 
 }  // namespace

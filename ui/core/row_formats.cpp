@@ -2,6 +2,7 @@
 // formatted into a stack buffer, so a long range allocates nothing per row.
 #include "ui/core/row_formats.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -53,6 +54,10 @@ void TResultsText::Close() { FLines.AppendLine(ResultsRule); }
 
 void TChartPoints::Row(const TCalcRow& Row) {
     const double X = Row.Arg;
+    const auto Values = std::span(Row.Values).first(static_cast<std::size_t>(Row.Count));
+    if (std::isfinite(X) &&
+        std::all_of(Values.begin(), Values.end(), [](double Y) { return std::isfinite(Y); }))
+        return FSeries.AddPoints(X, Values);
     for (std::int32_t K = 0; K < Row.Count; ++K) {
         const double Y = Row.Values[static_cast<std::size_t>(K)];
         // Neither coordinate NaN nor infinite.

@@ -36,6 +36,11 @@ class TSeriesSink {
 public:
     virtual ~TSeriesSink() = default;
     virtual void AddPoint(std::int32_t Series, double X, double Y) = 0;
+    // Point (X, Ys[k]) to series k, for each k: one call for a range's row.
+    virtual void AddPoints(double X, std::span<const double> Ys) {
+        for (std::size_t K = 0; K < Ys.size(); ++K)
+            AddPoint(static_cast<std::int32_t>(K), X, Ys[K]);
+    }
     virtual void ClearPoints(std::int32_t Series) = 0;
     // Told before a range: at most Points more points per series follow.
     virtual void ExpectPoints(std::int64_t /*Points*/) {}
@@ -51,7 +56,7 @@ inline constexpr std::int32_t RowTabs = 2;
 
 // A block of the results text; numbers in the fixed text with the model's
 // decimals.
-class TResultsText : public TRowSink {
+class TResultsText final : public TRowSink {
 public:
     TResultsText(TResultsSink& Lines, std::int32_t Decimals, char DecimalSeparator)
         : FLines(Lines), FDecimals(Decimals), FDecimalSeparator(DecimalSeparator) {}
@@ -72,7 +77,7 @@ private:
 
 // The chart's points: value k of a row goes to series k at the row's
 // argument, unless either coordinate is NaN or infinite.
-class TChartPoints : public TRowSink {
+class TChartPoints final : public TRowSink {
 public:
     explicit TChartPoints(TSeriesSink& Series) : FSeries(Series) {}
     void Row(const TCalcRow& Row) override;
