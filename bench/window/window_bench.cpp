@@ -437,7 +437,18 @@ int main(int argc, char** argv) {
         return RunMemory(argc, argv, QString::fromLatin1(argv[2]), std::atoi(argv[3]),
                          std::string(argv[4]) == "icdf");
     std::vector<std::string> Sizes;
-    for (int I = 1; I < argc; ++I) Sizes.emplace_back(argv[I]);
+    for (int I = 1; I < argc; ++I) {
+        // The window would stop on its own message box at a count it rejects.
+        const std::string Size = argv[I];
+        if (Size.empty() || Size.size() > 9 ||
+            Size.find_first_not_of("0123456789") != std::string::npos || std::stol(Size) < 2) {
+            std::fprintf(
+                stderr,
+                "usage: quantiva-window-bench [points ...]  (whole numbers, 2 to 999999999)\n");
+            return 2;
+        }
+        Sizes.push_back(Size);
+    }
     if (Sizes.empty()) Sizes = {"100000", "1000000"};
     bool Ok = CompareWithCli(Sizes);
     Ok = ProgressOverhead() && Ok;

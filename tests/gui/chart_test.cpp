@@ -296,5 +296,41 @@ TEST_F(WindowTest, ChartPagePreparedWhileIdleShowsTheSame) {
     EXPECT_EQ(Shown[0], Shown[1]);
 }
 
+// Work done while the chart is out of view (a clear, a new range) shows,
+// when the chart comes to the front, the picture a chart in view shows.
+TEST_F(WindowTest, ChartChangedOutOfViewShowsWhatAChartInViewShows) {
+    struct Case {
+        const char* Name;
+        bool ClearAfter;
+        const char* SecondPoints;  // a second range of this many points, or none
+    };
+    const Case Cases[] = {
+        {"cleared", true, nullptr},
+        {"a shorter range after a longer", false, "7"},
+        {"a range after a clear", true, "300"},
+    };
+    for (const Case& C : Cases) {
+        QImage Shown[2];
+        for (const bool InView : {false, true}) {
+            quantiva::TfrmQuantiva W(&Dialog, &Errors, &Confirm);
+            W.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&W));
+            W.FrameDist1->EditNumPoints->setText(QStringLiteral("5000"));
+            QTest::mouseClick(W.SpeedButtonCalc, Qt::LeftButton);
+            PaintedChart(W);
+            if (!InView) W.PageControl1->setCurrentWidget(W.TabSheetResults);
+            if (C.ClearAfter) QTest::mouseClick(W.SpeedButton1, Qt::LeftButton);
+            if (C.SecondPoints) {
+                W.FrameDist1->EditNumPoints->setText(QString::fromLatin1(C.SecondPoints));
+                QTest::mouseClick(W.SpeedButtonCalc, Qt::LeftButton);
+            }
+            QApplication::processEvents();
+            Shown[InView] = PaintedChart(W);
+        }
+        EXPECT_FALSE(Shown[0].isNull()) << C.Name;
+        EXPECT_EQ(Shown[0], Shown[1]) << C.Name;
+    }
+}
+
 }  // namespace
 }  // namespace guitest
