@@ -20,7 +20,6 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
-#include <tuple>
 #include <utility>
 
 #include "ui/chart_annotation.h"
@@ -396,19 +395,26 @@ QList<QPointF> Decimated(std::span<const QPointF> Points, qreal XMin, qreal XMax
         // stays, as a scan point by point keeps it.
         qsizetype Low = First, High = First;
         qreal LowY = Points[First].y(), HighY = LowY;
+        const auto Include = [&](qsizetype LowAt, qreal LowAtY, qsizetype HighAt, qreal HighAtY) {
+            if (LowAtY < LowY) {
+                Low = LowAt;
+                LowY = LowAtY;
+            }
+            if (HighAtY > HighY) {
+                High = HighAt;
+                HighY = HighAtY;
+            }
+        };
         for (qsizetype I = First + 1; I <= Last;) {
             const qsizetype Block = I / SummaryBlock;
             if (I % SummaryBlock == 0 && Block < Summed && I + SummaryBlock - 1 <= Last) {
                 const TBlockExtremes& B = Summary[static_cast<std::size_t>(Block)];
-                if (B.LowY < LowY) std::tie(Low, LowY) = std::pair(B.Low, B.LowY);
-                if (B.HighY > HighY) std::tie(High, HighY) = std::pair(B.High, B.HighY);
+                Include(B.Low, B.LowY, B.High, B.HighY);
                 I += SummaryBlock;
-                continue;
+            } else {
+                Include(I, Points[I].y(), I, Points[I].y());
+                ++I;
             }
-            const qreal Y = Points[I].y();
-            if (Y < LowY) std::tie(Low, LowY) = std::pair(I, Y);
-            if (Y > HighY) std::tie(High, HighY) = std::pair(I, Y);
-            ++I;
         }
         std::array<qsizetype, 4> Kept{First, std::min(Low, High), std::max(Low, High), Last};
         for (std::size_t K = 0; K < Kept.size(); ++K)

@@ -25,9 +25,8 @@ void TChartSeriesSink::AddPoint(std::int32_t Series, double X, double Y) {
 }
 
 void TChartSeriesSink::AddPoints(double X, std::span<const double> Ys) {
-    if (Ys.size() > 2) Shown(static_cast<std::int32_t>(Ys.size()) - 1);  // raises
-    if (!Ys.empty()) FChart->TakePoint(FInverse ? 2 : 0, QPointF(X, Ys[0]));
-    if (Ys.size() > 1) FChart->TakePoint(1, QPointF(X, Ys[1]));
+    for (std::size_t K = 0; K < Ys.size(); ++K)
+        FChart->TakePoint(Shown(static_cast<std::int32_t>(K)), QPointF(X, Ys[K]));
 }
 
 // Series 0 stands for both the PDF and the x(p) curve.

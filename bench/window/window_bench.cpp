@@ -305,7 +305,7 @@ bool CompareWithCli(const std::vector<std::string>& Sizes) {
     bool Ok = true;
     for (const std::string& N : Sizes) {
         const long Count = std::atol(N.c_str());
-        const int Runs = Count >= 1000000 ? 3 : 7;
+        const int Runs = Count >= 1000000 ? 5 : 7;
         const double Limit = Count >= 1000000 ? 1.2 : 1.5;
         double WindowBest = 1e300, CheckedBest = 1e300, ProcessBest = 1e300, CliBest = 1e300;
         double WindowMB = 0, CliMB = 0;
