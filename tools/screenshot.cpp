@@ -34,17 +34,24 @@ int main(int argc, char** argv) {
     Window.show();
     if (!QTest::qWaitForWindowExposed(&Window)) return 1;
     if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("progress")) {
-        // Normal over -5..5 in five million points: long enough to be
-        // caught in the middle, and Cancel ends it.
+        // Normal over -5..5 in ten million points, caught a third of the
+        // way once its progress shows (however fast this machine is), then
+        // cancelled.
         Window.FrameDist1->ListBoxDist->setCurrentRow(17);
         Window.FrameDist1->EditLB->setText(QStringLiteral("-5"));
         Window.FrameDist1->EditUB->setText(QStringLiteral("5"));
-        Window.FrameDist1->EditNumPoints->setText(QStringLiteral("5000000"));
+        Window.FrameDist1->EditNumPoints->setText(QStringLiteral("10000000"));
         bool Saved = false;
-        QTimer::singleShot(1500, &Window, [&] {
+        QTimer Poll;
+        QObject::connect(&Poll, &QTimer::timeout, &Window, [&] {
+            if (!Window.ButtonCancel->isVisible() ||
+                Window.ProgressBar->value() < Window.ProgressBar->maximum() / 3)
+                return;
+            Poll.stop();
             Saved = Window.grab().save(Out.filePath(QStringLiteral("progress.png")));
             Window.ButtonCancel->click();
         });
+        Poll.start(20);
         Window.SpeedButtonCalc->click();
         QTest::qWait(200);
         return Saved && Window.grab().save(Out.filePath(QStringLiteral("cancelled.png"))) ? 0 : 1;
