@@ -1,12 +1,13 @@
 // Storage for the large buffers that a long range fills from start to end
 // (the results text, its line index, the chart's points): blocks of a
-// megabyte and more are mapped on 2 MB boundaries and backed by huge pages
+// quarter megabyte and more are mapped on 2 MB boundaries and backed by huge pages
 // where the kernel offers them on request, so a million-row range takes a
 // few dozen page faults instead of tens of thousands (each fault cost more
 // than the row's own text in a virtual machine). A block that lay
 // anywhere left its first up to 2 MB to small pages, which was all of a
-// 100,000-point range. A new block is faulted in on a helper thread while
-// the range fills it.
+// 100,000-point range; so did a line index of under a megabyte taken from
+// the heap, a hundred faults on the window's thread. A new block is faulted
+// in on a helper thread while the range fills it.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +16,7 @@
 namespace quantiva {
 
 // Blocks from HugeBlockBytes up are mapped whole huge pages at a time.
-inline constexpr std::size_t HugeBlockBytes = std::size_t{1} << 20;
+inline constexpr std::size_t HugeBlockBytes = std::size_t{1} << 18;
 
 void* AllocateBlock(std::size_t Bytes);
 // Bytes as given to AllocateBlock.
