@@ -25,12 +25,12 @@
 
 namespace quantiva {
 
-// The smallest and largest x and y of a series' points, kept up to date as
-// points come so that fitting the axes need not look at all of them;
-// empty while XMin > XMax.
 // A series' kept points: a long range's are millions.
 using TPointList = std::vector<QPointF, THugePageAllocator<QPointF>>;
 
+// The smallest and largest x and y of a series' points, kept up to date as
+// points come so that fitting the axes need not look at all of them;
+// empty while XMin > XMax.
 struct TPointBounds {
     qreal XMin = std::numeric_limits<qreal>::infinity();
     qreal XMax = -std::numeric_limits<qreal>::infinity();
