@@ -35,6 +35,22 @@ void TResultsColumns::Include(std::string_view Line) {
     IncludeLast(Cell, Clamped(Width));
 }
 
+void TResultsColumns::IncludeCell(std::size_t Index, std::int32_t Width, std::int32_t Tabs) {
+    if (FColumns.size() <= Index) FColumns.resize(Index + 1);
+    TColumn& C = FColumns[Index];
+    C.Width = std::max(C.Width, Width);
+    C.Tabs = std::max(C.Tabs, Tabs);
+}
+
+void TResultsColumns::IncludeLast(std::size_t Index, std::int32_t Width) {
+    if (Index == 0) {
+        FPlainWidth = std::max(FPlainWidth, Width);
+        return;
+    }
+    if (FColumns.size() <= Index) FColumns.resize(Index + 1);
+    FColumns[Index].LastWidth = std::max(FColumns[Index].LastWidth, Width);
+}
+
 std::int64_t TResultsColumns::Start(std::size_t Index) const {
     std::int64_t Start = 0;
     for (std::size_t J = 0; J < Index && J < FColumns.size(); ++J) {
